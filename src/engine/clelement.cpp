@@ -1,0 +1,163 @@
+#include "clelement.h"
+
+#include "htmltext.h"
+
+#include <QDataStream>
+#include <QDomDocument>
+#include <QFile>
+#include <QSaveFile>
+
+CLData::CLData(int type) : type(type) {}
+
+CLData::CLData(const QString &text) : type(DataText), text(text) {}
+
+CLData::CLData(const QByteArray &bytes) : type(DataBytes), bytes(bytes) {}
+
+CLData::CLData(const QList<CLURLData *> &urls) : type(DataURLList), urls(urls) {}
+
+CLData::~CLData()
+{
+    qDeleteAll(urls);
+}
+
+CLURLData *CLData::asURL()
+{
+    return type == DataURL ? static_cast<CLURLData *>(this) : nullptr;
+}
+
+const CLURLData *CLData::asURL() const
+{
+    return type == DataURL ? static_cast<const CLURLData *>(this) : nullptr;
+}
+
+CLURLData::CLURLData(const QString &url, const QString &titleHtml, int urlKind)
+    : CLData(DataURL), url(QString::fromLatin1(url.toLatin1())),
+      title(htmlToText(titleHtml, true, true)), urlKind(urlKind)
+{
+}
+
+CLURLData::~CLURLData() = default;
+
+CLElement::CLElement(int kind, const QString &language, const CLObject *origin, CLData *value,
+                     CLElement *parent)
+    : kind(kind), value(value), parent(parent), language(language), origin(origin)
+{
+    if (parent)
+        parent->children.append(this);
+}
+
+CLElement::CLElement(CLElement *source, const QString &language, CLElement *parent)
+    : kind(source ? source->kind : KindNone), parent(parent), source(source), language(language),
+      origin(source ? source->origin : nullptr)
+{
+    if (parent)
+        parent->children.append(this);
+    if (source) {
+        for (CLElement *child : std::as_const(source->children))
+            new CLElement(child, language, this);
+    }
+}
+
+CLElement::~CLElement()
+{
+    qDeleteAll(children);
+    delete value;
+}
+
+QString CLElement::text() const
+{
+    if (!value)
+        return QString();
+    if (value->type == DataText)
+        return value->text;
+    if (const CLURLData *url = value->asURL())
+        return url->title;
+    return QString();
+}
+
+CLElementCarrier::CLElementCarrier(CLElement *element, QObject *parent)
+    : QObject(parent), element(element)
+{
+}
+
+bool countTranslation(const CLElement *element, int &done, int &pending)
+{
+    if (element && element->source) {
+        if (!element->parent || !element->source->value)
+            ++done;
+        else if (element->value)
+            ++done;
+        else
+            ++pending;
+        for (const CLElement *child : element->children)
+            countTranslation(child, done, pending);
+    }
+    return pending == 0;
+}
+
+quint32 historyHash(const QString &url)
+{
+    // The history file stores hashes made with this exact function; changing
+    // it would forget every article a reader has already read.
+    quint32 h = 0;
+    for (const QChar c : url) {
+        h = (h << 4) + c.unicode();
+        h ^= (h & 0xf0000000u) >> 23;
+        h &= 0x0fffffffu;
+    }
+    return h;
+}
+
+int loadHistory(QSet<quint32> &set, const QString &path)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return 0;
+    QDataStream in(&file);
+    int count = 0;
+    while (!in.atEnd()) {
+        quint32 value = 0;
+        in >> value;
+        if (in.status() != QDataStream::Ok)
+            break;
+        set.insert(value);
+        ++count;
+    }
+    return count;
+}
+
+int saveHistory(const QSet<quint32> &set, const QString &path)
+{
+    if (path.isEmpty())
+        return 0;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return 0;
+    QDataStream out(&file);
+    for (const quint32 value : set)
+        out << value;
+    if (out.status() != QDataStream::Ok || !file.commit())
+        return 0;
+    return int(set.size());
+}
+
+bool saveBytes(const QByteArray &bytes, const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool saveDocument(const QDomDocument &document, const QString &path)
+{
+    if (document.isNull() || path.isEmpty())
+        return false;
+    return saveBytes(document.toByteArray(1), path);
+}
