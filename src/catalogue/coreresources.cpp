@@ -1,0 +1,9 @@
+#include "coreresources.h"
+
+#include <QtGlobal>
+
+// Static libraries drop their resource initialisers unless they are referenced.
+void initCoreResources()
+{
+    Q_INIT_RESOURCE(core);
+}
