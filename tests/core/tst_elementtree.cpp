@@ -120,7 +120,7 @@ void TestElementTree::historyHash_data()
 void TestElementTree::historyHash()
 {
     QFETCH(QString, url);
-    QTEST(historyHash(url), "hash");
+    QTEST(::historyHash(url), "hash");
 }
 
 void TestElementTree::historyFileBytes_data()

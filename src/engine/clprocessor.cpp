@@ -1,0 +1,139 @@
+#include "clprocessor.h"
+
+#include "clelement.h"
+#include "clfiltersettings.h"
+#include "clsitemodel.h"
+#include "clstep.h"
+#include "cltranslator.h"
+
+CLProcessor::CLProcessor(QObject *parent) : QObject(parent) {}
+
+CLProcessor::~CLProcessor()
+{
+    // Entries own their sites, and with them every page in allPages.
+    qDeleteAll(siteIndex);
+    siteIndex.clear();
+    allPages.clear();
+    translatorByPair.clear();
+    qDeleteAll(translators);
+    translators.clear();
+    delete filterSettings;
+    filterSettings = nullptr;
+    qDeleteAll(languageNames);
+    languageNames.clear();
+    qDeleteAll(countryNames);
+    countryNames.clear();
+}
+
+CLElement *CLProcessor::process(const QString &url, const QByteArray &bytes, int pageType,
+                                const QString &siteId)
+{
+    if (url.isEmpty() || bytes.isEmpty())
+        return nullptr;
+    const CLPage *page = findPage(url, pageType, siteId);
+    if (!page)
+        return nullptr;
+    const CLTrack *track = findTrack(page, bytes);
+    if (!track)
+        return nullptr;
+
+    const CLSite *site = page->site;
+    const QString language = site ? site->locale : QString();
+    CLElement *root = nullptr;
+    switch (page->type) {
+    case PageArticle:
+        root = new CLElement(ArticlePage, language, site, new CLData(url), nullptr);
+        // Recorded before extraction so that an article is marked read even when
+        // its layout has changed and nothing could be taken from it.
+        history.insert(historyHash(url));
+        break;
+    case PageIndex:
+        root = new CLElement(IndexPage, language, page, new CLData(page->name), nullptr);
+        break;
+    case PageTranslatorEntry:
+        root = new CLElement(TranslatorEntry, language, nullptr, nullptr, nullptr);
+        break;
+    default:
+        return nullptr;
+    }
+    processTopics(track->topics, bytes, root);
+    return root;
+}
+
+CLPage *CLProcessor::findPage(const QString &url, int pageType, const QString &siteId) const
+{
+    CLPage *lastCandidate = nullptr;
+    for (CLPage *page : allPages) {
+        if (pageType != PageAny && pageType != page->type)
+            continue;
+        if (!matchText(page->urlFilter, url))
+            continue;
+        if (siteId.isEmpty())
+            return page;
+        if (page->site && page->site->id == siteId)
+            return page;
+        // A page of another site still serves when the named site has none.
+        lastCandidate = page;
+    }
+    return lastCandidate;
+}
+
+CLTrack *CLProcessor::findTrack(const CLPage *page, const QByteArray &bytes) const
+{
+    if (!page)
+        return nullptr;
+    for (CLTrack *track : page->tracks) {
+        if (matchBytes(track->contentFilter, bytes))
+            return track;
+    }
+    return nullptr;
+}
+
+void CLProcessor::processTopics(const QList<CLTopic *> &topics, const QByteArray &bytes,
+                                CLElement *parent)
+{
+    for (const CLTopic *topic : topics) {
+        if (!isTopicEnabled(topic))
+            continue;
+        const CLSite *site = siteOf(topic);
+        const QString language = site ? site->locale : QString();
+
+        CLElement *target = parent;
+        if (topic->groupKind != KindNone)
+            target =
+                new CLElement(topic->groupKind, language, topic, new CLData(topic->name), parent);
+
+        CLData *result = runChain(topic, bytes);
+        if (!result) {
+            const bool takesDefault = topic->kind == ArticleSource ||
+                                      topic->kind == ArticleDatetime || topic->kind == ArticleText;
+            if (takesDefault && !topic->defaultText.isEmpty())
+                new CLElement(topic->kind, language, nullptr, new CLData(topic->defaultText),
+                              target);
+        } else if (result->type == DataURLList) {
+            for (CLURLData *record : std::as_const(result->urls))
+                new CLElement(topic->kind, language, nullptr, record, target);
+            // The nodes own the records now; the list value must not delete them.
+            result->urls.clear();
+            delete result;
+        } else {
+            new CLElement(topic->kind, language, nullptr, result, target);
+        }
+
+        processTopics(topic->subTopics, bytes, target);
+    }
+}
+
+bool CLProcessor::isTopicEnabled(const CLTopic *topic) const
+{
+    if (!topic || !filterSettings || filterSettings->disabledTopics.isEmpty())
+        return true;
+    const QString path = topicPath(topic);
+    for (const QString &entry : filterSettings->disabledTopics) {
+        if (path == entry)
+            return false;
+        if (path.startsWith(entry + QStringLiteral(".(t)")))
+            return false;
+    }
+    return true;
+}
