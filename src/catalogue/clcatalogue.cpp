@@ -1,0 +1,278 @@
+#include "clprocessor.h"
+
+#include "clsitemodel.h"
+#include "coreresources.h"
+#include "htmltext.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QDomNodeList>
+
+#include <memory>
+
+CLSiteIndexItem::~CLSiteIndexItem()
+{
+    delete site;
+}
+
+QString categoryOfSiteId(const QString &id)
+{
+    if (id.startsWith(QStringLiteral("(s)GI")))
+        return QStringLiteral(CL_CATEGORY_GENERAL);
+    if (id.startsWith(QStringLiteral("(s)TR")))
+        return QStringLiteral(CL_CATEGORY_TRANSLATION);
+    return QStringLiteral(CL_CATEGORY_OTHERS);
+}
+
+namespace {
+
+CLProfileError loadError(const QString &reason)
+{
+    CLProfileError error;
+    error.reason = reason;
+    return error;
+}
+
+} // namespace
+
+bool CLProcessor::loadSiteCatalogue()
+{
+    const bool reload = !siteIndex.isEmpty();
+    profileErrors.clear();
+    if (profileDir.isEmpty() || catalogueFile.isEmpty())
+        return false;
+
+    {
+        const std::unique_ptr<QDomDocument> document =
+            loadXmlDocument(profileDir + QLatin1Char('/') + catalogueFile);
+        if (!document)
+            return false;
+        if (!parseCatalogue(*document))
+            return false;
+    }
+
+    // Which entry each loaded profile went to, to explain entries left without a site.
+    QHash<QString, QString> attachedId;
+    const QStringList files = profileFiles();
+    for (const QString &file : files) {
+        const std::unique_ptr<QDomDocument> document =
+            loadXmlDocument(profileDir + QLatin1Char('/') + file);
+        if (!document) {
+            profileErrors.insert(file, loadError(QStringLiteral(
+                                           "file could not be read or is not well-formed XML")));
+            continue;
+        }
+        const QString root = document->documentElement().tagName();
+        if (root != QLatin1String("site")) {
+            profileErrors.insert(
+                file, loadError(QStringLiteral("document element is %1, not site").arg(root)));
+            continue;
+        }
+        CLProfileError error;
+        CLSite *site = readProfile(*document, &error);
+        if (!site) {
+            if (error.isEmpty())
+                error.reason = QStringLiteral("the profile is not valid");
+            profileErrors.insert(file, error);
+            continue;
+        }
+        const QString id = site->id;
+        if (!registerSite(site)) {
+            delete site;
+            profileErrors.insert(
+                file, loadError(QStringLiteral("no catalogue entry has the id %1").arg(id)));
+            continue;
+        }
+        attachedId.insert(file, id);
+    }
+
+    // A profile that loaded but went to the first entry of its id leaves its own entry empty.
+    for (const CLSiteIndexItem *entry : std::as_const(siteIndex)) {
+        if (entry->site || profileErrors.contains(entry->file) || !attachedId.contains(entry->file))
+            continue;
+        const QString id = attachedId.value(entry->file);
+        QString holder;
+        for (const CLSiteIndexItem *other : std::as_const(siteIndex)) {
+            if (other->id == id) {
+                holder = other->file;
+                break;
+            }
+        }
+        profileErrors.insert(entry->file,
+                             loadError(QStringLiteral("its site id %1 was attached to the "
+                                                      "earlier catalogue entry of %2")
+                                           .arg(id, holder)));
+    }
+
+    if (reload)
+        emit profilesRefreshed();
+    return true;
+}
+
+bool CLProcessor::parseCatalogue(const QDomDocument &document)
+{
+    if (document.isNull())
+        return false;
+    clearCatalogue();
+
+    const QDomElement root = document.documentElement();
+    if (root.tagName() == QLatin1String("sites")) {
+        for (QDomElement element = root.firstChildElement(); !element.isNull();
+             element = element.nextSiblingElement()) {
+            if (element.tagName() != QLatin1String("site"))
+                continue;
+            const QString id = element.attribute(QStringLiteral("id"));
+            const QString version = element.attribute(QStringLiteral("version"));
+            const QString file = element.attribute(QStringLiteral("file"));
+            if (id.isEmpty() || version.isEmpty() || file.isEmpty())
+                continue;
+            auto *entry = new CLSiteIndexItem;
+            entry->id = id;
+            entry->category = categoryOfSiteId(id);
+            entry->version = version;
+            entry->file = file;
+            if (!categories.contains(entry->category))
+                categories.append(entry->category);
+            siteIndex.append(entry);
+        }
+    }
+    return !siteIndex.isEmpty();
+}
+
+bool CLProcessor::registerSite(CLSite *site)
+{
+    if (!site)
+        return false;
+    CLSiteIndexItem *entry = nullptr;
+    for (CLSiteIndexItem *candidate : std::as_const(siteIndex)) {
+        if (candidate->id == site->id) {
+            entry = candidate;
+            break;
+        }
+    }
+    if (!entry)
+        return false;
+    if (entry->site == site)
+        return true;
+    if (entry->site) {
+        for (CLPage *page : std::as_const(entry->site->pages))
+            allPages.remove(page);
+        delete entry->site;
+    }
+    entry->site = site;
+    for (CLPage *page : std::as_const(site->pages))
+        allPages.insert(page);
+    return true;
+}
+
+QList<CLSiteIndexItem *> CLProcessor::failedEntries() const
+{
+    QList<CLSiteIndexItem *> failed;
+    for (CLSiteIndexItem *entry : siteIndex) {
+        if (!entry->site)
+            failed.append(entry);
+    }
+    return failed;
+}
+
+QStringList CLProcessor::profileFiles() const
+{
+    QStringList files;
+    files.reserve(siteIndex.size());
+    for (const CLSiteIndexItem *entry : siteIndex)
+        files.append(entry->file);
+    return files;
+}
+
+void CLProcessor::clearCatalogue()
+{
+    qDeleteAll(siteIndex);
+    siteIndex.clear();
+    allPages.clear();
+    categories.clear();
+}
+
+QList<CLSiteIndexItem *> CLProcessor::sitesOfCategory(const QString &category,
+                                                      const QString &language) const
+{
+    QList<CLSiteIndexItem *> entries;
+    for (CLSiteIndexItem *entry : siteIndex) {
+        if (entry->category == category && entry->site)
+            entries.append(entry);
+    }
+
+    static const QString codes =
+        QStringLiteral("en,zh_CN,zh_TW,es,fr,ru,uk,de,ja,kr,it,po,ro,pt,ar,iw,tr,id,hi,vi,fa");
+    QString order = codes;
+    if (!language.isEmpty()) {
+        const bool chinese =
+            language == QLatin1String("zh_CN") || language == QLatin1String("zh_TW");
+        QString preferred = language;
+        if (language == QLatin1String("zh_CN"))
+            preferred = QStringLiteral("zh_CN,zh_TW");
+        else if (language == QLatin1String("zh_TW"))
+            preferred = QStringLiteral("zh_TW,zh_CN");
+        // The preferred codes move to the front; their old place keeps a marker
+        // no locale can equal.
+        const QString replaced = chinese ? QStringLiteral("zh_CN,zh_TW") : language;
+        order.replace(replaced, QStringLiteral("@@@"));
+        order.prepend(preferred + QLatin1Char(','));
+    }
+    const QStringList preference = order.split(QLatin1Char(','));
+
+    const auto position = [&preference](const CLSiteIndexItem *entry) {
+        return preference.indexOf(entry->site->locale);
+    };
+    // The site index has always been ordered by this exchange sort; its
+    // treatment of equal positions decides the order users know.
+    for (qsizetype i = 0; i + 1 < entries.size(); ++i) {
+        for (qsizetype j = i + 1; j < entries.size(); ++j) {
+            if (position(entries.at(j)) < position(entries.at(i)))
+                entries.swapItemsAt(i, j);
+        }
+    }
+    return entries;
+}
+
+bool CLProcessor::loadLanguageResource()
+{
+    initCoreResources();
+    const std::unique_ptr<QDomDocument> document =
+        loadXmlDocument(QStringLiteral(":/translation/gui.xml"));
+    if (!document)
+        return false;
+
+    qDeleteAll(languageNames);
+    languageNames.clear();
+    qDeleteAll(countryNames);
+    countryNames.clear();
+
+    const QDomElement root = document->documentElement();
+    if (root.tagName() != QLatin1String("gui"))
+        return false;
+
+    for (QDomElement group = root.firstChildElement(); !group.isNull();
+         group = group.nextSiblingElement()) {
+        QHash<QString, CLI18n *> *table = nullptr;
+        if (group.tagName() == QLatin1String("languages"))
+            table = &languageNames;
+        else if (group.tagName() == QLatin1String("countries"))
+            table = &countryNames;
+        else
+            continue;
+        for (QDomElement item = group.firstChildElement(); !item.isNull();
+             item = item.nextSiblingElement()) {
+            const QString code = item.attribute(QStringLiteral("code"));
+            if (code.isEmpty())
+                continue;
+            const QDomElement i18n =
+                item.elementsByTagName(QStringLiteral("i18n")).item(0).toElement();
+            CLI18n *record = parseI18n(i18n);
+            if (!record)
+                continue;
+            delete table->take(code);
+            table->insert(code, record);
+        }
+    }
+    return true;
+}
