@@ -74,7 +74,7 @@ int findPoint(const QByteArray &bytes, const CLPoint &point, int base, const QSt
         if (forward) {
             // Searching from one past the position skips a match right at it,
             // so a match at the very start of the data is never found.
-            start = bytes.indexOf(pattern, start + 1);
+            start = searchBytes(bytes, pattern, start + 1);
             if (start < 0)
                 return -1;
         } else {
