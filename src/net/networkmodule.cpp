@@ -1,0 +1,758 @@
+#include "networkmodule.h"
+
+#include "clprocessor.h"
+#include "cltranslator.h"
+#include "i18nmanager.h"
+
+#include <QDebug>
+#include <QMetaObject>
+#include <QMutexLocker>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkRequest>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+const char KindProperty[] = "NetworkDataType";
+const char SiteProperty[] = "OriginSiteID";
+const char PathProperty[] = "LocalFilePath";
+const char ChecksumProperty[] = "FileChecksumString";
+const char BytesProperty[] = "FileBytesString";
+// Marks a reply the module gave up on, so its late finish is not handled.
+const char WithdrawnProperty[] = "NetworkWithdrawn";
+// Marks a reply timer that already granted an installer its extra time.
+const char GraceProperty[] = "NetworkGraceGiven";
+const char TimerName[] = "NetworkReplyTimer";
+
+const QString RaSuffix = QStringLiteral(".ra");
+
+CONetworkDataType kindOf(const QObject *reply)
+{
+    return static_cast<CONetworkDataType>(reply->property(KindProperty).toInt());
+}
+
+bool isArticleKind(int kind)
+{
+    return kind == NDT_ArticlePage || kind == NDT_Image || kind == NDT_ArticleTranslation;
+}
+
+int pageTypeOf(int kind)
+{
+    switch (kind) {
+    case NDT_IndexPage:
+        return PageIndex;
+    case NDT_ArticlePage:
+        return PageArticle;
+    case NDT_IndexItemTranslation:
+    case NDT_ArticleTranslation:
+        return PageTranslatorEntry;
+    default:
+        return PageAny;
+    }
+}
+
+// Spaces survive QUrl's pretty form; consumers compare against encoded URLs.
+QString replyUrl(const QNetworkReply *reply)
+{
+    return reply->request().url().toString().replace(QLatin1Char(' '), QStringLiteral("%20"));
+}
+
+QTimer *timerOf(const QNetworkReply *reply)
+{
+    return reply->findChild<QTimer *>(QLatin1String(TimerName), Qt::FindDirectChildrenOnly);
+}
+
+CLElement *rootOf(CLElement *element)
+{
+    while (element && element->parent)
+        element = element->parent;
+    return element;
+}
+
+} // namespace
+
+TranslatableHeadline::~TranslatableHeadline() = default;
+
+NetworkModule::NetworkModule(QObject *parent)
+    : QObject(parent), manager(new QNetworkAccessManager(this))
+{
+    connect(manager, &QNetworkAccessManager::finished, this, &NetworkModule::networkReplyFinished);
+    // Qt opens six connections per host and manager; five managers carry
+    // thirty translations at once.
+    translationManagers.append(manager);
+    for (int i = 1; i < 5; ++i) {
+        auto *extra = new QNetworkAccessManager(this);
+        connect(extra, &QNetworkAccessManager::finished, this,
+                &NetworkModule::networkReplyFinished);
+        translationManagers.append(extra);
+    }
+    qDebug().noquote() << QStringLiteral("Proxy setting %1").arg(int(manager->proxy().type()));
+}
+
+NetworkModule::~NetworkModule()
+{
+    // Replies die with the manager; none may reach a module being destroyed.
+    for (QNetworkAccessManager *m : std::as_const(translationManagers)) {
+        disconnect(m, nullptr, this, nullptr);
+        delete m;
+    }
+}
+
+QNetworkAccessManager *NetworkModule::nextTranslationManager()
+{
+    nextManager = (nextManager + 1) % int(translationManagers.size());
+    return translationManagers.at(nextManager);
+}
+
+int NetworkModule::statusForError(int error)
+{
+    switch (error) {
+    case QNetworkReply::NoError:
+        return 0;
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::RemoteHostClosedError:
+    case QNetworkReply::HostNotFoundError:
+    case QNetworkReply::SslHandshakeFailedError:
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::BackgroundRequestNotAllowedError:
+        return 2106;
+    case QNetworkReply::TimeoutError:
+        return 2107;
+    case QNetworkReply::OperationCanceledError:
+        return 2108;
+    default:
+        break;
+    }
+    // Codes without an entry of their own fall into the status of their group,
+    // so that no failure goes unreported.
+    if (error >= 100 && error < 200)
+        return 2109;
+    if (error >= 200 && error < 300)
+        return 2110;
+    if (error >= 400 && error < 500)
+        return 2110;
+    return 2111;
+}
+
+bool NetworkModule::isSafeDownloadPath(const QString &localPath)
+{
+    if (localPath.isEmpty() || localPath.contains(QLatin1Char('\\')) ||
+        localPath.contains(QChar(0)))
+        return false;
+    const QStringList parts = downloadTarget(localPath).split(QLatin1Char('/'));
+    if (parts.contains(QStringLiteral("..")))
+        return false;
+    const QString name = parts.constLast();
+    return !name.isEmpty() && name != QLatin1String(".");
+}
+
+QString NetworkModule::downloadTarget(const QString &localPath)
+{
+    if (localPath.endsWith(RaSuffix))
+        return localPath.chopped(RaSuffix.size());
+    return localPath;
+}
+
+QString NetworkModule::translatorDisplayName(const CLTranslator *translator,
+                                             const QString &language)
+{
+    if (!translator)
+        return QString();
+    if (!translator->i18n)
+        return translator->name;
+    return localName(translator->i18n, language);
+}
+
+int NetworkModule::activeCount(int kind)
+{
+    const QMutexLocker locker(&mutex);
+    return int(activeReplies.count(kind));
+}
+
+// Issuing requests ---------------------------------------------------------
+
+QNetworkReply *NetworkModule::getRequest(const QString &url, QObject *origin)
+{
+    QNetworkRequest request{QUrl(url)};
+    if (origin)
+        request.setOriginatingObject(origin);
+    QNetworkReply *reply = manager->get(request);
+    if (!reply) {
+        emit notifyNetworkStatus(NDT_None, 2113);
+        return nullptr;
+    }
+    attachReply(reply);
+    return reply;
+}
+
+QNetworkReply *NetworkModule::postRequest(const QString &url, const QByteArray &body,
+                                          QObject *origin, QNetworkAccessManager *via)
+{
+    if (body.isEmpty())
+        return nullptr;
+    QNetworkRequest request{QUrl(url)};
+    if (origin)
+        request.setOriginatingObject(origin);
+    request.setHeader(QNetworkRequest::ContentTypeHeader,
+                      QByteArrayLiteral("application/x-www-form-urlencoded"));
+    request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+    QNetworkReply *reply = (via ? via : manager)->post(request, body);
+    if (!reply) {
+        emit notifyNetworkStatus(NDT_None, 2113);
+        return nullptr;
+    }
+    attachReply(reply);
+    return reply;
+}
+
+void NetworkModule::attachReply(QNetworkReply *reply)
+{
+    auto *timer = new QTimer(reply);
+    timer->setObjectName(QLatin1String(TimerName));
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, this, &NetworkModule::handleReplyTimeout);
+    timer->start(replyTimeout);
+
+    reply->setProperty(KindProperty, int(NDT_None));
+    connect(reply, &QNetworkReply::downloadProgress, this, &NetworkModule::downloadProgressUpdate);
+    connect(reply, &QNetworkReply::errorOccurred, this,
+            [this](QNetworkReply::NetworkError error) { handleReplyError(error); });
+    emit notifyNetworkStatus(NDT_None, 2112, reply->url().toString());
+}
+
+// The table of active replies ----------------------------------------------
+//
+// Busy signals are emitted only after the mutex is released, so a receiver
+// may call straight back into any request slot.
+
+void NetworkModule::registerReply(QNetworkReply *reply)
+{
+    if (!reply)
+        return;
+    QList<Busy> pending;
+    {
+        const QMutexLocker locker(&mutex);
+        const int kind = kindOf(reply);
+        activeReplies.insert(kind, reply);
+        if (kind == NDT_IndexPage || kind == NDT_IndexItemTranslation)
+            pending.append(Busy::IndexOn);
+        else if (isArticleKind(kind))
+            pending.append(Busy::ArticleOn);
+    }
+    emitBusy(pending);
+}
+
+bool NetworkModule::unregisterReply(QNetworkReply *reply)
+{
+    if (!reply)
+        return false;
+    QList<Busy> pending;
+    bool removed = false;
+    {
+        const QMutexLocker locker(&mutex);
+        const int kind = kindOf(reply);
+        removed = activeReplies.remove(kind, reply) > 0;
+        if (kind == NDT_IndexItemTranslation) {
+            if (!activeReplies.contains(NDT_IndexItemTranslation))
+                pending << Busy::HeadlinesDone << Busy::IndexOff;
+        } else if (kind == NDT_IndexPage) {
+            pending << Busy::IndexOff;
+        } else if (isArticleKind(kind)) {
+            if (!activeReplies.contains(NDT_ArticlePage) && !activeReplies.contains(NDT_Image) &&
+                !activeReplies.contains(NDT_ArticleTranslation))
+                pending << Busy::ArticleOff;
+        }
+    }
+    // Aborting finishes the reply at once; that must happen outside the lock.
+    if (removed)
+        withdrawReply(reply);
+    emitBusy(pending);
+    return removed;
+}
+
+void NetworkModule::withdrawReply(QNetworkReply *reply)
+{
+    reply->setProperty(WithdrawnProperty, true);
+    m_headlines.remove(reply);
+    disconnect(reply, nullptr, this, nullptr);
+    if (QTimer *timer = timerOf(reply)) {
+        timer->stop();
+        disconnect(timer, nullptr, this, nullptr);
+    }
+    // The reply keeps its own links to the transfer, so the connection is closed.
+    reply->abort();
+    reply->deleteLater();
+}
+
+void NetworkModule::emitBusy(const QList<Busy> &signalsToEmit)
+{
+    for (const Busy busy : signalsToEmit) {
+        switch (busy) {
+        case Busy::IndexOn:
+            emit activeOperationForIndex(true);
+            break;
+        case Busy::IndexOff:
+            emit activeOperationForIndex(false);
+            break;
+        case Busy::ArticleOn:
+            emit activeOperationForArticle(true);
+            break;
+        case Busy::ArticleOff:
+            emit activeOperationForArticle(false);
+            break;
+        case Busy::HeadlinesDone:
+            emit indexItemTranslationCompleted();
+            break;
+        }
+    }
+}
+
+void NetworkModule::abortKind(int kind)
+{
+    QList<QPointer<QNetworkReply>> snapshot;
+    {
+        const QMutexLocker locker(&mutex);
+        const QList<QNetworkReply *> replies = activeReplies.values(kind);
+        for (QNetworkReply *reply : replies)
+            snapshot.append(reply);
+    }
+    for (const QPointer<QNetworkReply> &reply : std::as_const(snapshot)) {
+        if (reply)
+            unregisterReply(reply);
+    }
+}
+
+// Requesting slots ---------------------------------------------------------
+
+void NetworkModule::requestIndexPage(const QString &url)
+{
+    if (url.isEmpty())
+        return;
+    for (const int kind : {NDT_IndexPage, NDT_IndexItemTranslation, NDT_ArticlePage, NDT_Image,
+                           NDT_ArticleTranslation})
+        abortKind(kind);
+    if (QNetworkReply *reply = getRequest(url, nullptr)) {
+        reply->setProperty(KindProperty, int(NDT_IndexPage));
+        registerReply(reply);
+    }
+}
+
+void NetworkModule::requestArticlePage(const QString &url, CLTopic *topic)
+{
+    if (url.isEmpty())
+        return;
+    for (const int kind : {NDT_ArticlePage, NDT_Image, NDT_ArticleTranslation})
+        abortKind(kind);
+    if (QNetworkReply *reply = getRequest(url, nullptr)) {
+        reply->setProperty(KindProperty, int(NDT_ArticlePage));
+        if (topic) {
+            if (const CLSite *site = siteOf(topic))
+                reply->setProperty(SiteProperty, site->id);
+        }
+        registerReply(reply);
+    }
+}
+
+void NetworkModule::requestImage(const QString &url)
+{
+    if (url.isEmpty())
+        return;
+    if (QNetworkReply *reply = getRequest(url, nullptr)) {
+        reply->setProperty(KindProperty, int(NDT_Image));
+        registerReply(reply);
+    }
+}
+
+void NetworkModule::requestVersionCheck(const QString &url, const QString &parameters)
+{
+    if (url.isEmpty() || parameters.isEmpty())
+        return;
+    qDebug().noquote() << QStringLiteral("Version check parameter: %1").arg(parameters);
+    abortKind(NDT_VersionCheck);
+    if (QNetworkReply *reply = postRequest(url, parameters.toUtf8(), nullptr)) {
+        reply->setProperty(KindProperty, int(NDT_VersionCheck));
+        registerReply(reply);
+    }
+}
+
+void NetworkModule::downloadFile(const QString &url, const QString &localPath, const QString &bytes,
+                                 const QString &checksum, CONetworkDataType kind)
+{
+    qDebug() << "Downloading...";
+    qDebug().noquote() << url;
+    if (kind == NDT_SoftwareDownload)
+        qDebug() << "It is a software!";
+    if (kind != NDT_SoftwareDownload && kind != NDT_FileDownload)
+        return;
+    if (!isSafeDownloadPath(localPath)) {
+        qDebug().noquote() << QStringLiteral("Refusing download path %1").arg(localPath);
+        // Reported later, as a finished download would be, so callers see one flow.
+        const QString reported =
+            QUrl(url).toString().replace(QLatin1Char(' '), QStringLiteral("%20"));
+        QMetaObject::invokeMethod(
+            this, [this, reported, kind] { emit notifyDownloadResult(reported, kind, false); },
+            Qt::QueuedConnection);
+        return;
+    }
+    auto *holder = new QObject(this);
+    holder->setProperty(PathProperty, localPath);
+    holder->setProperty(ChecksumProperty, checksum);
+    holder->setProperty(BytesProperty, bytes);
+    QNetworkReply *reply = getRequest(url, holder);
+    if (!reply) {
+        delete holder;
+        return;
+    }
+    // The holder lives exactly as long as its reply, however that ends.
+    holder->setParent(reply);
+    reply->setProperty(KindProperty, int(kind));
+    registerReply(reply);
+}
+
+void NetworkModule::abortCommuncation()
+{
+    articleTranslationQueue.clear();
+    indexItemQueue.clear();
+    for (const int kind : {NDT_IndexPage, NDT_IndexItemTranslation, NDT_ArticlePage, NDT_Image,
+                           NDT_ArticleTranslation})
+        abortKind(kind);
+}
+
+// Replies ------------------------------------------------------------------
+
+void NetworkModule::networkReplyFinished(QNetworkReply *reply)
+{
+    if (!reply || reply->property(WithdrawnProperty).toBool())
+        return;
+    const QString url = replyUrl(reply);
+    const CONetworkDataType kind = kindOf(reply);
+    const QString siteId = reply->property(SiteProperty).toString();
+
+    if (reply->error() != QNetworkReply::NoError) {
+        qDebug().noquote() << QStringLiteral("Network Error Detected %1:%2")
+                                  .arg(int(reply->error()))
+                                  .arg(reply->url().toString());
+        if (kind == NDT_VersionCheck)
+            emit versionCheckRespond(nullptr);
+        else if (kind == NDT_SoftwareDownload || kind == NDT_FileDownload)
+            emit notifyDownloadResult(url, kind, false);
+        else
+            handleReplyError(reply->error(), kind);
+        releaseReply(reply);
+        return;
+    }
+    if (kind == NDT_None) {
+        emit notifyNetworkStatus(NDT_None, 2105);
+        releaseReply(reply);
+        return;
+    }
+    if (!reply->isReadable()) {
+        emit notifyNetworkStatus(kind, 2104);
+        releaseReply(reply);
+        return;
+    }
+
+    const QByteArray bytes = reply->readAll();
+    switch (kind) {
+    case NDT_Image:
+        emit notifyNetworkStatus(kind, 2100);
+        emit imageDataLoaded(url, new QByteArray(bytes));
+        break;
+    case NDT_VersionCheck:
+        releaseReply(reply);
+        emit versionCheckRespond(new QByteArray(bytes));
+        return;
+    case NDT_SoftwareDownload:
+    case NDT_FileDownload:
+        handleDownload(reply, url, kind, bytes);
+        break;
+    default: {
+        CLElement *tree =
+            processor ? processor->process(url, bytes, pageTypeOf(kind), siteId) : nullptr;
+        if (!tree) {
+            emit notifyNetworkStatus(kind, 2101);
+            break;
+        }
+        if (kind == NDT_IndexItemTranslation || kind == NDT_ArticleTranslation) {
+            if (!tree->children.isEmpty()) {
+                const auto *carrier =
+                    qobject_cast<const CLElementCarrier *>(reply->request().originatingObject());
+                const QString language = translationTarget(carrier ? carrier->element : nullptr);
+                tree->language = language;
+                tree->children.constFirst()->language = language;
+            }
+        }
+        if (kind == NDT_IndexPage) {
+            emit notifyNetworkStatus(kind, 2102);
+            emit indexPageLoaded(tree);
+        } else if (kind == NDT_ArticlePage) {
+            emit notifyNetworkStatus(kind, 2103);
+            emit articlePageLoaded(tree);
+        } else if (kind == NDT_IndexItemTranslation) {
+            const PendingHeadline pendingHeadline = m_headlines.take(reply);
+            // The entry may have been destroyed while its request was in flight.
+            if (pendingHeadline.object && pendingHeadline.item)
+                emit indexItemTranslated(tree, pendingHeadline.item);
+            else
+                delete tree;
+            dispatchIndexItemTranslations(translationTarget(nullptr));
+        } else if (kind == NDT_ArticleTranslation) {
+            auto *carrier = qobject_cast<CLElementCarrier *>(reply->request().originatingObject());
+            CLElement *target = carrier ? carrier->element : nullptr;
+            if (target && target->source && target->source->kind == ArticleText &&
+                !tree->children.isEmpty()) {
+                CLData *value = tree->children.constFirst()->value;
+                if (value && value->type == DataText)
+                    value->text += QLatin1Char('\n') + carrier->text;
+            }
+            if (target)
+                applyTranslationResult(tree, target);
+            else
+                delete tree;
+            delete carrier;
+            dispatchArticleTranslations();
+        } else {
+            delete tree;
+        }
+        break;
+    }
+    }
+    m_headlines.remove(reply);
+    releaseReply(reply);
+}
+
+void NetworkModule::releaseReply(QNetworkReply *reply)
+{
+    // A handled reply goes even when a receiver already took it off the table.
+    if (!unregisterReply(reply))
+        reply->deleteLater();
+}
+
+void NetworkModule::handleDownload(QNetworkReply *reply, const QString &url, CONetworkDataType kind,
+                                   const QByteArray &bytes)
+{
+    const QObject *holder = reply->request().originatingObject();
+    if (!holder) {
+        emit notifyDownloadResult(url, kind, false);
+        return;
+    }
+    const QString localPath = holder->property(PathProperty).toString();
+    const QString expected = holder->property(BytesProperty).toString();
+    qDebug() << qChecksum(bytes);
+    qDebug() << bytes.size();
+    const bool sizeAccepted =
+        expected == QLatin1String("0") || expected == QString::number(bytes.size());
+    if (!sizeAccepted || !isSafeDownloadPath(localPath)) {
+        emit notifyDownloadResult(url, kind, false);
+        return;
+    }
+    emit notifyDownloadResult(url, kind, saveBytes(bytes, downloadTarget(localPath)));
+}
+
+void NetworkModule::handleReplyError(QNetworkReply::NetworkError error, CONetworkDataType kind)
+{
+    if (kind == NDT_None) {
+        if (const auto *reply = qobject_cast<const QNetworkReply *>(sender()))
+            kind = kindOf(reply);
+    }
+    if (const int code = statusForError(error))
+        emit notifyNetworkStatus(kind, code);
+}
+
+void NetworkModule::handleReplyTimeout()
+{
+    auto *timer = qobject_cast<QTimer *>(sender());
+    if (!timer)
+        return;
+    qDebug() << "Timeout detected";
+    timer->stop();
+    auto *reply = qobject_cast<QNetworkReply *>(timer->parent());
+    if (!reply)
+        return;
+    const CONetworkDataType kind = kindOf(reply);
+    if (kind == NDT_SoftwareDownload && !timer->property(GraceProperty).toBool()) {
+        // An installer is large: it gets one long extension before it counts as stalled.
+        timer->setProperty(GraceProperty, true);
+        timer->start(installerGraceTimeout);
+        return;
+    }
+    const QString url = replyUrl(reply);
+    handleReplyError(QNetworkReply::TimeoutError, kind);
+    unregisterReply(reply);
+    if (kind == NDT_VersionCheck)
+        emit versionCheckRespond(nullptr);
+    else if (kind == NDT_SoftwareDownload || kind == NDT_FileDownload)
+        emit notifyDownloadResult(url, kind, false);
+}
+
+void NetworkModule::downloadProgressUpdate(qint64 received, qint64 total)
+{
+    Q_UNUSED(total)
+    if (received <= 0)
+        return;
+    emit notifyNetworkStatus(NDT_None, 2114, QString::number(received));
+}
+
+// Translation --------------------------------------------------------------
+
+QString NetworkModule::translationTarget(const CLElement *target) const
+{
+    if (i18n)
+        return i18n->translateTargetLanguage;
+    return target ? target->language : m_headlineTarget;
+}
+
+void NetworkModule::requestArticleTranslation(CLElement *cloneRoot)
+{
+    if (!cloneRoot)
+        return;
+    // Answers still in flight point into a clone that may no longer exist.
+    abortKind(NDT_ArticleTranslation);
+    articleTranslationQueue.clear();
+    collectTranslatable(cloneRoot);
+    dispatchArticleTranslations();
+}
+
+void NetworkModule::collectTranslatable(CLElement *element)
+{
+    if (!element)
+        return;
+    CLElement *source = element->source;
+    // The root only carries the page's URL, which is no text to translate.
+    if (source && source->value && element->parent) {
+        if (CLURLData *url = source->value->asURL()) {
+            if (source->kind == ArticleImage && url->title.isEmpty())
+                url->title = QStringLiteral(" ");
+            articleTranslationQueue.append(element);
+        } else if (source->value->type == DataText) {
+            articleTranslationQueue.append(element);
+        }
+    }
+    for (CLElement *child : std::as_const(element->children))
+        collectTranslatable(child);
+}
+
+void NetworkModule::dispatchArticleTranslations()
+{
+    while (!articleTranslationQueue.isEmpty()) {
+        CLElement *element = articleTranslationQueue.takeFirst();
+        if (!processor || !element || !element->source || !element->source->value)
+            continue;
+        const CLElement *source = element->source;
+        CLTranslator *translator = processor->findTranslator(source->language, element->language);
+        if (!translator)
+            continue;
+        QString text;
+        if (source->value->type == DataText)
+            text = source->value->text;
+        else if (const CLURLData *url = source->value->asURL())
+            text = url->title;
+        if (text.trimmed().isEmpty()) {
+            // An engine answers a blank text with an empty page, which would
+            // leave the element pending for ever.
+            keepOriginal(element);
+            continue;
+        }
+
+        const QByteArray body =
+            buildRequestBody(translator, source->language, element->language, text);
+        auto *carrier = new CLElementCarrier(element);
+        if (element->kind == ArticleText) {
+            carrier->text = QLatin1Char('(') +
+                            translatorDisplayName(translator, element->language) + QLatin1Char(')');
+        }
+        QNetworkReply *reply =
+            postRequest(translator->entry, body, carrier, nextTranslationManager());
+        if (!reply) {
+            delete carrier;
+            continue;
+        }
+        // An aborted request takes its carrier with it.
+        carrier->setParent(reply);
+        reply->setProperty(KindProperty, int(NDT_ArticleTranslation));
+        registerReply(reply);
+        if (activeCount(NDT_ArticleTranslation) >= maxPendingTranslations)
+            break;
+    }
+}
+
+void NetworkModule::applyTranslationResult(CLElement *result, CLElement *target)
+{
+    CLElement *cloneRoot = rootOf(target);
+    if (result && target && target->source && target->source->value && cloneRoot &&
+        cloneRoot->kind == ArticlePage && !result->children.isEmpty()) {
+        const CLData *answer = result->children.constFirst()->value;
+        const CLData *sourceValue = target->source->value;
+        CLData *value = nullptr;
+        if (answer && answer->type == DataText) {
+            if (sourceValue->type == DataText)
+                value = new CLData(answer->text);
+            else if (const CLURLData *url = sourceValue->asURL())
+                value = new CLURLData(url->url, answer->text, 0);
+        }
+        if (value) {
+            delete target->value;
+            target->value = value;
+            reportTranslationProgress(cloneRoot);
+        }
+    }
+    delete result;
+}
+
+void NetworkModule::keepOriginal(CLElement *target)
+{
+    CLElement *cloneRoot = rootOf(target);
+    if (!cloneRoot || cloneRoot->kind != ArticlePage || target->value)
+        return;
+    const CLData *sourceValue = target->source->value;
+    if (sourceValue->type == DataText)
+        target->value = new CLData(sourceValue->text);
+    else if (const CLURLData *url = sourceValue->asURL())
+        target->value = new CLURLData(url->url, url->title, 0);
+    else
+        return;
+    reportTranslationProgress(cloneRoot);
+}
+
+void NetworkModule::reportTranslationProgress(CLElement *cloneRoot)
+{
+    int done = 0;
+    int pending = 0;
+    if (countTranslation(cloneRoot, done, pending)) {
+        qDebug() << "got a complete translation page";
+        emit articleTranslated(cloneRoot);
+    } else {
+        qDebug().noquote() << QStringLiteral("done/todo=%1,%2").arg(done).arg(pending);
+    }
+}
+
+void NetworkModule::dispatchIndexItemTranslations(const QString &targetLanguage)
+{
+    m_headlineTarget = targetLanguage;
+    while (!indexItemQueue.isEmpty()) {
+        TranslatableHeadline *item = indexItemQueue.takeFirst();
+        if (!processor || !item)
+            continue;
+        const CLI18n *names = item->headlineNames();
+        QObject *object = item->headlineObject();
+        if (!names || !object)
+            continue;
+        CLTranslator *translator = processor->findTranslator(names->original, targetLanguage);
+        if (!translator)
+            continue;
+        const QString text = names->displays.value(names->original);
+        const QByteArray body = buildRequestBody(translator, names->original, targetLanguage, text);
+        QNetworkReply *reply =
+            postRequest(translator->entry, body, object, nextTranslationManager());
+        if (!reply)
+            continue;
+        m_headlines.insert(reply, PendingHeadline{QPointer<QObject>(object), item});
+        reply->setProperty(KindProperty, int(NDT_IndexItemTranslation));
+        registerReply(reply);
+        if (activeCount(NDT_IndexItemTranslation) >= maxPendingTranslations)
+            break;
+    }
+}

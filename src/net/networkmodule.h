@@ -1,0 +1,142 @@
+#pragma once
+
+#include "clelement.h"
+#include "clsitemodel.h"
+#include "translatableheadline.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QMultiMap>
+#include <QMutex>
+#include <QNetworkReply>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class CLProcessor;
+class CLTranslator;
+class I18NManager;
+class QNetworkAccessManager;
+
+/// The kind of a request, carried by its reply as "NetworkDataType".
+enum CONetworkDataType {
+    NDT_None = 0,
+    NDT_IndexPage = 1,
+    NDT_ArticlePage = 2,
+    NDT_Image = 3,
+    NDT_IndexItemTranslation = 4,
+    NDT_ArticleTranslation = 5,
+    NDT_VersionCheck = 6,
+    NDT_SoftwareDownload = 7,
+    NDT_FileDownload = 8,
+};
+
+/// The program's single gateway to HTTP: issues page, image, translation,
+/// version-check and download requests, watches them with timers, and hands
+/// their results on by kind.
+class NetworkModule : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit NetworkModule(QObject *parent = nullptr);
+    ~NetworkModule() override;
+
+    /// Sends the queued headlines, keeping at most `maxPendingTranslations` in flight.
+    void dispatchIndexItemTranslations(const QString &targetLanguage);
+    /// Ends every registered reply of a kind without handling it.
+    void abortKind(int kind);
+    /// The number of registered replies of a kind.
+    int activeCount(int kind);
+
+    /// The status event of a reply error; 0 for none.
+    static int statusForError(int error);
+    /// A download path that stays inside its directory: no "..", no
+    /// backslash, and a file name left after the ".ra" suffix is removed.
+    static bool isSafeDownloadPath(const QString &localPath);
+    /// The path a download is written to: `localPath` without a trailing ".ra".
+    static QString downloadTarget(const QString &localPath);
+    /// The name a translator goes by in `language`.
+    static QString translatorDisplayName(const CLTranslator *translator, const QString &language);
+
+    CLProcessor *processor = nullptr; ///< not owned
+    I18NManager *i18n = nullptr;      ///< not owned
+    qint32 maxPendingTranslations = 30;
+    QList<CLElement *> articleTranslationQueue;   ///< not owned, oldest first
+    QList<TranslatableHeadline *> indexItemQueue; ///< not owned, oldest first
+    QMultiMap<int, QNetworkReply *> activeReplies;
+    QMutex mutex;                             ///< guards activeReplies
+    QNetworkAccessManager *manager = nullptr; ///< child
+    /// Translation requests also go out through these (children), so that
+    /// the requests allowed in flight really run at once: one manager opens
+    /// only a few connections to a host and queues the rest.
+    QList<QNetworkAccessManager *> translationManagers;
+    int nextManager = 0;
+
+    /// How long a reply may take, in ms.
+    int replyTimeout = 90000;
+    /// The further time an installer download gets once `replyTimeout` ran out, in ms.
+    int installerGraceTimeout = 1200000;
+
+signals:
+    void notifyNetworkStatus(CONetworkDataType kind, int code, const QString &arg1 = QString(),
+                             const QString &arg2 = QString());
+    void imageDataLoaded(const QString &url, QByteArray *data);
+    void indexPageLoaded(CLElement *tree);
+    void articlePageLoaded(CLElement *tree);
+    void indexItemTranslated(CLElement *result, TranslatableHeadline *item);
+    void indexItemTranslationCompleted();
+    void articleTranslated(CLElement *cloneRoot);
+    void activeOperationForIndex(bool active);
+    void activeOperationForArticle(bool active);
+    void versionCheckRespond(QByteArray *data);
+    void notifyDownloadResult(const QString &url, CONetworkDataType kind, bool ok);
+
+public slots:
+    void networkReplyFinished(QNetworkReply *reply);
+    void downloadProgressUpdate(qint64 received, qint64 total);
+    void requestIndexPage(const QString &url);
+    void requestArticlePage(const QString &url, CLTopic *topic = nullptr);
+    void requestImage(const QString &url);
+    void requestArticleTranslation(CLElement *cloneRoot);
+    void requestVersionCheck(const QString &url, const QString &parameters);
+    void abortCommuncation();
+    void handleReplyError(QNetworkReply::NetworkError error, CONetworkDataType kind = NDT_None);
+    void handleReplyTimeout();
+    void downloadFile(const QString &url, const QString &localPath,
+                      const QString &bytes = QStringLiteral("0"),
+                      const QString &checksum = QString(), CONetworkDataType kind = NDT_None);
+
+private:
+    enum class Busy { IndexOn, IndexOff, ArticleOn, ArticleOff, HeadlinesDone };
+
+    QNetworkReply *getRequest(const QString &url, QObject *origin);
+    QNetworkReply *postRequest(const QString &url, const QByteArray &body, QObject *origin,
+                               QNetworkAccessManager *via = nullptr);
+    QNetworkAccessManager *nextTranslationManager();
+    void attachReply(QNetworkReply *reply);
+    void registerReply(QNetworkReply *reply);
+    bool unregisterReply(QNetworkReply *reply);
+    void releaseReply(QNetworkReply *reply);
+    void withdrawReply(QNetworkReply *reply);
+    void emitBusy(const QList<Busy> &signalsToEmit);
+    void collectTranslatable(CLElement *element);
+    void dispatchArticleTranslations();
+    void applyTranslationResult(CLElement *result, CLElement *target);
+    /// Gives an element with nothing to translate its original value.
+    void keepOriginal(CLElement *target);
+    void reportTranslationProgress(CLElement *cloneRoot);
+    void handleDownload(QNetworkReply *reply, const QString &url, CONetworkDataType kind,
+                        const QByteArray &bytes);
+    QString translationTarget(const CLElement *target) const;
+
+    struct PendingHeadline
+    {
+        QPointer<QObject> object;
+        TranslatableHeadline *item = nullptr;
+    };
+    /// Headline requests in flight; the pointer guards against items deleted meanwhile.
+    QHash<QNetworkReply *, PendingHeadline> m_headlines;
+    QString m_headlineTarget;
+};
