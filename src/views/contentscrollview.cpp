@@ -1,0 +1,429 @@
+#include "contentscrollview.h"
+
+#include "animationbutton.h"
+#include "htmltext.h"
+
+#include <QImage>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+// URLs go into single-quoted attributes, which the rich-text parser takes
+// verbatim (no entity decoding), so only the quote itself needs encoding.
+QString attributeText(const QString &url)
+{
+    QString text = url;
+    return text.replace(QLatin1Char('\''), QLatin1String("%27"));
+}
+
+// The key under which the text engine looks an image up, given its URL.
+QUrl resourceUrl(const QString &url)
+{
+    return QUrl::fromEncoded(attributeText(url).toUtf8());
+}
+
+// Stands in for any image the program did not hand over, so that the text
+// engine never falls back to reading the file itself.
+const QImage &blankImage()
+{
+    static const QImage image = [] {
+        QImage blank(1, 1, QImage::Format_ARGB32);
+        blank.fill(Qt::transparent);
+        return blank;
+    }();
+    return image;
+}
+
+} // namespace
+
+ContentScrollView::ImageItem::ImageItem(const QString &url, const QString &caption)
+    : url(url), caption(caption)
+{
+}
+
+ContentScrollView::ContentScrollView(QWidget *parent)
+    : QTextBrowser(parent),
+      m_previousArrow(new AnimationButton(QStringLiteral(":/LEFTARROW"), 25, 25, this)),
+      m_nextArrow(new AnimationButton(QStringLiteral(":/RIGHTARROW"), 25, 25, this)),
+      m_upArrow(new AnimationButton(QStringLiteral(":/UPARROW"), 20, 20, this)),
+      m_downArrow(new AnimationButton(QStringLiteral(":/DOWNARROW"), 20, 20, this))
+{
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+    verticalScrollBar()->setMinimum(0);
+    setOpenExternalLinks(false);
+
+    m_previousArrow->hide();
+    m_nextArrow->hide();
+    m_upArrow->hide();
+    m_downArrow->hide();
+
+    connect(m_upArrow, &AnimationButton::entered, this, &ContentScrollView::scrollUpSlowTimer);
+    connect(m_upArrow, &AnimationButton::pressed, this, &ContentScrollView::scrollUpFastTimer);
+    connect(m_upArrow, &AnimationButton::released, this, &ContentScrollView::scrollUpSlowTimer);
+    connect(m_upArrow, &AnimationButton::left, this, &ContentScrollView::scrollTimerStop);
+    connect(m_downArrow, &AnimationButton::entered, this, &ContentScrollView::scrollDnSlowTimer);
+    connect(m_downArrow, &AnimationButton::pressed, this, &ContentScrollView::scrollDnFastTimer);
+    connect(m_downArrow, &AnimationButton::released, this, &ContentScrollView::scrollDnSlowTimer);
+    connect(m_downArrow, &AnimationButton::left, this, &ContentScrollView::scrollTimerStop);
+    connect(&m_scrollTimer, &QTimer::timeout, this, &ContentScrollView::scrollTimerEvent);
+
+    retranslateUI();
+}
+
+ContentScrollView::~ContentScrollView()
+{
+    qDeleteAll(m_images);
+}
+
+void ContentScrollView::showArticle(const QString &title, const QString &source,
+                                    const QString &datetime, const QString &text,
+                                    const QString *previousPage, const QString *nextPage)
+{
+    m_parts[HeaderPart] = QStringLiteral("<HTML><BODY>");
+    m_parts[HeadlinePart] = QStringLiteral("<DIV ID='headline' ALIGN='center'><P ID='title'>") +
+                            title + QStringLiteral("</P>");
+    m_parts[SourcePart] =
+        QStringLiteral("<SPAN ID='source'>") + source + QStringLiteral("</SPAN>&nbsp;");
+    m_parts[DatePart] =
+        QStringLiteral("<SPAN ID='datetime'>") + datetime + QStringLiteral("</SPAN><HR/></DIV>");
+    m_parts[ImageTablePart] = buildImageTable();
+    m_parts[TextPart] =
+        QStringLiteral("<DIV ID='text'>") + toParagraphs(text) + QStringLiteral("</DIV>");
+    m_parts[FooterPart] = QStringLiteral("</BODY></HTML>");
+    setPageLinks(previousPage, nextPage);
+    setFocus();
+}
+
+void ContentScrollView::showPage(const QString &html, const QString *previousPage,
+                                 const QString *nextPage)
+{
+    for (QString &part : m_parts)
+        part.clear();
+    m_parts[TextPart] = html;
+    setPageLinks(previousPage, nextPage);
+    setFocus();
+}
+
+void ContentScrollView::setPageLinks(const QString *previousPage, const QString *nextPage)
+{
+    m_previousPage = previousPage;
+    m_nextPage = nextPage;
+    m_previousArrow->setVisible(previousPage && !previousPage->isEmpty());
+    m_nextArrow->setVisible(nextPage && !nextPage->isEmpty());
+    setDocumentHtml(true);
+    updateScrollArrows();
+}
+
+void ContentScrollView::setImages(const QStringList &urls, const QStringList &captions)
+{
+    for (int i = 0; i < urls.size(); ++i)
+        m_images.append(new ImageItem(urls.at(i), captions.value(i)));
+    refreshImageTable();
+}
+
+void ContentScrollView::updateCaptions(const QStringList &urls, const QStringList &captions)
+{
+    bool changed = false;
+    const int pairs = qMin(urls.size(), captions.size());
+    for (int i = 0; i < pairs; ++i) {
+        for (ImageItem *item : std::as_const(m_images)) {
+            if (item->url == urls.at(i) && item->caption != captions.at(i)) {
+                item->caption = captions.at(i);
+                changed = true;
+            }
+        }
+    }
+    if (changed)
+        refreshImageTable();
+}
+
+void ContentScrollView::clearImages()
+{
+    document()->clear();
+    qDeleteAll(m_images);
+    m_images.clear();
+    // The document is empty now; the parts follow so that a later image
+    // arrival cannot bring back the previous article.
+    for (QString &part : m_parts)
+        part.clear();
+    updateScrollArrows();
+}
+
+void ContentScrollView::imageDataLoaded(const QString &url, const QByteArray &data)
+{
+    ImageItem *item = nullptr;
+    for (ImageItem *candidate : std::as_const(m_images)) {
+        if (candidate->url == url) {
+            item = candidate;
+            break;
+        }
+    }
+    // Late images of an article that is no longer shown are dropped.
+    if (!item)
+        return;
+
+    QPixmap pixmap;
+    pixmap.loadFromData(data);
+    if (pixmap.isNull())
+        document()->addResource(QTextDocument::ImageResource, resourceUrl(url), blankImage());
+    else
+        document()->addResource(QTextDocument::ImageResource, resourceUrl(url), pixmap);
+
+    item->width = pixmap.width();
+    item->height = pixmap.height();
+    item->displayHeight = qMin(item->height, MaxThumbnailHeight);
+    item->displayWidth =
+        item->height > 0 ? qRound(double(item->displayHeight) * item->width / item->height) : 0;
+    item->loaded = true;
+
+    m_parts[ImageTablePart] = buildImageTable();
+    setDocumentHtml(false);
+    updateScrollArrows();
+}
+
+void ContentScrollView::scrollContent(int dy)
+{
+    QScrollBar *bar = verticalScrollBar();
+    bar->setValue(bar->value() - dy);
+    updateScrollArrows();
+    if (bar->maximum() > 0)
+        emit scrolled(bar->value() * 100 / bar->maximum());
+}
+
+void ContentScrollView::updateDocument()
+{
+    setDocumentHtml(false);
+    updateScrollArrows();
+}
+
+QString ContentScrollView::html() const
+{
+    QString all;
+    for (const QString &part : m_parts)
+        all += part;
+    return all;
+}
+
+QVariant ContentScrollView::loadResource(int type, const QUrl &name)
+{
+    Q_UNUSED(name)
+    // Only what imageDataLoaded() added is ever shown: nothing is read from
+    // the disk or the network on behalf of web content.
+    if (type == QTextDocument::ImageResource)
+        return blankImage();
+    return QByteArray("");
+}
+
+void ContentScrollView::scrollTimerStop()
+{
+    m_scrollTimer.stop();
+    m_scrollStep = 0;
+}
+
+void ContentScrollView::scrollUpFastTimer()
+{
+    startScrolling(-1, 30, 100);
+}
+
+void ContentScrollView::scrollUpSlowTimer()
+{
+    startScrolling(-1, 1, 50);
+}
+
+void ContentScrollView::scrollDnFastTimer()
+{
+    startScrolling(1, 30, 100);
+}
+
+void ContentScrollView::scrollDnSlowTimer()
+{
+    startScrolling(1, 1, 50);
+}
+
+void ContentScrollView::scrollTimerEvent()
+{
+    scrollContent(-m_scrollStep * m_scrollSpeed);
+}
+
+void ContentScrollView::retranslateUI()
+{
+    m_previousArrow->setToolTip(tr("Previous Page"));
+    m_nextArrow->setToolTip(tr("Next Page"));
+}
+
+void ContentScrollView::keyPressEvent(QKeyEvent *event)
+{
+    QTextBrowser::keyPressEvent(event);
+    switch (event->key()) {
+    case Qt::Key_T:
+        emit switchTranslation();
+        break;
+    case Qt::Key_E:
+        emit toEmail();
+        break;
+    case Qt::Key_P:
+        emit toPrint();
+        break;
+    case Qt::Key_S:
+        emit toSave();
+        break;
+    case Qt::Key_Space:
+        emit keyPressSpace();
+        break;
+    case Qt::Key_Right:
+        emit keyPressRight();
+        break;
+    case Qt::Key_Left:
+        emit keyPressLeft();
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        emitScrollPercentage();
+        break;
+    default:
+        break;
+    }
+}
+
+void ContentScrollView::wheelEvent(QWheelEvent *event)
+{
+    QTextBrowser::wheelEvent(event);
+    emitScrollPercentage();
+}
+
+void ContentScrollView::resizeEvent(QResizeEvent *event)
+{
+    // The browser lays the text out for the new width first, so that the
+    // arrows are judged against the real document height.
+    QTextBrowser::resizeEvent(event);
+    refreshImageTable();
+    updateScrollArrows();
+    placePageArrows();
+}
+
+void ContentScrollView::doSetSource(const QUrl &name, QTextDocument::ResourceType type)
+{
+    Q_UNUSED(type)
+    if (name.isLocalFile()) {
+        emit requestLocalPage(name.toLocalFile());
+        return;
+    }
+    if (name.path().isEmpty())
+        return;
+    const ImageItem *item = loadedItemFor(name);
+    if (!item)
+        return;
+    const QVariant image = document()->resource(QTextDocument::ImageResource, name);
+    if (image.userType() == QMetaType::QPixmap && !image.value<QPixmap>().isNull())
+        emit popupImage(item->url, image);
+}
+
+QString ContentScrollView::buildImageTable() const
+{
+    if (m_images.isEmpty())
+        return QString();
+
+    QString table = QStringLiteral("<DIV ID='images' ALIGN='center'><TABLE>");
+    const int available = width() - 39;
+    int rowWidth = 0;
+    for (const ImageItem *item : m_images) {
+        // An image that did not decode has no size to show.
+        if (!item->loaded || item->displayWidth <= 0 || item->displayHeight <= 0)
+            continue;
+        if (rowWidth == 0) {
+            table += QStringLiteral("<TR ALIGN='center'>");
+        } else if (available <= rowWidth + item->displayWidth) {
+            table += QStringLiteral("</TR><TR ALIGN='center'>");
+            rowWidth = 0;
+        }
+        const QString url = attributeText(item->url);
+        table += QStringLiteral("<TD ALIGN='center'><A HREF='") + url +
+                 QStringLiteral("'><IMG SRC='") + url +
+                 QStringLiteral("' WIDTH=%1 HEIGHT=%2></A><BR>")
+                     .arg(item->displayWidth)
+                     .arg(item->displayHeight) +
+                 item->caption + QStringLiteral("</TD>");
+        rowWidth += item->displayWidth;
+    }
+    table += QStringLiteral("</TR></TABLE><HR/></DIV>");
+    return table;
+}
+
+void ContentScrollView::refreshImageTable()
+{
+    const QString table = buildImageTable();
+    if (table == m_parts[ImageTablePart])
+        return;
+    m_parts[ImageTablePart] = table;
+    setDocumentHtml(false);
+}
+
+void ContentScrollView::setDocumentHtml(bool toTop)
+{
+    QScrollBar *bar = verticalScrollBar();
+    const int position = bar->value();
+    setHtml(html());
+    if (toTop) {
+        moveCursor(QTextCursor::Start);
+        bar->setValue(0);
+        return;
+    }
+    // Re-setting the document must not throw the reader back to the top.
+    document()->size();
+    bar->setValue(position);
+}
+
+void ContentScrollView::updateScrollArrows()
+{
+    const qreal documentHeight = document()->size().height();
+    const int viewportHeight = viewport()->height();
+    if (documentHeight <= viewportHeight) {
+        m_upArrow->hide();
+        m_downArrow->hide();
+        return;
+    }
+    verticalScrollBar()->setMaximum(qRound(documentHeight - viewportHeight));
+    m_upArrow->move(width() - m_upArrow->width(), 0);
+    m_downArrow->move(width() - m_downArrow->width(), height() - m_downArrow->height());
+    m_upArrow->raise();
+    m_upArrow->show();
+    m_downArrow->raise();
+    m_downArrow->show();
+}
+
+void ContentScrollView::placePageArrows()
+{
+    m_previousArrow->move(0, (height() - m_previousArrow->height()) / 2);
+    m_nextArrow->move(width() - m_nextArrow->width(), (height() - m_nextArrow->height()) / 2);
+}
+
+void ContentScrollView::emitScrollPercentage()
+{
+    const QScrollBar *bar = verticalScrollBar();
+    if (bar->maximum() > 0 && bar->value() <= bar->maximum())
+        emit scrolled(bar->value() * 100 / bar->maximum());
+}
+
+void ContentScrollView::startScrolling(int step, int speed, int interval)
+{
+    m_scrollStep = step;
+    m_scrollSpeed = speed;
+    m_scrollTimer.start(interval);
+}
+
+ContentScrollView::ImageItem *ContentScrollView::loadedItemFor(const QUrl &url) const
+{
+    for (ImageItem *item : m_images) {
+        if (item->loaded && item->height > 0 && resourceUrl(item->url) == url)
+            return item;
+    }
+    return nullptr;
+}

@@ -1,0 +1,22 @@
+#include "titlebar.h"
+
+#include <QPainter>
+
+TitleBar::TitleBar(const QString &imagePath, QWidget *parent) : QWidget(parent)
+{
+    if (!imagePath.isNull())
+        m_image.load(imagePath);
+}
+
+QSize TitleBar::sizeHint() const
+{
+    return m_image.isNull() ? QSize(0, 0) : m_image.size();
+}
+
+void TitleBar::paintEvent(QPaintEvent *)
+{
+    if (m_image.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_image);
+}
