@@ -17,3 +17,12 @@ if(TESSOLIN_SANITIZE)
         -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
     target_link_options(tessolin_common INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Coverage-guided fuzz targets (clang with libFuzzer): instrument everything,
+# the fuzz executables then link libFuzzer's driver.
+option(TESSOLIN_FUZZ "Build the libFuzzer targets under fuzz/ (needs clang)" OFF)
+if(TESSOLIN_FUZZ)
+    target_compile_options(tessolin_common INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    target_link_options(tessolin_common INTERFACE -fsanitize=address,undefined)
+endif()
