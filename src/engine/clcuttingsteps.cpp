@@ -128,14 +128,8 @@ CLStepSectionCutter::CLStepSectionCutter() : CLStep({DataBytes, DataText}, DataT
 
 CLData *CLStepSectionCutter::process(CLData *input) const
 {
-    if (!input)
-        return nullptr;
     QString text;
-    if (input->type == DataBytes)
-        text = decodeWith(codeset(), input->bytes);
-    else if (input->type == DataText)
-        text = input->text;
-    else
+    if (!textOf(input, text))
         return nullptr;
 
     const qsizetype startLength = startPattern.size();

@@ -56,14 +56,8 @@ CLStepTextExtractor::CLStepTextExtractor() : CLStep({DataBytes, DataText}, DataT
 
 CLData *CLStepTextExtractor::process(CLData *input) const
 {
-    if (!input)
-        return nullptr;
     QString text;
-    if (input->type == DataBytes)
-        text = decodeWith(codeset(), input->bytes);
-    else if (input->type == DataText)
-        text = input->text;
-    else
+    if (!textOf(input, text))
         return nullptr;
     if (text.isEmpty())
         return nullptr;

@@ -24,6 +24,19 @@ QString CLStep::codeset() const
     return s ? s->codeset : QString();
 }
 
+bool CLStep::textOf(const CLData *input, QString &text) const
+{
+    if (!input)
+        return false;
+    if (input->type == DataBytes)
+        text = decodeWith(codeset(), input->bytes);
+    else if (input->type == DataText)
+        text = input->text;
+    else
+        return false;
+    return true;
+}
+
 CLData *runChain(const CLTopic *topic, const QByteArray &bytes)
 {
     if (!topic || topic->steps.isEmpty() || bytes.isEmpty())

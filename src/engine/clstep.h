@@ -26,6 +26,9 @@ public:
     const CLSite *site() const;
     /// The site's codeset, empty for a step outside a profile.
     QString codeset() const;
+    /// The text of a Bytes value (decoded with the site's codeset) or of a
+    /// Text value; false for any other value.
+    bool textOf(const CLData *input, QString &text) const;
 
     CLTopic *topic = nullptr; ///< not owned
     quint32 inputTypes = 0;   ///< bit (1 << CLDataType) per accepted type
