@@ -9,13 +9,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #endif
 
-// The handler writes beside the executable and fatal messages abort, so every
-// case runs in a copy of this binary started with "--child". The child reads
-// its settings from a private directory and performs a list of actions:
+// A child started with "--child SETTINGS_DIR" performs its actions:
 //   set=VALUE   store VALUE as the trace target     unset  remove the target
 //   KIND:TEXT   emit TEXT                           KIND#N#UNIT  emit UNIT N times
 // where KIND is debug, info, warning, critical or fatal.
@@ -63,20 +63,7 @@ int runChild(int argc, char **argv)
     return 0;
 }
 
-struct ChildResult
-{
-    bool started = false;
-    QProcess::ExitStatus status = QProcess::NormalExit;
-    int exitCode = -1;
-    QByteArray standardError;
-};
-
-QByteArray repeated(const char *unit, int count)
-{
-    return QByteArray(unit).repeated(count);
-}
-
-const QByteArray TooLong = QByteArrayLiteral("Log message is too long, skiped.\n");
+const QByteArray TooLong = "Log message is too long, skiped.\n";
 
 } // namespace
 
@@ -85,59 +72,95 @@ class TestLogHandler : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-
-    void fileTarget_data();
-    void fileTarget();
-    void droppedTargets_data();
-    void droppedTargets();
-    void consoleTarget_data();
-    void consoleTarget();
-    void fatalAborts_data();
-    void fatalAborts();
-    void missingLogDirectory_data();
-    void missingLogDirectory();
-
-private:
-    // Copies this executable into a fresh application directory, with or without "log".
-    bool prepare(bool withLogDirectory);
-    ChildResult run(const QStringList &actions);
-    QString logPath() const { return m_appDir + QStringLiteral("/log/log.txt"); }
-    QByteArray logContent() const;
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_appDir;
-    QString m_executable;
+    void records_data();
+    void records();
 };
 
-void TestLogHandler::init()
+void TestLogHandler::records_data()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<int>("logDir");     // 0 none, 1 empty, 2 holding a log with "earlier\n"
+    QTest::addColumn<QByteArray>("log"); // null: no log file
+    QTest::addColumn<QByteArray>("standardError");
+    QTest::addColumn<bool>("aborts");
+
+    const QByteArray none;
+    const QByteArray e5110 = QByteArray("\xc3\xa9").repeated(5110);
+    QTest::newRow("records appended after earlier content in order")
+        << QStringList{"set=file", "debug:one", "debug:two"} << 2
+        << QByteArray("earlier\nDEBUG: one\nDEBUG: two\n") << QByteArray() << false;
+    QTest::newRow("missing file created, prefix follows the message type")
+        << QStringList{"set=file", "debug:d", "info:i", "warning:w", "critical:c"} << 1
+        << QByteArray("DEBUG: d\nDEBUG: i\nWARNING: w\nCRITICAL: c\n") << QByteArray() << false;
+    QTest::newRow("message bytes written as UTF-8")
+        << QStringList{"set=file", QStringLiteral("debug:Zürich 北京")} << 1
+        << QByteArray("DEBUG: Z\xc3\xbcrich \xe5\x8c\x97\xe4\xba\xac\n") << QByteArray() << false;
+    QTest::newRow("message at the limit logged whole")
+        << QStringList{"set=file", "critical#10220#y"} << 1
+        << "CRITICAL: " + QByteArray("y").repeated(10220) + "\n"
+        << QByteArray() << false;
+    QTest::newRow("one byte over the limit replaced, next message kept")
+        << QStringList{"set=file", "warning#10221#x", "warning:after"} << 1
+        << TooLong + "WARNING: after\n"
+        << QByteArray() << false;
+    QTest::newRow("limit counted in bytes not characters")
+        << QStringList{"set=file", QStringLiteral("debug#5110#é"), QStringLiteral("debug#5111#é")}
+        << 1 << "DEBUG: " + e5110 + "\n" + TooLong << QByteArray() << false;
+    QTest::newRow("target change applies to the next message")
+        << QStringList{"set=file", "debug:a", "set=off", "debug:b", "set=file", "debug:c"} << 1
+        << QByteArray("DEBUG: a\nDEBUG: c\n") << QByteArray() << false;
+    for (const char *target : {"unset", "set=", "set=File", "set=files", "set= file"})
+        QTest::addRow("messages dropped for target \"%s\"", target)
+            << QStringList{target, "debug:a", "critical:c", "debug#10221#x"} << 1 << none
+            << QByteArray() << false;
+    QTest::newRow("console records go to standard error")
+        << QStringList{"set=console", "debug:a", "critical:c", "debug#10221#x"} << 1 << none
+        << "DEBUG: a\nCRITICAL: c\n" + TooLong << false;
+    QTest::newRow("switch from console to file mid-run")
+        << QStringList{"set=console", "debug:a", "set=file", "debug:b"} << 1
+        << QByteArray("DEBUG: b\n") << QByteArray("DEBUG: a\n") << false;
+    QTest::newRow("fatal record written before abort, nothing after")
+        << QStringList{"set=file", "debug:a", "fatal:boom", "debug:never"} << 1
+        << QByteArray("DEBUG: a\nFATAL: boom\n") << QByteArray() << true;
+    QTest::newRow("fatal on the console") << QStringList{"set=console", "fatal:boom"} << 1 << none
+                                          << QByteArray("FATAL: boom\n") << true;
+    QTest::newRow("fatal aborts without a target")
+        << QStringList{"unset", "fatal:boom"} << 1 << none << QByteArray() << true;
+    QTest::newRow("no log directory: messages dropped, program runs on")
+        << QStringList{"set=file", "debug:a", "warning#10221#x"} << 0 << none << QByteArray()
+        << false;
+    QTest::newRow("no log directory: fatal still aborts")
+        << QStringList{"set=file", "debug:a", "fatal:boom"} << 0 << none << QByteArray() << true;
 }
 
-bool TestLogHandler::prepare(bool withLogDirectory)
+// The handler writes beside the executable and fatal messages abort, so each row runs
+// in a copy of this binary in a fresh application directory.
+void TestLogHandler::records()
 {
-    m_appDir = m_dir->filePath(QStringLiteral("app"));
-    if (!QDir().mkpath(m_appDir))
-        return false;
-    if (withLogDirectory && !QDir().mkpath(m_appDir + QStringLiteral("/log")))
-        return false;
-    m_executable =
-        m_appDir + QLatin1Char('/') + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    return QFile::copy(QCoreApplication::applicationFilePath(), m_executable);
-}
+    QFETCH(QStringList, actions);
+    QFETCH(int, logDir);
+    QFETCH(QByteArray, log);
+    QFETCH(QByteArray, standardError);
+    QFETCH(bool, aborts);
 
-ChildResult TestLogHandler::run(const QStringList &actions)
-{
-    ChildResult result;
+    QTemporaryDir dir;
+    const QString appDir = dir.filePath("app");
+    const QString logPath = appDir + "/log/log.txt";
+    QVERIFY(QDir().mkpath(logDir ? appDir + "/log" : appDir));
+    QFile seed(logPath);
+    QVERIFY(logDir < 2 || (seed.open(QIODevice::WriteOnly) && seed.write("earlier\n") == 8));
+    seed.close();
+    const QString executable =
+        appDir + '/' + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), executable));
+
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("QT_LOGGING_RULES"));
-    env.remove(QStringLiteral("QT_MESSAGE_PATTERN"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->filePath(QStringLiteral("xdg")));
+    env.remove("QT_LOGGING_RULES");
+    env.remove("QT_MESSAGE_PATTERN");
+    env.insert("XDG_CONFIG_HOME", dir.filePath("xdg"));
     process.setProcessEnvironment(env);
-    process.setWorkingDirectory(m_dir->path());
+    process.setWorkingDirectory(dir.path());
 #ifdef Q_OS_UNIX
     // Aborting children are expected; keep them from leaving core files behind.
     process.setChildProcessModifier([] {
@@ -145,198 +168,15 @@ ChildResult TestLogHandler::run(const QStringList &actions)
         setrlimit(RLIMIT_CORE, &none);
     });
 #endif
-    process.start(m_executable, QStringList{QStringLiteral("--child"),
-                                            m_dir->filePath(QStringLiteral("settings"))} +
-                                    actions);
-    result.started = process.waitForStarted(30000) && process.waitForFinished(60000);
-    result.status = process.exitStatus();
-    result.exitCode = process.exitCode();
-    result.standardError = process.readAllStandardError();
-    return result;
-}
-
-QByteArray TestLogHandler::logContent() const
-{
-    QFile file(logPath());
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-void TestLogHandler::fileTarget_data()
-{
-    QTest::addColumn<QStringList>("actions");
-    QTest::addColumn<QByteArray>("existing");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::addColumn<bool>("aborts");
-
-    QTest::newRow("records appended after earlier content in order")
-        << QStringList{"debug:one", "debug:two"} << QByteArray("earlier\n")
-        << QByteArray("earlier\nDEBUG: one\nDEBUG: two\n") << false;
-    QTest::newRow("missing file created")
-        << QStringList{"debug:first"} << QByteArray() << QByteArray("DEBUG: first\n") << false;
-    QTest::newRow("prefix follows the message type")
-        << QStringList{"debug:d", "info:i", "warning:w", "critical:c"} << QByteArray()
-        << QByteArray("DEBUG: d\nDEBUG: i\nWARNING: w\nCRITICAL: c\n") << false;
-    QTest::newRow("message bytes written as UTF-8")
-        << QStringList{QStringLiteral("debug:Zürich 北京")} << QByteArray()
-        << QByteArray("DEBUG: Z\xc3\xbcrich \xe5\x8c\x97\xe4\xba\xac\n") << false;
-    QTest::newRow("empty message is still a record")
-        << QStringList{"debug:"} << QByteArray() << QByteArray("DEBUG: \n") << false;
-    QTest::newRow("message at the limit logged whole")
-        << QStringList{"warning#10220#x"} << QByteArray()
-        << QByteArray("WARNING: " + repeated("x", 10220) + "\n") << false;
-    QTest::newRow("one byte over the limit replaced")
-        << QStringList{"warning#10221#x"} << QByteArray() << TooLong << false;
-    QTest::newRow("limit counted in bytes not characters")
-        << QStringList{QStringLiteral("debug#5111#é")} << QByteArray() << TooLong << false;
-    QTest::newRow("multi-byte message at the limit logged whole")
-        << QStringList{QStringLiteral("debug#5110#é")} << QByteArray()
-        << QByteArray("DEBUG: " + repeated("\xc3\xa9", 5110) + "\n") << false;
-    QTest::newRow("long critical line fits the record")
-        << QStringList{"critical#10220#y"} << QByteArray()
-        << QByteArray("CRITICAL: " + repeated("y", 10220) + "\n") << false;
-    QTest::newRow("over-long message does not swallow the next")
-        << QStringList{"debug#20000#x", "warning:after"} << QByteArray()
-        << QByteArray(TooLong + "WARNING: after\n") << false;
-    QTest::newRow("target change applies to the next message")
-        << QStringList{"debug:a", "set=off", "debug:b", "set=file", "debug:c"} << QByteArray()
-        << QByteArray("DEBUG: a\nDEBUG: c\n") << false;
-    QTest::newRow("fatal record written before abort")
-        << QStringList{"debug:a", "fatal:boom"} << QByteArray()
-        << QByteArray("DEBUG: a\nFATAL: boom\n") << true;
-    QTest::newRow("nothing runs after a fatal message")
-        << QStringList{"fatal:boom", "debug:never"} << QByteArray() << QByteArray("FATAL: boom\n")
-        << true;
-}
-
-void TestLogHandler::fileTarget()
-{
-    QFETCH(QStringList, actions);
-    QFETCH(QByteArray, existing);
-    QFETCH(QByteArray, expected);
-    QFETCH(bool, aborts);
-
-    QVERIFY(prepare(true));
-    if (!existing.isNull()) {
-        QFile file(logPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(existing);
-    }
-    const ChildResult result = run(QStringList{QStringLiteral("set=file")} + actions);
-    QVERIFY(result.started);
-    QCOMPARE(result.status, aborts ? QProcess::CrashExit : QProcess::NormalExit);
-    if (!aborts)
-        QCOMPARE(result.exitCode, 0);
-    QCOMPARE(logContent(), expected);
-    QCOMPARE(result.standardError, QByteArray());
-}
-
-void TestLogHandler::droppedTargets_data()
-{
-    QTest::addColumn<QStringList>("target");
-
-    QTest::newRow("target absent") << QStringList{"unset"};
-    QTest::newRow("target empty") << QStringList{"set="};
-    QTest::newRow("file compared case-sensitively") << QStringList{"set=File"};
-    QTest::newRow("upper-case FILE") << QStringList{"set=FILE"};
-    QTest::newRow("surrounding space not trimmed") << QStringList{"set= file"};
-    QTest::newRow("console compared case-sensitively") << QStringList{"set=Console"};
-    QTest::newRow("longer word starting with file") << QStringList{"set=files"};
-    QTest::newRow("unknown target") << QStringList{"set=stderr"};
-}
-
-void TestLogHandler::droppedTargets()
-{
-    QFETCH(QStringList, target);
-
-    QVERIFY(prepare(true));
-    const ChildResult result =
-        run(target + QStringList{"debug:a", "warning:b", "critical:c", "debug#10221#x"});
-    QVERIFY(result.started);
-    QCOMPARE(result.status, QProcess::NormalExit);
-    QCOMPARE(result.exitCode, 0);
-    QVERIFY(!QFile::exists(logPath()));
-    QCOMPARE(result.standardError, QByteArray());
-}
-
-void TestLogHandler::consoleTarget_data()
-{
-    QTest::addColumn<QStringList>("actions");
-    QTest::addColumn<QByteArray>("expected");
-
-    QTest::newRow("records go to standard error")
-        << QStringList{"debug:a", "critical:c"} << QByteArray("DEBUG: a\nCRITICAL: c\n");
-    QTest::newRow("over-long line on standard error")
-        << QStringList{"debug#10221#x", "info:i"} << QByteArray(TooLong + "DEBUG: i\n");
-    QTest::newRow("switch from console to file mid-run")
-        << QStringList{"debug:a", "set=file", "debug:b"} << QByteArray("DEBUG: a\n");
-}
-
-void TestLogHandler::consoleTarget()
-{
-    QFETCH(QStringList, actions);
-
-    QVERIFY(prepare(true));
-    const ChildResult result = run(QStringList{QStringLiteral("set=console")} + actions);
-    QVERIFY(result.started);
-    QCOMPARE(result.status, QProcess::NormalExit);
-    QTEST(result.standardError, "expected");
-    if (actions.contains(QStringLiteral("set=file")))
-        QCOMPARE(logContent(), QByteArray("DEBUG: b\n"));
-    else
-        QVERIFY(!QFile::exists(logPath()));
-}
-
-void TestLogHandler::fatalAborts_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QByteArray>("logged");
-    QTest::addColumn<QByteArray>("standardError");
-
-    const QByteArray record("FATAL: boom\n");
-    QTest::newRow("no target") << "unset" << QByteArray() << QByteArray();
-    QTest::newRow("empty target") << "set=" << QByteArray() << QByteArray();
-    QTest::newRow("unknown target") << "set=File" << QByteArray() << QByteArray();
-    QTest::newRow("file target") << "set=file" << record << QByteArray();
-    QTest::newRow("console target") << "set=console" << QByteArray() << record;
-}
-
-void TestLogHandler::fatalAborts()
-{
-    QFETCH(QString, target);
-
-    QVERIFY(prepare(true));
-    const ChildResult result = run(QStringList{target, QStringLiteral("fatal:boom")});
-    QVERIFY(result.started);
-    QCOMPARE(result.status, QProcess::CrashExit);
-    QTEST(logContent(), "logged");
-    QTEST(result.standardError, "standardError");
-}
-
-void TestLogHandler::missingLogDirectory_data()
-{
-    QTest::addColumn<QStringList>("actions");
-    QTest::addColumn<bool>("aborts");
-
-    QTest::newRow("messages dropped, program runs on")
-        << QStringList{"debug:a", "warning:b", "debug#10221#x"} << false;
-    QTest::newRow("fatal still aborts") << QStringList{"debug:a", "fatal:boom"} << true;
-}
-
-void TestLogHandler::missingLogDirectory()
-{
-    QFETCH(QStringList, actions);
-    QFETCH(bool, aborts);
-
-    QVERIFY(prepare(false));
-    const ChildResult result = run(QStringList{QStringLiteral("set=file")} + actions);
-    QVERIFY(result.started);
-    QCOMPARE(result.status, aborts ? QProcess::CrashExit : QProcess::NormalExit);
-    if (!aborts)
-        QCOMPARE(result.exitCode, 0);
-    QVERIFY(!QFileInfo::exists(m_appDir + QStringLiteral("/log")));
-    QCOMPARE(result.standardError, QByteArray());
+    process.start(executable, QStringList{"--child", dir.filePath("settings")} + actions);
+    QVERIFY(process.waitForStarted(30000) && process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), aborts ? QProcess::CrashExit : QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), aborts ? SIGABRT : 0); // a crash reports its signal
+    QCOMPARE(process.readAllStandardError(), standardError);
+    QFile file(logPath);
+    QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), log);
+    QCOMPARE(file.exists(), !log.isNull());
+    QCOMPARE(QFileInfo::exists(appDir + "/log"), logDir > 0);
 }
 
 int main(int argc, char **argv)

@@ -11,54 +11,35 @@
 #include <QTranslator>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-// Marks every text of one context so a test can tell which source text and
-// context a lookup used.
+// Marks every text of the manager's context so a test can tell which source text a lookup used.
 class MarkingTranslator : public QTranslator
 {
 public:
     bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *disambiguation,
-                      int n) const override
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
     {
-        Q_UNUSED(disambiguation);
-        Q_UNUSED(n);
-        if (qstrcmp(context, "I18NManager") != 0)
-            return QString();
-        return QStringLiteral("<") + QString::fromUtf8(sourceText) + QStringLiteral(">");
+        return qstrcmp(context, "I18NManager") ? QString()
+                                               : u'<' + QString::fromUtf8(sourceText) + u'>';
     }
 };
 
-// Writes skin files below `root`; an entry "skin/file=text" is a file, an entry
-// ending in "/" a directory.
+// Writes skin files below `root`: "skin/file=text" is a file, an entry ending in "/" a directory.
 bool writeSkinTree(const QString &root, const QStringList &entries)
 {
     for (const QString &entry : entries) {
-        if (entry.endsWith(QLatin1Char('/'))) {
-            if (!QDir().mkpath(root + QLatin1Char('/') + entry))
-                return false;
-            continue;
-        }
-        const qsizetype eq = entry.indexOf(QLatin1Char('='));
-        const QString path = root + QLatin1Char('/') + entry.left(eq);
-        if (!QDir().mkpath(QFileInfo(path).path()))
+        const QString path = root + u'/' + entry.section(u'=', 0, 0);
+        if (!QDir().mkpath(entry.endsWith(u'/') ? path : QFileInfo(path).path()))
             return false;
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
+        if (!entry.endsWith(u'/') &&
+            !(file.open(QIODevice::WriteOnly) && file.write(entry.section(u'=', 1).toUtf8()) >= 0))
             return false;
-        file.write(entry.mid(eq + 1).toUtf8());
     }
     return true;
-}
-
-const QHash<QString, QString> &tableOf(const StyleManager &styles, const QString &name)
-{
-    if (name == QLatin1String("index"))
-        return styles.indexSheets;
-    if (name == QLatin1String("article"))
-        return styles.articleSheets;
-    return styles.uiSheets;
 }
 
 } // namespace
@@ -69,15 +50,12 @@ class TestSettings : public QObject
 
 private slots:
     void initTestCase();
-    void init();
-
+    void init() { QSettings().clear(); }
     void languageSettingsRead_data();
     void languageSettingsRead();
     void languageSettingsSaved();
     void nameSourceTexts_data();
     void nameSourceTexts();
-    void namesFollowTranslationChange();
-
     void loadSkins_data();
     void loadSkins();
     void sheetFor_data();
@@ -93,13 +71,8 @@ void TestSettings::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_settingsDir.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
-    QCoreApplication::setOrganizationName(QStringLiteral(TS_ORGANIZATION_NAME));
-    QCoreApplication::setApplicationName(QStringLiteral(TS_APP_NAME));
-}
-
-void TestSettings::init()
-{
-    QSettings().clear();
+    QCoreApplication::setOrganizationName(TS_ORGANIZATION_NAME);
+    QCoreApplication::setApplicationName(TS_APP_NAME);
 }
 
 void TestSettings::languageSettingsRead_data()
@@ -110,33 +83,23 @@ void TestSettings::languageSettingsRead_data()
     QTest::addColumn<QString>("targetLanguage");
     QTest::addColumn<bool>("autoTranslation");
 
-    const QString ui = QStringLiteral(TS_KEY_UI_LANGUAGE);
-    const QString target = QStringLiteral(TS_KEY_TRANSLATE_TARGET_LANGUAGE);
-    const QString autoKey = QStringLiteral(TS_KEY_AUTO_TRANSLATION);
-
+    const QString ui = TS_KEY_UI_LANGUAGE;
+    const QString target = TS_KEY_TRANSLATE_TARGET_LANGUAGE;
     QTest::newRow("zh_TW locale widened to simplified Chinese")
-        << "zh_TW" << QVariantMap() << "zh_CN"
-        << "zh_CN" << false;
-    QTest::newRow("country part of the locale dropped") << "de_AT" << QVariantMap() << "de"
-                                                        << "de" << false;
-    QTest::newRow("unsupported locale language kept") << "nl_NL" << QVariantMap() << "nl"
-                                                      << "nl" << false;
+        << u"zh_TW"_s << QVariantMap() << u"zh_CN"_s << u"zh_CN"_s << false;
+    QTest::newRow("country part of the locale dropped")
+        << u"de_AT"_s << QVariantMap() << u"de"_s << u"de"_s << false;
+    QTest::newRow("unsupported locale language kept")
+        << u"nl_NL"_s << QVariantMap() << u"nl"_s << u"nl"_s << false;
     QTest::newRow("stored values win over the locale")
-        << "de_AT" << QVariantMap{{ui, "ja"}, {target, "fr"}, {autoKey, true}} << "ja"
-        << "fr" << true;
-    QTest::newRow("stored zh widened too")
-        << "en_US" << QVariantMap{{ui, "zh"}, {target, "zh"}} << "zh_CN"
-        << "zh_CN" << false;
-    QTest::newRow("stored zh_TW not narrowed") << "en_US" << QVariantMap{{ui, "zh_TW"}} << "zh_TW"
-                                               << "en" << false;
-    QTest::newRow("target read under its own key") << "fr_FR" << QVariantMap{{target, "ru"}} << "fr"
-                                                   << "ru" << false;
+        << u"de_AT"_s << QVariantMap{{ui, "ja"}, {target, "fr"}, {TS_KEY_AUTO_TRANSLATION, true}}
+        << u"ja"_s << u"fr"_s << true;
+    QTest::newRow("stored zh widened too") << u"en_US"_s << QVariantMap{{ui, "zh"}, {target, "zh"}}
+                                           << u"zh_CN"_s << u"zh_CN"_s << false;
+    QTest::newRow("stored zh_TW not narrowed")
+        << u"en_US"_s << QVariantMap{{ui, "zh_TW"}} << u"zh_TW"_s << u"en"_s << false;
     QTest::newRow("stored empty value is not replaced by the locale")
-        << "fr_FR" << QVariantMap{{ui, ""}} << ""
-        << "fr" << false;
-    QTest::newRow("auto translation off when stored false")
-        << "fr_FR" << QVariantMap{{autoKey, false}} << "fr"
-        << "fr" << false;
+        << u"fr_FR"_s << QVariantMap{{ui, ""}} << QString() << u"fr"_s << false;
 }
 
 void TestSettings::languageSettingsRead()
@@ -156,23 +119,19 @@ void TestSettings::languageSettingsRead()
 
 void TestSettings::languageSettingsSaved()
 {
-    I18NManager manager(nullptr, QStringLiteral("en_US"));
-    QCOMPARE(manager.uiLanguages, QStringLiteral(TS_SUPPORTED_LANGUAGES).split(QLatin1Char(',')));
-    manager.uiLanguage = QStringLiteral("ja");
-    manager.translateTargetLanguage = QStringLiteral("zh_TW");
+    I18NManager manager(nullptr, u"en_US"_s);
+    manager.uiLanguage = u"ja"_s;
+    manager.translateTargetLanguage = u"zh_TW"_s;
     manager.autoTranslation = true;
     manager.save();
 
     const QSettings settings;
-    QCOMPARE(settings.value(QStringLiteral(TS_KEY_UI_LANGUAGE)).toString(), QStringLiteral("ja"));
-    QCOMPARE(settings.value(QStringLiteral(TS_KEY_TRANSLATE_TARGET_LANGUAGE)).toString(),
-             QStringLiteral("zh_TW"));
-    QCOMPARE(settings.value(QStringLiteral(TS_KEY_AUTO_TRANSLATION)).toBool(), true);
-
-    const I18NManager reread(nullptr, QStringLiteral("de_DE"));
-    QCOMPARE(reread.uiLanguage, QStringLiteral("ja"));
-    QCOMPARE(reread.translateTargetLanguage, QStringLiteral("zh_TW"));
-    QCOMPARE(reread.autoTranslation, true);
+    QCOMPARE(settings.value(TS_KEY_UI_LANGUAGE).toString(), u"ja"_s);
+    QCOMPARE(settings.value(TS_KEY_TRANSLATE_TARGET_LANGUAGE).toString(), u"zh_TW"_s);
+    QCOMPARE(settings.value(TS_KEY_AUTO_TRANSLATION).toBool(), true);
+    const I18NManager reread(nullptr, u"de_DE"_s);
+    QCOMPARE(reread.uiLanguage + u' ' + reread.translateTargetLanguage, u"ja zh_TW"_s);
+    QVERIFY(reread.autoTranslation);
 }
 
 void TestSettings::nameSourceTexts_data()
@@ -182,54 +141,15 @@ void TestSettings::nameSourceTexts_data()
     QTest::addColumn<QString>("source");
 
     // Misspelt source texts are the keys of the existing translations.
-    QTest::newRow("France keeps its misspelt key") << "country"
-                                                   << "fr"
-                                                   << "Frence";
-    QTest::newRow("Israel keeps its misspelt key") << "country"
-                                                   << "il"
-                                                   << "Isreal";
-    QTest::newRow("Mexico keeps its misspelt key") << "country"
-                                                   << "mx"
-                                                   << "Mixco";
-    QTest::newRow("Russia keeps its misspelt key") << "country"
-                                                   << "ru"
-                                                   << "Ruassia";
-    QTest::newRow("Thailand keeps its misspelt key") << "country"
-                                                     << "th"
-                                                     << "Tailand";
-    QTest::newRow("United States is USA") << "country"
-                                          << "us"
-                                          << "USA";
-    QTest::newRow("Britain under gb not uk") << "country"
-                                             << "gb"
-                                             << "UK";
-    QTest::newRow("ar is Argentina among countries") << "country"
-                                                     << "ar"
-                                                     << "Argentina";
-    QTest::newRow("ar is Arabic among languages") << "language"
-                                                  << "ar"
-                                                  << "Arabic";
-    QTest::newRow("Korean under the program's kr code") << "language"
-                                                        << "kr"
-                                                        << "Korean";
-    QTest::newRow("Hebrew under the old iw code") << "language"
-                                                  << "iw"
-                                                  << "Hebrew";
-    QTest::newRow("Polish under po") << "language"
-                                     << "po"
-                                     << "Polish";
-    QTest::newRow("simplified Chinese under zh_CN") << "language"
-                                                    << "zh_CN"
-                                                    << "Simplified Chinese";
-    QTest::newRow("general category under its misspelt key") << "group"
-                                                             << "(c)General.Inforamtion"
-                                                             << "General News";
-    QTest::newRow("predefined filter kind") << "group"
-                                            << "(f)predefined"
-                                            << "Predefined";
-    QTest::newRow("custom filter kind keeps its spelling") << "group"
-                                                           << "(f)customed"
-                                                           << "Customed";
+    QTest::newRow("France keeps its misspelt key") << u"country"_s << u"fr"_s << u"Frence"_s;
+    QTest::newRow("Britain under gb not uk") << u"country"_s << u"gb"_s << u"UK"_s;
+    QTest::newRow("ar is Argentina among countries") << u"country"_s << u"ar"_s << u"Argentina"_s;
+    QTest::newRow("ar is Arabic among languages") << u"language"_s << u"ar"_s << u"Arabic"_s;
+    QTest::newRow("Korean under the program's kr code") << u"language"_s << u"kr"_s << u"Korean"_s;
+    QTest::newRow("general category under its misspelt key")
+        << u"group"_s << u"(c)General.Inforamtion"_s << u"General News"_s;
+    QTest::newRow("custom filter kind keeps its spelling")
+        << u"group"_s << u"(f)customed"_s << u"Customed"_s;
 }
 
 void TestSettings::nameSourceTexts()
@@ -238,84 +158,54 @@ void TestSettings::nameSourceTexts()
     QFETCH(QString, key);
     QFETCH(QString, source);
 
-    MarkingTranslator translator;
-    QVERIFY(QCoreApplication::installTranslator(&translator));
-    I18NManager manager(nullptr, QStringLiteral("en_US"));
-    manager.refreshI18nNames();
-    QCoreApplication::removeTranslator(&translator);
-
-    const QHash<QString, QString> &titles =
-        table == QLatin1String("country")    ? manager.countryTitles
-        : table == QLatin1String("language") ? manager.languageTitles
-                                             : manager.groupTitles;
-    QCOMPARE(titles.value(key), QStringLiteral("<") + source + QStringLiteral(">"));
-}
-
-void TestSettings::namesFollowTranslationChange()
-{
-    I18NManager manager(nullptr, QStringLiteral("en_US"));
-    QVERIFY(manager.languageTitles.isEmpty());
-
+    I18NManager manager(nullptr, u"en_US"_s);
+    const auto title = [&] {
+        return (table == u"country"_s    ? manager.countryTitles
+                : table == u"language"_s ? manager.languageTitles
+                                         : manager.groupTitles)
+            .value(key);
+    };
     MarkingTranslator translator;
     QVERIFY(QCoreApplication::installTranslator(&translator));
     manager.refreshI18nNames();
     QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(manager.languageTitles.size(), 21);
-    QCOMPARE(manager.countryTitles.size(), 39);
-    QCOMPARE(manager.groupTitles.size(), 3);
-
+    QCOMPARE(title(), u'<' + source + u'>');
+    // The names follow a change of the installed translation.
     manager.refreshI18nNames();
-    QCOMPARE(manager.languageTitles.size(), 21);
-    QCOMPARE(manager.countryTitles.size(), 39);
-    QCOMPARE(manager.languageTitles.value(QStringLiteral("de")), QStringLiteral("German"));
-    QCOMPARE(manager.countryTitles.value(QStringLiteral("fr")), QStringLiteral("Frence"));
-    QCOMPARE(manager.groupTitles.value(QStringLiteral("(f)customed")), QStringLiteral("Customed"));
+    QCOMPARE(title(), source);
 }
 
 void TestSettings::loadSkins_data()
 {
-    QTest::addColumn<bool>("createRoot");
-    QTest::addColumn<QStringList>("tree");
+    QTest::addColumn<QStringList>("tree"); // empty: no skin root at all
     QTest::addColumn<bool>("loaded");
     QTest::addColumn<QStringList>("skins");
 
-    QTest::newRow("missing skin root fails") << false << QStringList() << false << QStringList();
+    QTest::newRow("missing skin root fails") << QStringList() << false << QStringList();
     QTest::newRow("other skins without default fail")
-        << true << QStringList{"dark/ui.css=d", "light/ui.css=l"} << false
-        << QStringList{"dark", "light"};
+        << QStringList{"dark/ui.css=d", "light/ui.css=l"} << false << QStringList{"dark", "light"};
     QTest::newRow("empty base sheet of default fails")
-        << true << QStringList{"default/ui.css=", "default/ui_en.css=e"} << false
-        << QStringList{"default"};
-    QTest::newRow("default without base sheet fails")
-        << true << QStringList{"default/ui_en.css=e"} << false << QStringList{"default"};
+        << QStringList{"default/ui.css=", "default/ui_en.css=e"} << false << QStringList{"default"};
     QTest::newRow("default name compared exactly")
-        << true << QStringList{"Default/ui.css=b"} << false << QStringList{"Default"};
-    QTest::newRow("plain file named default is no skin")
-        << true << QStringList{"default=b", "other/ui.css=o"} << false << QStringList{"other"};
+        << QStringList{"Default/ui.css=b"} << false << QStringList{"Default"};
     QTest::newRow("empty german sheet does not fail")
-        << true << QStringList{"default/ui.css=b", "default/ui_de.css="} << true
-        << QStringList{"default"};
+        << QStringList{"default/ui.css=b", "default/ui_de.css="} << true << QStringList{"default"};
     QTest::newRow("skins sorted ignoring case, hidden dirs and files skipped")
-        << true << QStringList{"b/", "A/", "default/ui.css=b", ".hidden/", "zeta=z", "C/"} << true
+        << QStringList{"b/", "A/", "default/ui.css=b", ".hidden/", "zeta=z", "C/"} << true
         << QStringList{"A", "b", "C", "default"};
 }
 
 void TestSettings::loadSkins()
 {
-    QFETCH(bool, createRoot);
     QFETCH(QStringList, tree);
-
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString root = dir.filePath(QStringLiteral("skin"));
-    if (createRoot)
-        QVERIFY(QDir().mkpath(root));
+    const QString root = dir.filePath(u"skin"_s);
     QVERIFY(writeSkinTree(root, tree));
 
     StyleManager styles(root);
     QTEST(styles.loadSkins(), "loaded");
     QStringList names;
-    for (const StyleSkin &skin : styles.skins) {
+    for (const StyleSkin &skin : std::as_const(styles.skins)) {
         QCOMPARE(skin.title, skin.name);
         names.append(skin.name);
     }
@@ -324,81 +214,45 @@ void TestSettings::loadSkins()
 
 void TestSettings::sheetFor_data()
 {
-    QTest::addColumn<QStringList>("tree");
+    QTest::addColumn<QStringList>("tree"); // besides default/ui.css=BASE
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("fallback");
     QTest::addColumn<QString>("sheet");
 
-    const QStringList arabic{"default/ui.css=BASE", "default/ui_ar.css=AR"};
-    QTest::newRow("language sheet preferred") << arabic << "ui"
-                                              << "ar"
-                                              << "default"
-                                              << "AR";
-    QTest::newRow("missing language falls back to base") << arabic << "ui"
-                                                         << "fr"
-                                                         << "default"
-                                                         << "BASE";
-    QTest::newRow("nothing under either key gives empty") << arabic << "index"
-                                                          << "fr"
-                                                          << "fr"
-                                                          << "";
+    const QStringList arabic{"default/ui_ar.css=AR"};
+    QTest::newRow("language sheet preferred")
+        << arabic << u"ui"_s << u"ar"_s << u"default"_s << u"AR"_s;
+    QTest::newRow("missing language falls back to base")
+        << arabic << u"ui"_s << u"fr"_s << u"default"_s << u"BASE"_s;
+    QTest::newRow("nothing under either key gives empty")
+        << arabic << u"index"_s << u"fr"_s << u"fr"_s << QString();
     QTest::newRow("empty language sheet falls back")
-        << QStringList{"default/ui.css=BASE", "default/ui_de.css="} << "ui"
-        << "de"
-        << "default"
-        << "BASE";
+        << QStringList{"default/ui_de.css="} << u"ui"_s << u"de"_s << u"default"_s << u"BASE"_s;
     QTest::newRow("article falls back to interface language")
-        << QStringList{"default/ui.css=BASE", "default/article_en.css=EN"} << "article"
-        << "ja"
-        << "en"
-        << "EN";
+        << QStringList{"default/article_en.css=EN"} << u"article"_s << u"ja"_s << u"en"_s
+        << u"EN"_s;
     QTest::newRow("own index sheet preferred over fallback")
-        << QStringList{"default/ui.css=BASE", "default/index_fr.css=FR", "default/index_en.css=EN"}
-        << "index"
-        << "fr"
-        << "en"
-        << "FR";
+        << QStringList{"default/index_fr.css=FR", "default/index_en.css=EN"} << u"index"_s
+        << u"fr"_s << u"en"_s << u"FR"_s;
     QTest::newRow("code outside the language list not loaded")
-        << QStringList{"default/ui.css=BASE", "default/ui_nl.css=NL"} << "ui"
-        << "nl"
-        << "default"
-        << "BASE";
+        << QStringList{"default/ui_nl.css=NL"} << u"ui"_s << u"nl"_s << u"default"_s << u"BASE"_s;
     QTest::newRow("Chinese sheet stored under full code")
-        << QStringList{"default/ui.css=BASE", "default/ui_zh_CN.css=ZH"} << "ui"
-        << "zh_CN"
-        << "default"
-        << "ZH";
+        << QStringList{"default/ui_zh_CN.css=ZH"} << u"ui"_s << u"zh_CN"_s << u"default"_s
+        << u"ZH"_s;
     QTest::newRow("short Chinese code finds no sheet")
-        << QStringList{"default/ui.css=BASE", "default/ui_zh_CN.css=ZH"} << "ui"
-        << "zh"
-        << "default"
-        << "BASE";
+        << QStringList{"default/ui_zh_CN.css=ZH"} << u"ui"_s << u"zh"_s << u"default"_s
+        << u"BASE"_s;
     QTest::newRow("last language of the list loaded")
-        << QStringList{"default/ui.css=BASE", "default/article_zh_TW.css=TW"} << "article"
-        << "zh_TW"
-        << "en"
-        << "TW";
-    QTest::newRow("sheet read as UTF-8")
-        << QStringList{"default/ui.css=BASE", QStringLiteral("default/index_ru.css=Привет")}
-        << "index"
-        << "ru"
-        << "en" << QStringLiteral("Привет");
+        << QStringList{"default/article_zh_TW.css=TW"} << u"article"_s << u"zh_TW"_s << u"en"_s
+        << u"TW"_s;
+    QTest::newRow("sheet read as UTF-8") << QStringList{u"default/index_ru.css=Привет"_s}
+                                         << u"index"_s << u"ru"_s << u"en"_s << u"Привет"_s;
     QTest::newRow("index sheet not taken as interface sheet")
-        << QStringList{"default/ui.css=BASE", "default/index_fr.css=IFR"} << "ui"
-        << "fr"
-        << "default"
-        << "BASE";
-    QTest::newRow("interface sheet not taken as article sheet")
-        << QStringList{"default/ui.css=BASE", "default/ui_fr.css=UFR"} << "article"
-        << "fr"
-        << "en"
-        << "";
+        << QStringList{"default/index_fr.css=IFR"} << u"ui"_s << u"fr"_s << u"default"_s
+        << u"BASE"_s;
     QTest::newRow("only the default skin loaded at start")
-        << QStringList{"default/ui.css=BASE", "alpha/ui_fr.css=ALPHA"} << "ui"
-        << "fr"
-        << "default"
-        << "BASE";
+        << QStringList{"alpha/ui_fr.css=ALPHA"} << u"ui"_s << u"fr"_s << u"default"_s << u"BASE"_s;
 }
 
 void TestSettings::sheetFor()
@@ -409,44 +263,41 @@ void TestSettings::sheetFor()
     QFETCH(QString, fallback);
 
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString root = dir.filePath(QStringLiteral("skin"));
-    QVERIFY(writeSkinTree(root, tree));
-
+    const QString root = dir.filePath(u"skin"_s);
+    QVERIFY(writeSkinTree(root, tree << u"default/ui.css=BASE"_s));
     StyleManager styles(root);
     QVERIFY(styles.loadSkins());
-    QTEST(StyleManager::sheetFor(tableOf(styles, table), key, fallback), "sheet");
+    const QHash<QString, QString> &sheets = table == u"index"_s     ? styles.indexSheets
+                                            : table == u"article"_s ? styles.articleSheets
+                                                                    : styles.uiSheets;
+    QTEST(StyleManager::sheetFor(sheets, key, fallback), "sheet");
 }
 
 void TestSettings::laterSkinOverlaysEarlier()
 {
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString root = dir.filePath(QStringLiteral("skin"));
+    const QString root = dir.filePath(u"skin"_s);
     QVERIFY(writeSkinTree(root, {"default/ui.css=BASE", "default/ui_ar.css=AR",
                                  "default/index_fr.css=IFR", "dark/ui.css=DARK",
-                                 "dark/ui_fr.css=DFR", "plain/index_en.css=PEN", "spare/"}));
+                                 "dark/ui_fr.css=DFR", "plain/index_en.css=PEN"}));
     StyleManager styles(root);
-    QVERIFY(styles.baseSheet.isEmpty());
     QVERIFY(styles.loadSkins());
-    QCOMPARE(styles.baseSheet, QStringLiteral("BASE"));
+    QCOMPARE(styles.baseSheet, u"BASE"_s);
 
-    QVERIFY(styles.loadSkin(QStringLiteral("dark")));
-    QCOMPARE(styles.baseSheet, QStringLiteral("DARK"));
-    QCOMPARE(styles.uiSheets.value(QStringLiteral("default")), QStringLiteral("DARK"));
-    QCOMPARE(styles.uiSheets.value(QStringLiteral("fr")), QStringLiteral("DFR"));
-    QCOMPARE(styles.uiSheets.value(QStringLiteral("ar")), QStringLiteral("AR"));
-    QCOMPARE(styles.indexSheets.value(QStringLiteral("fr")), QStringLiteral("IFR"));
+    QVERIFY(styles.loadSkin(u"dark"_s));
+    QCOMPARE(styles.baseSheet, u"DARK"_s);
+    QCOMPARE(styles.uiSheets.value(u"default"_s), u"DARK"_s);
+    QCOMPARE(styles.uiSheets.value(u"fr"_s), u"DFR"_s);
+    QCOMPARE(styles.uiSheets.value(u"ar"_s), u"AR"_s);
+    QCOMPARE(styles.indexSheets.value(u"fr"_s), u"IFR"_s);
 
     // A skin without a base sheet keeps the one loaded before.
-    QVERIFY(styles.loadSkin(QStringLiteral("plain")));
-    QCOMPARE(styles.baseSheet, QStringLiteral("DARK"));
-    QCOMPARE(styles.indexSheets.value(QStringLiteral("en")), QStringLiteral("PEN"));
-    QVERIFY(styles.loadSkin(QStringLiteral("missing")));
-    QCOMPARE(styles.uiSheets.size(), 3);
+    QVERIFY(styles.loadSkin(u"plain"_s));
+    QCOMPARE(styles.baseSheet, u"DARK"_s);
+    QCOMPARE(styles.indexSheets.value(u"en"_s), u"PEN"_s);
 
-    QVERIFY(QFile::remove(root + QStringLiteral("/default/ui.css")));
-    QVERIFY(!styles.loadSkin(QStringLiteral("default")));
+    QVERIFY(QFile::remove(root + u"/default/ui.css"_s));
+    QVERIFY(!styles.loadSkin(u"default"_s));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
