@@ -2,20 +2,16 @@
 #include "clprocessor.h"
 #include "clprofilereader.h"
 #include "cltranslator.h"
+#include "localservice.h"
 #include "networkmodule.h"
 
-#include <QDeadlineTimer>
-#include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QtTest>
 
 #include <memory>
@@ -35,14 +31,6 @@ QDomDocument readDocument(const QString &path)
     return document;
 }
 
-quint16 freePort()
-{
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost))
-        return 0;
-    return probe.serverPort();
-}
-
 QStringList words(const QString &text)
 {
     static const QRegularExpression separators(u"[^\\w]+"_s,
@@ -60,13 +48,10 @@ class TestApertium : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void translatesArticleToSpanish();
 
 private:
-    bool waitForService();
-
-    QProcess service;
+    LocalService service;
     quint16 port = 0;
 };
 
@@ -75,40 +60,9 @@ void TestApertium::initTestCase()
     const QString program = QStandardPaths::findExecutable(u"apertium-apy"_s);
     if (program.isEmpty() || !QFile::exists(ModesDir + u"/eng-spa.mode"_s))
         QSKIP("apertium-apy with the English-Spanish pair is not installed");
-    port = freePort();
-    QVERIFY(port != 0);
-    service.setProcessChannelMode(QProcess::MergedChannels);
-    service.start(program, {u"-p"_s, QString::number(port), ModesDir});
-    if (!service.waitForStarted(5000))
-        QSKIP("apertium-apy does not start");
-    if (!waitForService())
+    port = LocalService::freePort();
+    if (!service.start(program, {u"-p"_s, QString::number(port), ModesDir}, port))
         QSKIP("apertium-apy did not come up within 20 s");
-}
-
-void TestApertium::cleanupTestCase()
-{
-    if (service.state() == QProcess::NotRunning)
-        return;
-    service.terminate();
-    if (!service.waitForFinished(5000)) {
-        service.kill();
-        service.waitForFinished(2000);
-    }
-}
-
-bool TestApertium::waitForService()
-{
-    const QDeadlineTimer deadline(20000);
-    while (!deadline.hasExpired()) {
-        if (service.state() == QProcess::NotRunning)
-            return false;
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, port);
-        if (socket.waitForConnected(500))
-            return true;
-        QTest::qWait(300);
-    }
-    return false;
 }
 
 void TestApertium::translatesArticleToSpanish()
@@ -154,7 +108,7 @@ void TestApertium::translatesArticleToSpanish()
     QSignalSpy translated(&module, &NetworkModule::articleTranslated);
     QSignalSpy status(&module, &NetworkModule::notifyNetworkStatus);
     module.requestArticleTranslation(clone.get());
-    QVERIFY2(translated.wait(60000), qPrintable(QString::fromLocal8Bit(service.readAll())));
+    QVERIFY2(translated.wait(60000), service.output().constData());
     QCOMPARE(translated.at(0).at(0).value<CLElement *>(), clone.get());
 
     const QSet<QString> spanish = {u"el"_s,  u"la"_s,  u"los"_s, u"las"_s, u"de"_s,
