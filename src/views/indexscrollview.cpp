@@ -156,7 +156,11 @@ void IndexScrollView::itemStateChanged(IndexItem *item)
 {
     if (!item)
         return;
+    // A new style sheet re-polishes the entry, which resets the contents
+    // margins its owner gave it; the entry must not jump sideways.
+    const QMargins margins = item->contentsMargins();
     item->setStyleSheet(itemStyle(item->visitState(), item->currentState(), item->kind()));
+    item->setContentsMargins(margins);
     if (item->currentState() == IndexItem::Current && item != m_current) {
         IndexItem *previous = m_current;
         m_current = item;
