@@ -82,13 +82,13 @@ void TestFilters::passesKeywords()
     QFETCH(QString, text);
 
     CLFilterSettings settings;
-    for (const QString &spec : std::as_const(sets)) {
+    for (const QString &entry : std::as_const(sets)) {
         auto *set = new CLKeywordSet;
-        const QString switches = spec.section(u':', 0, 0);
+        const QString switches = entry.section(u':', 0, 0);
         set->filterSubject = switches.contains(u's');
         set->filterText = switches.contains(u't');
-        const QStringList words = spec.section(u':', 1).split(u',');
-        if (spec.contains(u':'))
+        const QStringList words = entry.section(u':', 1).split(u',');
+        if (entry.contains(u':'))
             set->keywords = new QSet<QString>(words.cbegin(), words.cend());
         settings.keywordSets.append(set);
     }
