@@ -46,14 +46,7 @@ public:
     }
 
     /// Everything the program printed so far, for failure messages.
-    QByteArray output()
-    {
-        m_output += process.readAll();
-        return m_output;
-    }
+    QByteArray output() { return process.readAll(); }
 
     QProcess process;
-
-private:
-    QByteArray m_output;
 };

@@ -35,16 +35,6 @@ ScriptedHttpServer::~ScriptedHttpServer()
         socket->disconnect(this);
 }
 
-QList<ScriptedRequest> ScriptedHttpServer::requestsFor(const QByteArray &path) const
-{
-    QList<ScriptedRequest> found;
-    for (const ScriptedRequest &request : requests) {
-        if (request.path.split('?').value(0) == path)
-            found.append(request);
-    }
-    return found;
-}
-
 void ScriptedHttpServer::readFrom(QTcpSocket *socket)
 {
     QByteArray &buffer = m_buffers[socket];
@@ -95,10 +85,9 @@ void ScriptedHttpServer::answer(QTcpSocket *socket, const ScriptedRequest &reque
                     : "<html><body><div class=\"out\">" + text.toUpper().toHtmlEscaped().toUtf8() +
                           "</div></body></html>";
     }
-    // CutBody closes gracefully after half the body: the client sees a short read.
-    socket->write("HTTP/1.1 " + QByteArray::number(status) + " Scripted\r\nContent-Type: " +
-                  answer.contentType + "\r\nContent-Length: " + QByteArray::number(body.size()) +
-                  "\r\nConnection: close\r\n\r\n" +
-                  (answer.mode == ScriptedAnswer::CutBody ? body.left(body.size() / 2) : body));
+    socket->write("HTTP/1.1 " + QByteArray::number(status) +
+                  " Scripted\r\n"
+                  "Content-Type: text/html; charset=utf-8\r\nContent-Length: " +
+                  QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
     socket->disconnectFromHost();
 }

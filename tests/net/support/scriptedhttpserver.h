@@ -16,21 +16,17 @@ struct ScriptedAnswer
     enum Mode {
         Answer,    ///< status, headers and body
         Stall,     ///< read the request, never answer
-        CutBody,   ///< announce the body's full length, send half of it, close
         Translate, ///< echo the form field "q" in upper case inside <div class="out">
     };
     ScriptedAnswer(Mode mode = Answer, int status = 200, const QByteArray &body = {},
-                   const QByteArray &contentType = "text/html; charset=utf-8", int delayMs = 0,
-                   const QString &failMarker = {})
-        : mode(mode), status(status), body(body), contentType(contentType), delayMs(delayMs),
-          failMarker(failMarker)
+                   int delayMs = 0, const QString &failMarker = {})
+        : mode(mode), status(status), body(body), delayMs(delayMs), failMarker(failMarker)
     {
     }
 
     Mode mode;
     int status;
-    QByteArray body;
-    QByteArray contentType;
+    QByteArray body; ///< served as UTF-8 HTML
     int delayMs;
     QString failMarker; ///< Translate: answer 500 when the text contains this
 };
@@ -69,8 +65,6 @@ public:
     {
         m_answers.insert(path, answer);
     }
-    QList<ScriptedRequest> requestsFor(const QByteArray &path) const;
-
     QList<ScriptedRequest> requests;
     /// Connections the client closed while their request was still unanswered.
     int abandoned = 0;
