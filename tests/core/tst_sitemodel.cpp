@@ -1,223 +1,129 @@
-#include "clobject.h"
-#include "clsitemodel.h"
 #include "clelement.h"
+#include "clsitemodel.h"
 
 #include <QDomDocument>
 #include <QtTest>
 
-#include <memory>
+using namespace Qt::StringLiterals;
+
+namespace {
+
+CLI18n *i18nFrom(const QString &xml)
+{
+    QDomDocument doc;
+    return doc.setContent(xml) ? parseI18n(doc.documentElement()) : nullptr;
+}
+
+} // namespace
 
 class TestSiteModel : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void parseI18n_data();
-    void parseI18n();
-    void localName_data();
-    void localName();
-    void topicPathAndWalks();
-    void topicKinds_data();
-    void topicKinds();
-    void addingTwiceKeepsOnePage();
+    void parseI18n_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<QString>("expected"); ///< "original|locale=name", null for no record
+        auto row = [](const char *name, const QString &tag, const QString &body,
+                      const QString &expected) {
+            QTest::newRow(name) << u"<%1>%2</%3>"_s.arg(tag, body, tag.section(u' ', 0, 0))
+                                << expected;
+        };
+        auto d = [](const char *locale, const QString &text) {
+            return u"<display locale='%1'>%2</display>"_s.arg(QLatin1String(locale), text);
+        };
+        row("later display wins", "i18n original='en'", d("en", "1") + d("en", "2"), "en|en=2");
+        row("missing original is empty", "i18n", d("fr", "Un"), "|fr=Un");
+        row("nested display found", "i18n original='de'", "<g>" + d("de", "E") + "</g>", "de|de=E");
+        row("CDATA in white space", "i18n", d("ja", "\n <![CDATA[<b>N</b>]]>\n"), "|ja=<b>N</b>");
+        row("display without locale under the empty locale", "i18n", "<display>P</display>", "|=P");
+        row("other tag is no record", "names original='en'", d("en", "N"), QString());
+    }
+
+    void parseI18n()
+    {
+        QFETCH(QString, xml);
+        const std::unique_ptr<CLI18n> record(i18nFrom(xml));
+        QTEST(!record ? QString()
+                      : record->original + u'|' + record->displays.keys().join(u',') + u'=' +
+                            record->displays.values().join(u','),
+              "expected");
+    }
+
+    void localNameFallsBack()
+    {
+        QHash<QString, CLI18n *> table{
+            {u"th"_s, i18nFrom(u"<i18n original='zh_CN'><display locale='zh_CN'>泰国</display>"
+                               u"<display locale='fr'>Thaïlande</display></i18n>"_s)},
+            {u"bare"_s, i18nFrom(u"<i18n><display locale='en'>Bare</display></i18n>"_s)}};
+        QCOMPARE(::localName(table, u"th"_s, u"fr"_s), u"Thaïlande"_s);
+        QCOMPARE(::localName(table, u"th"_s, u"xx"_s), u"泰国"_s); // the original's name
+        QCOMPARE(::localName(table, u"th"_s, QString()), u"泰国"_s);
+        QVERIFY(!::localName(table, u"xx"_s, u"en"_s).isNull()); // unknown code: ""
+        QCOMPARE(::localName(table, u"xx"_s, u"en"_s), u""_s);
+        QCOMPARE(::localName(table, u"bare"_s, u"de"_s), u""_s); // no original to fall back on
+        qDeleteAll(table);
+    }
+
+    void siteTree()
+    {
+        CLSite site;
+        site.id = u"s"_s;
+        QList<CLTopic *> t; // a, b, c, d under the index page; e under the article page
+        for (const char *id : {"a", "b", "c", "d", "e"}) {
+            t.append(new CLTopic);
+            t.last()->id = QLatin1String(id);
+        }
+        for (const int type : {PageIndex, PageArticle}) {
+            addPage(&site, new CLPage);
+            site.pages.last()->type = type;
+            addTrack(site.pages.last(), new CLTrack);
+        }
+        addTopic(site.pages[0]->tracks[0], t[0]);
+        addSubTopic(t[0], t[1]);
+        addSubTopic(t[1], t[2]);
+        addTopic(site.pages[0]->tracks[0], t[3]);
+        addTopic(site.pages[1]->tracks[0], t[4]);
+        QCOMPARE(topicPath(t[2]), u"s.a.b.c"_s);
+        QCOMPARE(subTopicsOf(t[0]), t.mid(1, 2));
+        QCOMPARE(topicsOf(&site, PageIndex), t.first(4));
+        QCOMPARE(topicsOf(&site, PageArticle), t.mid(4));
+        QCOMPARE(topicsOf(&site, PageAny).size(), 5);
+        CLTopic orphan;
+        orphan.id = u"x"_s;
+        QCOMPARE(topicPath(&orphan), u"x"_s);
+        addPage(&site, site.pages[0]); // a page is held once
+        addPage(&site, nullptr);
+        QCOMPARE(site.pages.size(), 2);
+    }
+
+    void topicKinds_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<int>("groupKind");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("index at depth 1") << "article-index" << 1 << +IndexGroup1 << +IndexEntry1;
+        QTest::newRow("index at depth 3") << "article-index" << 3 << +IndexGroup3 << +IndexEntry3;
+        QTest::newRow("index four deep has no kinds") << "article-index" << 4 << 0 << 0;
+        QTest::newRow("title") << "article-title" << 1 << 0 << +ArticleTitle;
+        QTest::newRow("image list at any depth") << "article-image-list" << 2 << 0 << +ArticleImage;
+        QTest::newRow("translate text") << "translate-text" << 1 << 0 << +TranslateText;
+        QTest::newRow("unknown word") << "article-summary" << 1 << 0 << 0;
+        QTest::newRow("keywords keep case") << "Article-Title" << 1 << 0 << 0;
+    }
+
+    void topicKinds()
+    {
+        QFETCH(QString, type);
+        QFETCH(int, depth);
+        int groupKind = -1, kind = -1;
+        topicKindsFor(type, depth, &groupKind, &kind);
+        QTEST(groupKind, "groupKind");
+        QTEST(kind, "kind");
+    }
 };
-
-static std::unique_ptr<CLI18n> i18nFrom(const QString &xml)
-{
-    QDomDocument doc;
-    if (!doc.setContent(xml))
-        return nullptr;
-    return std::unique_ptr<CLI18n>(parseI18n(doc.documentElement()));
-}
-
-void TestSiteModel::parseI18n_data()
-{
-    QTest::addColumn<QString>("xml");
-    QTest::addColumn<bool>("isRecord");
-    QTest::addColumn<QString>("original");
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("name");
-
-    QTest::newRow("later display replaces earlier")
-        << "<i18n original='en'><display locale='en'>One</display>"
-           "<display locale='en'>Two</display></i18n>"
-        << true << "en"
-        << "en"
-        << "Two";
-    QTest::newRow("missing original is empty")
-        << "<i18n><display locale='fr'>Un</display></i18n>" << true << ""
-        << "fr"
-        << "Un";
-    QTest::newRow("display nested anywhere below")
-        << "<i18n original='de'><group><display locale='de'>Eins</display></group></i18n>" << true
-        << "de"
-        << "de"
-        << "Eins";
-    QTest::newRow("CDATA with surrounding white space")
-        << "<i18n><display locale='ja'>\n  <![CDATA[<b>Name</b>]]>\n</display></i18n>" << true << ""
-        << "ja"
-        << "<b>Name</b>";
-    QTest::newRow("display without locale stored under empty locale")
-        << "<i18n><display>Plain</display></i18n>" << true << ""
-        << ""
-        << "Plain";
-    QTest::newRow("other tag is no record") << "<names original='en'/>" << false << ""
-                                            << ""
-                                            << "";
-}
-
-void TestSiteModel::parseI18n()
-{
-    QFETCH(QString, xml);
-    QFETCH(bool, isRecord);
-    const auto record = i18nFrom(xml);
-    QCOMPARE(bool(record), isRecord);
-    if (!record)
-        return;
-    QFETCH(QString, original);
-    QFETCH(QString, locale);
-    QFETCH(QString, name);
-    QCOMPARE(record->original, original);
-    QVERIFY(record->displays.contains(locale));
-    QCOMPARE(record->displays.value(locale), name);
-}
-
-void TestSiteModel::localName_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("name for the locale") << "th"
-                                         << "fr"
-                                         << "Thaïlande";
-    QTest::newRow("missing locale falls back to original") << "th"
-                                                           << "xx"
-                                                           << "泰国";
-    QTest::newRow("empty locale falls back to original") << "th"
-                                                         << ""
-                                                         << "泰国";
-    QTest::newRow("unknown code gives empty") << "xx"
-                                              << "en"
-                                              << "";
-    QTest::newRow("no original and missing locale gives empty") << "bare"
-                                                                << "de"
-                                                                << "";
-}
-
-void TestSiteModel::localName()
-{
-    QFETCH(QString, code);
-    QFETCH(QString, locale);
-    QFETCH(QString, expected);
-
-    QHash<QString, CLI18n *> table;
-    table.insert(
-        QStringLiteral("th"),
-        i18nFrom(QStringLiteral("<i18n original='zh_CN'><display locale='zh_CN'>泰国</display>"
-                                "<display locale='fr'>Thaïlande</display></i18n>"))
-            .release());
-    table.insert(
-        QStringLiteral("bare"),
-        i18nFrom(QStringLiteral("<i18n><display locale='en'>Bare</display></i18n>")).release());
-
-    const QString name = ::localName(table, code, locale);
-    QCOMPARE(name, expected);
-    QVERIFY(!name.isNull());
-    qDeleteAll(table);
-}
-
-void TestSiteModel::topicPathAndWalks()
-{
-    CLSite site;
-    site.id = QStringLiteral("s");
-    auto *index = new CLPage;
-    index->id = QStringLiteral("pageid");
-    index->type = PageIndex;
-    auto *article = new CLPage;
-    article->type = PageArticle;
-    addPage(&site, index);
-    addPage(&site, article);
-    auto *track = new CLTrack;
-    addTrack(index, track);
-    auto *a = new CLTopic;
-    a->id = QStringLiteral("a");
-    auto *b = new CLTopic;
-    b->id = QStringLiteral("b");
-    auto *c = new CLTopic;
-    c->id = QStringLiteral("c");
-    auto *d = new CLTopic;
-    d->id = QStringLiteral("d");
-    addTopic(track, a);
-    addSubTopic(a, b);
-    addSubTopic(b, c);
-    addTopic(track, d);
-    auto *articleTrack = new CLTrack;
-    addTrack(article, articleTrack);
-    auto *title = new CLTopic;
-    title->id = QStringLiteral("title");
-    addTopic(articleTrack, title);
-
-    QCOMPARE(topicPath(b), QStringLiteral("s.a.b"));
-    QCOMPARE(topicPath(c), QStringLiteral("s.a.b.c"));
-    QCOMPARE(pageOf(c), index);
-    QCOMPARE(siteOf(c), &site);
-    QCOMPARE(subTopicsOf(a), (QList<CLTopic *>{b, c}));
-    QVERIFY(subTopicsOf(d).isEmpty());
-    QCOMPARE(topicsOf(&site, PageIndex), (QList<CLTopic *>{a, b, c, d}));
-    QCOMPARE(topicsOf(&site, PageArticle), (QList<CLTopic *>{title}));
-    QCOMPARE(topicsOf(&site, PageAny).size(), 5);
-
-    CLTopic orphan;
-    orphan.id = QStringLiteral("x");
-    QCOMPARE(siteOf(&orphan), nullptr);
-    QCOMPARE(topicPath(&orphan), QStringLiteral("x"));
-}
-
-void TestSiteModel::topicKinds_data()
-{
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<int>("depth");
-    QTest::addColumn<int>("groupKind");
-    QTest::addColumn<int>("kind");
-
-    QTest::newRow("index at depth 1")
-        << "article-index" << 1 << int(IndexGroup1) << int(IndexEntry1);
-    QTest::newRow("index at depth 2")
-        << "article-index" << 2 << int(IndexGroup2) << int(IndexEntry2);
-    QTest::newRow("index at depth 3")
-        << "article-index" << 3 << int(IndexGroup3) << int(IndexEntry3);
-    QTest::newRow("index four deep has no kinds") << "article-index" << 4 << 0 << 0;
-    QTest::newRow("title") << "article-title" << 1 << 0 << int(ArticleTitle);
-    QTest::newRow("image list") << "article-image-list" << 2 << 0 << int(ArticleImage);
-    QTest::newRow("next page") << "article-next-page" << 1 << 0 << int(ArticleNextPage);
-    QTest::newRow("translate text") << "translate-text" << 1 << 0 << int(TranslateText);
-    QTest::newRow("unknown word") << "article-summary" << 1 << 0 << 0;
-    QTest::newRow("keywords are case-sensitive") << "Article-Title" << 1 << 0 << 0;
-}
-
-void TestSiteModel::topicKinds()
-{
-    QFETCH(QString, type);
-    QFETCH(int, depth);
-    int groupKind = -1;
-    int kind = -1;
-    topicKindsFor(type, depth, &groupKind, &kind);
-    QTEST(groupKind, "groupKind");
-    QTEST(kind, "kind");
-}
-
-void TestSiteModel::addingTwiceKeepsOnePage()
-{
-    CLSite site;
-    auto *page = new CLPage;
-    addPage(&site, page);
-    addPage(&site, page);
-    addPage(&site, nullptr);
-    QCOMPARE(site.pages.size(), 1);
-    QCOMPARE(page->site, &site);
-    QCOMPARE(site.country, QStringLiteral("n/a"));
-}
 
 QTEST_GUILESS_MAIN(TestSiteModel)
 #include "tst_sitemodel.moc"
