@@ -2,6 +2,7 @@
 
 #include "clelement.h"
 #include "clsitemodel.h"
+#include "networkstatus.h"
 #include "translatableheadline.h"
 
 #include <QByteArray>
