@@ -16,13 +16,13 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Words split at white space; ideographic scripts have none, so each of
-// their characters counts as a word.
+// their characters counts as a word (their wide space is still a space).
 QHash<QString, int> tokenCounts(const QString &text)
 {
     QHash<QString, int> counts;
     QString word;
     for (const QChar ch : text + u' ') {
-        const bool ideograph = ch.unicode() >= 0x2E80;
+        const bool ideograph = ch.unicode() >= 0x2E80 && !ch.isSpace();
         if ((ch.isSpace() || ideograph) && !word.isEmpty())
             ++counts[std::exchange(word, QString()).toLower()];
         if (ideograph)
@@ -188,6 +188,10 @@ private slots:
         QTest::newRow("Spanish, photo gallery inside the body") << u"es-elpais"_s << QString();
         QTest::newRow("Vietnamese, lead outside the article element")
             << u"vi-vnexpress"_s << QString();
+        QTest::newRow("Turkish, summary apart from the body, advertisement labels")
+            << u"tr-haberturk"_s << QString();
+        QTest::newRow("GBK bytes with a user-defined character, frames in the text")
+            << u"zh-163"_s << u"http://biz.163.com/41210/1/17867KR700020QBK.html"_s;
     }
     void article()
     {
