@@ -149,6 +149,10 @@ private slots:
             << u"https://www.nytimes.com/es/2022/01/25/espanol/x.html"_s << int(PageIndex) << "";
         QTest::newRow("front page story is no front page")
             << u"https://uk.yahoo.com/movies/x-92727456111.html"_s << int(PageIndex) << "";
+        QTest::newRow("front page with host and slash")
+            << u"https://www.wired.com/"_s << int(PageIndex) << u"(s)GI.wired"_s;
+        QTest::newRow("story of the front page is no front page")
+            << u"https://www.wired.com/story/kara-swisher-burn-book/"_s << int(PageIndex) << "";
         QTest::newRow("story of another regional channel")
             << u"http://sh.people.com.cn/n2/2022/0213/c134768-35131900.html"_s << int(PageArticle)
             << u"(s)GI.people"_s;
@@ -240,6 +244,8 @@ private slots:
             << u"idx-nytimes-es"_s << 5 << 0 << 25;
         QTest::newRow("carousel and stream, empty thumbnail links")
             << u"idx-yahoo-uk"_s << 2 << 1 << 25;
+        QTest::newRow("rows of packages, absolute links with tracking fragments")
+            << u"idx-wired"_s << 5 << 0 << 40;
     }
     void indexPage()
     {
