@@ -230,6 +230,15 @@ private slots:
         QVERIFY2(overlap.precision >= 0.9, qPrintable(u"precision %1"_s.arg(overlap.precision)));
         // Paragraphs come out one per line, not run together.
         QVERIFY(text.count(u"\n\r"_s) >= 3);
+        // A picture address cut from a tag holds nothing of the tag around it
+        // and no escaped ampersand the server would take literally.
+        static const QRegularExpression pictureUrl(u"^https?://[^\\s\"'<>]+$"_s);
+        for (const CLElement *image : nodes.values(ArticleImage)) {
+            const CLURLData *link = image->value ? image->value->asURL() : nullptr;
+            QVERIFY2(link && link->urlKind == URLImage && pictureUrl.match(link->url).hasMatch() &&
+                         !link->url.contains(u"&amp;"_s),
+                     link ? qPrintable(link->url) : "no link");
+        }
     }
 
     void indexPage_data()
