@@ -127,3 +127,9 @@ if(APPSTREAMCLI)
             ${_desktop}/${TESSOLIN_APP_ID}.metainfo.xml)
     set_tests_properties(appstream_validate PROPERTIES LABELS data)
 endif()
+
+# The test of the laid-out tree reads it where the build puts it.
+if(TARGET tst_installdata)
+    target_compile_definitions(tst_installdata PRIVATE TESSOLIN_APP_DIR="${TESSOLIN_APP_DIR}")
+    add_dependencies(tst_installdata tessolin_data)
+endif()
