@@ -30,7 +30,7 @@ set(_language_zh_CN hans)
 set(_language_zh_TW hant)
 
 # tessolin_style_variables(CODE): sets INDEX_FONT, ARTICLE_FONT, TEXT_SIZE,
-# LINE_HEIGHT and TEXT_DIRECTION for the language in the caller's scope.
+# LINE_HEIGHT, PAGE_LINE_HEIGHT and TEXT_DIRECTION for the language in the caller's scope.
 function(tessolin_style_variables code)
     set(script latin)
     if(DEFINED _language_${code})
@@ -49,5 +49,10 @@ function(tessolin_style_variables code)
     set(ARTICLE_FONT "${article}" PARENT_SCOPE)
     set(TEXT_SIZE "${size}" PARENT_SCOPE)
     set(LINE_HEIGHT "${height}" PARENT_SCOPE)
+    # Local pages are read in shorter stretches than articles: half the
+    # article's extra leading.
+    string(REPLACE "%" "" percent "${height}")
+    math(EXPR page "100 + (${percent} - 100) / 2")
+    set(PAGE_LINE_HEIGHT "${page}%" PARENT_SCOPE)
     set(TEXT_DIRECTION "${direction}" PARENT_SCOPE)
 endfunction()
