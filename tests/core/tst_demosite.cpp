@@ -105,7 +105,7 @@ private slots:
             << u"en"_s
             << QStringList{u"Top stories"_s, u"Science and nature"_s, u"Culture"_s,
                            u"About this site"_s}
-            << 1 << 6 << u"Brackwater opens a floating library for the winter"_s;
+            << 1 << 7 << u"Brackwater opens a floating library for the winter"_s;
         QTest::newRow("German") << u"de"_s
                                 << QStringList{u"Schlagzeilen"_s, u"Wissen"_s, u"Kultur"_s} << 0
                                 << 3 << u"Stadtbücherei verleiht jetzt auch Werkzeug"_s;
