@@ -82,10 +82,9 @@ vi vn
 fa ir
 MAP
 
-# Logos: the window icon and the title bar image (drawn at twice its 40 px
-# height so it stays sharp on high-density screens and when scaled).
+# Logos: the window icon (large enough for the desktop icon too) and the
+# title bar image at the bar's 40 px height, painted unscaled.
 rsvg-convert -w 256 -h 256 -f png -o "$out/logo.png" "$here/svg/tessolin-logo.svg"
-cp "$here/svg/tessolin-logo.svg" "$work/tessolin-logo.svg"
 rsvg-convert -w 180 -h 40 -f png -o "$out/logotext.png" "$here/svg/tessolin-logotext.svg"
 
 # The network activity animation: twelve frames of the dot ring, each turned
