@@ -2,6 +2,7 @@
 #include "titlebar.h"
 
 #include <QtTest>
+#include <QtTest/qtestspontaneevent.h>
 #include <QtWidgets>
 
 namespace {
@@ -132,8 +133,19 @@ private slots:
         QCOMPARE(box.size(), size);
     }
 
+    void refreshOnEveryShow_data()
+    {
+        QTest::addColumn<bool>("restoredByWindowSystem");
+        QTest::addColumn<int>("refreshes");
+        QTest::newRow("shown again by the program reloads") << false << 3;
+        // Un-minimising must not throw away what the user has typed so far.
+        QTest::newRow("restored by the window system keeps the edits") << true << 2;
+    }
+
     void refreshOnEveryShow()
     {
+        QFETCH(bool, restoredByWindowSystem);
+        QFETCH(int, refreshes);
         CountingBox box(false);
         QCOMPARE(box.refreshes, 0);
         box.show();
@@ -142,6 +154,16 @@ private slots:
         QVERIFY(!box.isVisible());
         box.show();
         QCOMPARE(box.refreshes, 2);
+        if (restoredByWindowSystem) {
+            QShowEvent restored;
+            QSpontaneKeyEvent::setSpontaneous(&restored);
+            // As the window system delivers it: sendEvent() would clear the flag.
+            static_cast<QObject *>(&box)->event(&restored);
+        } else {
+            box.hide();
+            box.show();
+        }
+        QCOMPARE(box.refreshes, refreshes);
     }
 };
 
