@@ -342,22 +342,34 @@ void FilterConfigBox::refreshContent()
         const QList<CLKeywordSet *> sets =
             settings ? settings->keywordSets : QList<CLKeywordSet *>();
         for (const CLKeywordSet *set : sets) {
+            const bool predefined = set->type == CLKeywordSet::Predefined;
+            // Custom sets are known by their trimmed name; a name that comes
+            // twice (edited by hand) becomes one set holding both word lists,
+            // so saving loses no keyword.
+            const QString name = predefined ? set->name : set->name.trimmed();
+            QStringList words = set->keywords
+                                    ? QStringList(set->keywords->begin(), set->keywords->end())
+                                    : QStringList();
+            if (!predefined && customSets.contains(name)) {
+                words += customSets.value(name).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                words.removeDuplicates();
+                words.sort();
+                customSets.insert(name, words.join(QLatin1Char(' ')));
+                continue;
+            }
             const int row = keywordSetTable->rowCount();
             keywordSetTable->insertRow(row);
             keywordSetTable->setItem(row, 0, checkItem(set->filterSubject));
-            const bool predefined = set->type == CLKeywordSet::Predefined;
             QTableWidgetItem *type =
                 textItem(groupTitle(predefined ? GroupPredefined : GroupCustom));
             type->setData(DataRole, predefined ? CLKeywordSet::Predefined : CLKeywordSet::Custom);
             keywordSetTable->setItem(row, 1, type);
-            keywordSetTable->setItem(row, 2, textItem(set->name));
+            keywordSetTable->setItem(row, 2, textItem(name));
             if (!predefined) {
-                customSetBox->addItem(set->name);
-                QStringList words = set->keywords
-                                        ? QStringList(set->keywords->begin(), set->keywords->end())
-                                        : QStringList();
+                if (!name.isEmpty())
+                    customSetBox->addItem(name);
                 words.sort();
-                customSets.insert(set->name, words.join(QLatin1Char(' ')));
+                customSets.insert(name, words.join(QLatin1Char(' ')));
             }
         }
         customSetBox->setCurrentIndex(0);

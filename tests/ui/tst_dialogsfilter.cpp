@@ -354,6 +354,44 @@ private slots:
         QCOMPARE(box.customSets.size(), expected.count("|2|"));
     }
 
+    void loadedCustomSets_data()
+    {
+        QTest::addColumn<QByteArray>("sets");
+        QTest::addColumn<QString>("expected");
+        const QByteArray padded =
+            R"(<keywordset name=" mine " type="customed" keyword_file="ks_cust_1.xml"/>)";
+        QTest::newRow("a padded name is one set that can be removed") << padded << "";
+        QTest::newRow("a name that comes twice keeps the words of both")
+            << padded +
+                   R"(<keywordset name="mine" type="customed" filter_subject="true" keyword_file="other.xml"/>)"
+            << "(k)cust.1|mine|2|0|ks_cust_1.xml|levy tax vote";
+    }
+
+    void loadedCustomSets()
+    {
+        QFETCH(QByteArray, sets);
+        QFETCH(QString, expected);
+        Setup setup;
+        setup.writeFilters();
+        writeFile(setup.path("filters.xml"),
+                  "<filters><keywordsets>" + sets + "</keywordsets></filters>");
+        writeFile(setup.path("other.xml"),
+                  "<keywordset><keyword>levy</keyword><keyword>tax</keyword></keywordset>");
+        QVERIFY(setup.processor.loadFilterFiles());
+        FilterConfigBox box;
+        setup.prepare(box);
+        QCOMPARE(box.keywordSetTable->rowCount(), 1);
+        QCOMPARE(box.customSetBox->count(), 2);
+        selectSet(box, "mine");
+        if (expected.isEmpty()) {
+            QCOMPARE(box.keywordEditor->toPlainText(), "tax vote");
+            box.removeButton->click();
+        }
+        box.saveButton()->click();
+        QCOMPARE(box.result(), QDialog::Accepted);
+        QCOMPARE(summary(setup.processor), "sites \ntopics \nsets " + expected);
+    }
+
     void writtenLayout()
     {
         // The files as the reader's tools and older versions expect them.
