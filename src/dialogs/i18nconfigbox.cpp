@@ -207,13 +207,20 @@ void I18NConfigBox::retranslateUI()
     caption()->setText(tr("Language Configurations"));
     languagesLabel->setText(tr("Languages"));
     interfaceLabel->setText(tr("Software Interface"));
-    uiLanguageList->setToolTip(
-        tr("Select the language for showing the menu text and the web site names."));
     targetLabel->setText(tr("Translation Target"));
-    targetLanguageList->setToolTip(
-        tr("Select the language the original web pages to be translated into."));
     enginesLabel->setText(tr("Translation Engines"));
-    translatorList->setToolTip(tr("Set the priority that the translation engine to be used"));
+    // Each label and its list explain themselves with the same tool tip.
+    const QString interfaceTip =
+        tr("Select the language for showing the menu text and the web site names.");
+    const QString targetTip =
+        tr("Select the language the original web pages to be translated into.");
+    const QString enginesTip = tr("Set the priority that the translation engine to be used");
+    interfaceLabel->setToolTip(interfaceTip);
+    uiLanguageList->setToolTip(interfaceTip);
+    targetLabel->setToolTip(targetTip);
+    targetLanguageList->setToolTip(targetTip);
+    enginesLabel->setToolTip(enginesTip);
+    translatorList->setToolTip(enginesTip);
     autoTranslationBox->setText(tr("Automatic Translation"));
     autoTranslationBox->setToolTip(
         tr("Automatically or manually translate the original web pages"));
