@@ -117,6 +117,9 @@ void ConfigBox::retranslateUI()
 
 void ConfigBox::showEvent(QShowEvent *event)
 {
-    refreshContent();
+    // A spontaneous show is the window system restoring a minimised dialog:
+    // reloading then would throw away what the user has entered so far.
+    if (!event->spontaneous())
+        refreshContent();
     QDialog::showEvent(event);
 }

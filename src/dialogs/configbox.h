@@ -39,7 +39,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    /// Loads the dialog's current values; called on every show.
+    /// Loads the dialog's current values; called every time the program shows
+    /// the dialog (not when the window system restores it).
     virtual void refreshContent() {}
 
 private:
