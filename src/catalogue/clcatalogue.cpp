@@ -55,11 +55,15 @@ bool CLProcessor::loadSiteCatalogue()
     QHash<QString, QString> attachedId;
     const QStringList files = profileFiles();
     for (const QString &file : files) {
+        XmlLoadError xmlError;
         const std::unique_ptr<QDomDocument> document =
-            loadXmlDocument(profileDir + QLatin1Char('/') + file);
+            loadXmlDocument(profileDir + QLatin1Char('/') + file, &xmlError);
         if (!document) {
-            profileErrors.insert(file, loadError(QStringLiteral(
-                                           "file could not be read or is not well-formed XML")));
+            CLProfileError error = loadError(xmlError.reason);
+            error.path = QStringLiteral("(document)");
+            error.line = xmlError.line;
+            error.column = xmlError.column;
+            profileErrors.insert(file, error);
             continue;
         }
         const QString root = document->documentElement().tagName();

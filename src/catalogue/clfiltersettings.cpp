@@ -75,8 +75,11 @@ bool loadKeywords(CLKeywordSet *set, const QDomDocument &document)
     else
         set->keywords = new QSet<QString>;
     const QDomNodeList elements = root.elementsByTagName(QStringLiteral("keyword"));
-    for (int i = 0; i < elements.size(); ++i)
-        set->keywords->insert(elements.at(i).toElement().text());
+    for (int i = 0; i < elements.size(); ++i) {
+        const QString keyword = elements.at(i).toElement().text();
+        if (!keyword.trimmed().isEmpty())
+            set->keywords->insert(keyword);
+    }
     return true;
 }
 

@@ -11,7 +11,11 @@ class CLKeywordSet
 {
 public:
     enum Type { Predefined = 1, Custom = 2 };
+    CLKeywordSet() = default;
     ~CLKeywordSet();
+    // The set owns its keywords; a copy would delete them twice.
+    CLKeywordSet(const CLKeywordSet &) = delete;
+    CLKeywordSet &operator=(const CLKeywordSet &) = delete;
 
     bool filterSubject = false;
     bool filterText = false;
@@ -37,7 +41,8 @@ public:
     QList<CLKeywordSet *> keywordSets; ///< owned, file order
 };
 
-/// Fills one set's keywords from a keyword-set document.
+/// Fills one set's keywords from a keyword-set document. Keywords that are
+/// empty or white space only are left out: they would hide every headline.
 bool loadKeywords(CLKeywordSet *set, const QDomDocument &document);
 /// False when a keyword set hides an entry with this subject (and text).
 bool passesKeywords(const CLFilterSettings *settings, const QString &subject,

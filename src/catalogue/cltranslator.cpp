@@ -152,7 +152,8 @@ bool CLProcessor::loadTranslators()
         return false;
     const bool parsed = parseTranslators(*document);
     rebuildPairIndex();
-    return parsed;
+    // A file without one engine able to translate anything is as good as none.
+    return parsed && !translatorByPair.isEmpty();
 }
 
 bool CLProcessor::parseTranslators(const QDomDocument &document)

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringView>
+#include <QXmlStreamReader>
 
 #include <zlib.h>
 
@@ -21,7 +22,8 @@ struct EntityEntry
 };
 
 // The character entity references of HTML 4.01 (Latin-1, symbol and special
-// sets) without "amp", "lt", "gt" and "Yuml", which page text keeps undecoded.
+// sets) and "apos". Decoded text may hold '<' and '&': whoever shows it as
+// rich text escapes it.
 constexpr EntityEntry Entities[] = {
     // Latin-1
     {u"nbsp", 160},
@@ -247,10 +249,15 @@ constexpr EntityEntry Entities[] = {
     {u"diams", 9830},
     // Markup-significant and internationalisation characters
     {u"quot", 34},
+    {u"amp", 38},
+    {u"apos", 39},
+    {u"lt", 60},
+    {u"gt", 62},
     {u"OElig", 338},
     {u"oelig", 339},
     {u"Scaron", 352},
     {u"scaron", 353},
+    {u"Yuml", 376},
     {u"circ", 710},
     {u"tilde", 732},
     {u"ensp", 8194},
@@ -275,7 +282,7 @@ constexpr EntityEntry Entities[] = {
     {u"rsaquo", 8250},
     {u"euro", 8364},
 };
-static_assert(std::size(Entities) == 248, "the entity table holds 248 names");
+static_assert(std::size(Entities) == EntityCount, "the entity table holds every name");
 
 constexpr qsizetype LongestEntityName = 8; // "thetasym"
 
@@ -540,7 +547,7 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
         }
         case u'g':
         case u'G':
-            // "&gt;" is left out of the table, yet before more text it still reads as '>'.
+            // A bare "gt;" before more text reads as '>', as pages that lost their '&' mean it.
             if (i + 3 < n && (s[i + 1] == u't' || s[i + 1] == u'T') && s[i + 2] == u';') {
                 out[len++] = u'>';
                 i += 3;
@@ -793,23 +800,77 @@ QByteArray unpackXml(const QByteArray &packed, bool *ok)
     return xml;
 }
 
-std::unique_ptr<QDomDocument> loadXmlDocument(const QString &path)
+bool checkXmlDepth(const QByteArray &xml, int maxDepth, XmlLoadError *error)
 {
-    if (path.isEmpty())
+    QXmlStreamReader reader(xml);
+    reader.setNamespaceProcessing(false);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++depth > maxDepth) {
+                if (error) {
+                    error->reason =
+                        QStringLiteral("elements nested deeper than %1 levels").arg(maxDepth);
+                    error->line = int(reader.lineNumber());
+                    error->column = int(reader.columnNumber());
+                }
+                return false;
+            }
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+bool parseXmlDocument(const QByteArray &xml, QDomDocument &document, XmlLoadError *error)
+{
+    if (!checkXmlDepth(xml, MaxXmlDepth, error))
+        return false;
+    QString message;
+    int line = -1;
+    int column = -1;
+    if (document.setContent(xml, false, &message, &line, &column))
+        return true;
+    if (error) {
+        error->reason = QStringLiteral("not well-formed XML: ") + message;
+        error->line = line;
+        error->column = column;
+    }
+    return false;
+}
+
+std::unique_ptr<QDomDocument> loadXmlDocument(const QString &path, XmlLoadError *error)
+{
+    if (path.isEmpty()) {
+        if (error)
+            error->reason = QStringLiteral("no file name");
         return nullptr;
+    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            error->reason = QStringLiteral("cannot be read");
         return nullptr;
+    }
     QByteArray bytes = file.readAll();
     file.close();
     if (path.right(4).toUpper() != QLatin1StringView(".XML")) {
         bool ok = false;
         bytes = unpackXml(bytes, &ok);
-        if (!ok)
+        if (!ok) {
+            if (error)
+                error->reason = QStringLiteral("not a compressed XML file");
             return nullptr;
+        }
     }
     auto document = std::make_unique<QDomDocument>();
-    if (!document->setContent(bytes, false))
+    if (!parseXmlDocument(bytes, *document, error))
         return nullptr;
     return document;
 }

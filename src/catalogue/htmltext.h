@@ -41,11 +41,35 @@ QByteArray packXml(const QByteArray &xml);
 /// oversized stream (the declared and the real size are both capped).
 QByteArray unpackXml(const QByteArray &packed, bool *ok);
 
-/// Reads an XML data file, plain when its name ends in ".xml" (any case),
-/// compressed otherwise. Null when unreadable or not well-formed.
-std::unique_ptr<QDomDocument> loadXmlDocument(const QString &path);
+/// Deepest element nesting a data file may have. Real files stay below 20
+/// levels; the DOM parser's time grows with the square of the depth, and
+/// everything that walks a document recurses per level.
+constexpr int MaxXmlDepth = 256;
 
-/// Fills the process-wide HTML entity table (248 names).
+/// Why a data file did not become a document; `line` is -1 when unknown.
+struct XmlLoadError
+{
+    QString reason;
+    int line = -1;
+    int column = -1;
+};
+
+/// Whether no element of `xml` lies deeper than `maxDepth` levels, read with
+/// a streaming parser that costs the same at any depth. A document that is
+/// not well-formed passes as far as it could be read; the DOM parse reports it.
+bool checkXmlDepth(const QByteArray &xml, int maxDepth, XmlLoadError *error = nullptr);
+/// Parses XML text (no namespace processing, white-space-only text dropped)
+/// after the depth check; false with the reason and place of the failure.
+bool parseXmlDocument(const QByteArray &xml, QDomDocument &document, XmlLoadError *error = nullptr);
+
+/// Reads an XML data file, plain when its name ends in ".xml" (any case),
+/// compressed otherwise. Null when unreadable, not well-formed or nested
+/// deeper than MaxXmlDepth; `error` then says why.
+std::unique_ptr<QDomDocument> loadXmlDocument(const QString &path, XmlLoadError *error = nullptr);
+
+/// Names in the HTML entity table: HTML 4.01's 252 character entities and "apos".
+constexpr int EntityCount = 253;
+/// Fills the process-wide HTML entity table.
 void fillEntityTable();
 /// The code point of an entity name, 0 when unknown or before the table is filled.
 int entityCodePoint(const QString &name);

@@ -30,9 +30,42 @@ const CLURLData *CLData::asURL() const
     return type == DataURL ? static_cast<const CLURLData *>(this) : nullptr;
 }
 
+namespace {
+
+// ASCII and Latin-1 stay as they are, so that the history hashes of stored
+// URLs still match; anything beyond goes out as percent-encoded UTF-8, the
+// form servers expect for such characters.
+QString latin1OrPercentEncoded(const QString &url)
+{
+    qsizetype i = 0;
+    while (i < url.size() && url.at(i).unicode() <= 0xFF)
+        ++i;
+    if (i == url.size())
+        return url;
+    QString result = url.left(i);
+    result.reserve(url.size() + 16);
+    while (i < url.size()) {
+        const qsizetype begin = i;
+        while (i < url.size() && url.at(i).unicode() > 0xFF)
+            ++i;
+        // Through UCS-4, a lone surrogate becomes U+FFFD rather than '?'.
+        const QList<uint> ucs4 = QStringView(url).sliced(begin, i - begin).toUcs4();
+        const QByteArray utf8 =
+            QString::fromUcs4(reinterpret_cast<const char32_t *>(ucs4.constData()), ucs4.size())
+                .toUtf8();
+        for (const char byte : utf8)
+            result += QStringLiteral("%%1").arg(uchar(byte), 2, 16, QLatin1Char('0')).toUpper();
+        while (i < url.size() && url.at(i).unicode() <= 0xFF)
+            result += url.at(i++);
+    }
+    return result;
+}
+
+} // namespace
+
 CLURLData::CLURLData(const QString &url, const QString &titleHtml, int urlKind)
-    : CLData(DataURL), url(QString::fromLatin1(url.toLatin1())),
-      title(htmlToText(titleHtml, true, true)), urlKind(urlKind)
+    : CLData(DataURL), url(latin1OrPercentEncoded(url)), title(htmlToText(titleHtml, true, true)),
+      urlKind(urlKind)
 {
 }
 

@@ -81,7 +81,7 @@ public:
     CLURLData(const QString &url, const QString &titleHtml, int urlKind);
     ~CLURLData() override;
 
-    QString url;   ///< through Latin-1: characters beyond it become '?'
+    QString url;   ///< as given; characters beyond Latin-1 percent-encoded as UTF-8
     QString title; ///< plain text of the link; null when there is none
     int urlKind;
     CLURLData *enclosingLink = nullptr; ///< not owned

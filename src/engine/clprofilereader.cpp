@@ -298,6 +298,10 @@ CLTrack *ProfileReader::readTrack(const QDomElement &element)
 
 CLTopic *ProfileReader::readTopic(const QDomElement &element, int depth)
 {
+    if (depth > MaxTopicDepth) {
+        fail(element, QStringLiteral("topics nested deeper than %1 levels").arg(MaxTopicDepth));
+        return nullptr;
+    }
     auto topic = std::make_unique<CLTopic>();
     QString type;
     if (!readRequired(element, "name", &topic->name) || !readRequired(element, "id", &topic->id) ||

@@ -5,6 +5,11 @@
 class CLSite;
 class QDomDocument;
 
+/// Deepest nesting of topics a profile may have (a topic under a track is at
+/// depth 1). Index groups end at depth 3; anything far deeper is a broken or
+/// hostile profile.
+constexpr int MaxTopicDepth = 32;
+
 /// Where and why a profile was rejected: the first failure met.
 struct CLProfileError
 {

@@ -62,14 +62,16 @@ CLData *runChain(const CLTopic *topic, const QByteArray &bytes)
     return current;
 }
 
-// Profiles name their codesets the way pages declare them; a few labels
-// stand for a wider table that real pages use.
+// Profiles name their codesets the way pages declare them. Pages labelled
+// GB2312 are written with Windows code page 936 in practice (its extra
+// characters, the euro sign at 0x80 among them, turn up everywhere), so that
+// label reads as code page 936 too; GB18030 keeps its own, larger table.
 static QByteArray codecName(const QString &codeset)
 {
     const QByteArray name = codeset.trimmed().toLatin1();
     const QByteArray lower = name.toLower();
     if (lower == "gb2312" || lower == "gbk" || lower == "x-gbk" || lower == "cp936")
-        return QByteArrayLiteral("GB18030");
+        return QByteArrayLiteral("GBK");
     return name;
 }
 

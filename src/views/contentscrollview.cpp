@@ -86,15 +86,16 @@ void ContentScrollView::showArticle(const QString &title, const QString &source,
                                     const QString *previousPage, const QString *nextPage)
 {
     m_parts[HeaderPart] = QStringLiteral("<HTML><BODY>");
+    // Page values are text: decoded entities such as "&lt;b&gt;" must show, not act, as markup.
     m_parts[HeadlinePart] = QStringLiteral("<DIV ID='headline' ALIGN='center'><P ID='title'>") +
-                            title + QStringLiteral("</P>");
-    m_parts[SourcePart] =
-        QStringLiteral("<SPAN ID='source'>") + source + QStringLiteral("</SPAN>&nbsp;");
-    m_parts[DatePart] =
-        QStringLiteral("<SPAN ID='datetime'>") + datetime + QStringLiteral("</SPAN><HR/></DIV>");
+                            title.toHtmlEscaped() + QStringLiteral("</P>");
+    m_parts[SourcePart] = QStringLiteral("<SPAN ID='source'>") + source.toHtmlEscaped() +
+                          QStringLiteral("</SPAN>&nbsp;");
+    m_parts[DatePart] = QStringLiteral("<SPAN ID='datetime'>") + datetime.toHtmlEscaped() +
+                        QStringLiteral("</SPAN><HR/></DIV>");
     m_parts[ImageTablePart] = buildImageTable();
-    m_parts[TextPart] =
-        QStringLiteral("<DIV ID='text'>") + toParagraphs(text) + QStringLiteral("</DIV>");
+    m_parts[TextPart] = QStringLiteral("<DIV ID='text'>") + toParagraphs(text.toHtmlEscaped()) +
+                        QStringLiteral("</DIV>");
     m_parts[FooterPart] = QStringLiteral("</BODY></HTML>");
     setPageLinks(previousPage, nextPage);
     setFocus();
@@ -177,10 +178,8 @@ void ContentScrollView::imageDataLoaded(const QString &url, const QByteArray &da
 
     item->width = pixmap.width();
     item->height = pixmap.height();
-    item->displayHeight = qMin(item->height, MaxThumbnailHeight);
-    item->displayWidth =
-        item->height > 0 ? qRound(double(item->displayHeight) * item->width / item->height) : 0;
     item->loaded = true;
+    fitThumbnail(item);
 
     m_parts[ImageTablePart] = buildImageTable();
     setDocumentHtml(false);
@@ -332,7 +331,7 @@ QString ContentScrollView::buildImageTable() const
         return QString();
 
     QString table = QStringLiteral("<DIV ID='images' ALIGN='center'><TABLE>");
-    const int available = width() - 39;
+    const int available = width() - TableMargin;
     int rowWidth = 0;
     for (const ImageItem *item : m_images) {
         // An image that did not decode has no size to show.
@@ -350,15 +349,41 @@ QString ContentScrollView::buildImageTable() const
                  QStringLiteral("' WIDTH=%1 HEIGHT=%2></A><BR>")
                      .arg(item->displayWidth)
                      .arg(item->displayHeight) +
-                 item->caption + QStringLiteral("</TD>");
+                 item->caption.toHtmlEscaped() + QStringLiteral("</TD>");
         rowWidth += item->displayWidth;
     }
     table += QStringLiteral("</TR></TABLE><HR/></DIV>");
     return table;
 }
 
+int ContentScrollView::thumbnailRoom() const
+{
+    return qMax(width() - TableMargin, MinThumbnailRoom);
+}
+
+void ContentScrollView::fitThumbnail(ImageItem *item) const
+{
+    if (item->width <= 0 || item->height <= 0) {
+        item->displayWidth = 0;
+        item->displayHeight = 0;
+        return;
+    }
+    item->displayHeight = qMin(item->height, MaxThumbnailHeight);
+    item->displayWidth = qRound(double(item->displayHeight) * item->width / item->height);
+    // A wide image is capped by the view's width as well, keeping its shape.
+    const int room = thumbnailRoom();
+    if (item->displayWidth > room) {
+        item->displayWidth = room;
+        item->displayHeight = qMax(1, qRound(double(room) * item->height / item->width));
+    }
+}
+
 void ContentScrollView::refreshImageTable()
 {
+    for (ImageItem *item : std::as_const(m_images)) {
+        if (item->loaded)
+            fitThumbnail(item);
+    }
     const QString table = buildImageTable();
     if (table == m_parts[ImageTablePart])
         return;

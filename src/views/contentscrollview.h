@@ -45,8 +45,12 @@ public:
         HtmlPartCount
     };
 
-    /// Thumbnails are never taller than this.
+    /// Thumbnails are never taller than this, nor wider than the view's room for them.
     static constexpr int MaxThumbnailHeight = 150;
+    /// What the image table's margins and cell spacing take from the view's width.
+    static constexpr int TableMargin = 39;
+    /// The least width a thumbnail keeps in a view too narrow for any.
+    static constexpr int MinThumbnailRoom = 16;
 
     explicit ContentScrollView(QWidget *parent = nullptr);
     ~ContentScrollView() override;
@@ -120,6 +124,10 @@ private:
     QString buildImageTable() const;
     /// Rebuilds the image table and, when it changed, the document.
     void refreshImageTable();
+    /// The width a thumbnail may take in the view as it is now.
+    int thumbnailRoom() const;
+    /// Sets the thumbnail size of a loaded item from its image size and the view's width.
+    void fitThumbnail(ImageItem *item) const;
     void setDocumentHtml(bool toTop);
     void updateScrollArrows();
     void placePageArrows();

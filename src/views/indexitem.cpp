@@ -3,6 +3,7 @@
 #include "clelement.h"
 #include "clobject.h"
 #include "clsitemodel.h"
+#include "indexscrollview.h"
 
 IndexItem::IndexItem(QWidget *view, int visitState, int currentState, int kind,
                      const CLObject *origin, const QString &language)
@@ -10,6 +11,11 @@ IndexItem::IndexItem(QWidget *view, int visitState, int currentState, int kind,
       m_language(language)
 {
     setMouseTracking(true);
+    // Headlines come from web pages: rich text would let a page's markup load
+    // local files while the index is built.
+    setTextFormat(Qt::PlainText);
+    // A headline longer than the panel wraps and the entry grows.
+    setWordWrap(true);
     if (origin && origin->i18n) {
         m_names = origin->i18n;
     } else if (!language.isEmpty()) {
@@ -50,6 +56,33 @@ const CLI18n *IndexItem::headlineNames() const
     return m_names;
 }
 
+QSize IndexItem::sizeHint() const
+{
+    const QWidget *view = parentWidget();
+    if (!view || view->width() <= 0)
+        return QLabel::sizeHint();
+    m_fittedTextHeight = heightForWidth(view->width());
+    return QSize(view->width(), m_fittedTextHeight);
+}
+
+void IndexItem::startFitting()
+{
+    if (m_fittedTextHeight < 0)
+        m_fittedTextHeight = heightForWidth(width());
+}
+
+int IndexItem::refit()
+{
+    if (m_fittedTextHeight < 0)
+        return 0;
+    const int textHeight = heightForWidth(width());
+    const int delta = textHeight - m_fittedTextHeight;
+    m_fittedTextHeight = textHeight;
+    if (delta != 0)
+        resize(width(), qMax(0, height() + delta));
+    return delta;
+}
+
 void IndexItem::activate() {}
 
 void IndexItem::setLanguage(const QString &language)
@@ -58,6 +91,9 @@ void IndexItem::setLanguage(const QString &language)
         return;
     m_language = language;
     setText(localName(m_names, language));
+    // Another language may wrap into more or fewer lines.
+    if (auto *view = qobject_cast<IndexScrollView *>(parentWidget()))
+        view->requestRefit();
 }
 
 void IndexItem::mouseMoveEvent(QMouseEvent *)

@@ -54,6 +54,15 @@ public:
     QObject *headlineObject() override;
     const CLI18n *headlineNames() const override;
 
+    /// The view's full width and the height the wrapped text needs at it; the
+    /// entry follows its text from then on (see refit()).
+    QSize sizeHint() const override;
+    /// Starts following the text's height at the present width, unless it does already.
+    void startFitting();
+    /// Grows or shrinks the entry by the change in its wrapped text's height
+    /// since it was last fitted; the change in pixels, 0 for an entry not fitted.
+    int refit();
+
 signals:
     void stateChanged(IndexItem *item);
 
@@ -74,6 +83,8 @@ private:
     std::unique_ptr<CLI18n> m_ownNames;
     QString m_language;
     QString m_url;
+    /// The text's height the entry was last fitted to; -1 while not followed.
+    mutable int m_fittedTextHeight = -1;
 };
 
 /// The entry of one catalogue site; activating it asks for the site's index page.

@@ -79,6 +79,32 @@ QList<IndexItem *> IndexScrollView::items() const
     return findChildren<IndexItem *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
+void IndexScrollView::refitItems()
+{
+    m_refitRequested = false;
+    int shift = 0;
+    for (IndexItem *item : items()) {
+        if (item->isHidden())
+            continue;
+        if (shift != 0)
+            item->move(item->x(), item->y() + shift);
+        shift += item->refit();
+    }
+    if (shift != 0) {
+        const bool fits = itemsRect().height() < height();
+        m_upArrow->setVisible(!fits);
+        m_downArrow->setVisible(!fits);
+    }
+}
+
+void IndexScrollView::requestRefit()
+{
+    if (m_refitRequested)
+        return;
+    m_refitRequested = true;
+    QMetaObject::invokeMethod(this, &IndexScrollView::refitItems, Qt::QueuedConnection);
+}
+
 QRect IndexScrollView::itemsRect() const
 {
     QRect rect;
@@ -333,8 +359,13 @@ void IndexScrollView::resizeEvent(QResizeEvent *event)
     const bool widthChanged = event->oldSize().width() != w;
     const bool heightChanged = event->oldSize().height() != h;
     if (widthChanged) {
-        for (IndexItem *item : items())
+        const QList<IndexItem *> list = items();
+        for (IndexItem *item : list) {
+            item->startFitting();
             item->setGeometry(0, item->y(), w, item->height());
+        }
+        // Wrapped headlines take more or fewer lines at the new width.
+        refitItems();
     }
     if (heightChanged) {
         const bool fits = itemsRect().height() < h;
@@ -382,4 +413,5 @@ void IndexScrollView::switchLocale(const QString &language)
         }
         item->setLayoutDirection(direction);
     }
+    refitItems();
 }

@@ -57,6 +57,12 @@ public:
     /// The entries in creation order.
     QList<IndexItem *> items() const;
 
+    /// Fits every entry to the height its wrapped text needs now and moves
+    /// the entries below a changed one by the same amount.
+    void refitItems();
+    /// refitItems() once control returns to the event loop, however often asked.
+    void requestRefit();
+
     AnimationButton *upArrow() const { return m_upArrow; }
     AnimationButton *downArrow() const { return m_downArrow; }
     QTimer *scrollTimer() const { return m_scrollTimer; }
@@ -103,4 +109,5 @@ private:
     QTimer *m_scrollTimer;
     int m_scrollStep = 0;
     bool m_fast = false;
+    bool m_refitRequested = false;
 };

@@ -129,12 +129,31 @@ private slots:
         QTest::addColumn<QByteArray>("profile"); // null: the file is missing
         QTest::addColumn<QString>("reason");     // expected part of the reason
 
-        QTest::newRow("missing file") << QByteArray() << u"file could not be read or is not"_s;
-        QTest::newRow("other root") << QByteArray("<sites/>") << u"document element is sites"_s;
+        QTest::addColumn<int>("line"); // where the failure was met; -1 unchecked
+
+        QTest::newRow("missing file") << QByteArray() << u"cannot be read"_s << -1;
+        QTest::newRow("not well-formed")
+            << QByteArray("<site>\n<page></site>") << u"not well-formed XML"_s << 2;
+        // The profile reader recursed once per topic and overflowed the stack at this depth.
+        const QByteArray deep =
+            profileXml(u"(s)GIbad"_s)
+                .replace("<step_text_extract/>",
+                         "\n" + QByteArray("<topic name='D' id='d' type='x'>").repeated(30000) +
+                             QByteArray("</topic>").repeated(30000));
+        QTest::newRow("30,000 nested topics") << deep << u"elements nested deeper than 256"_s << 2;
+        const QByteArray nested =
+            profileXml(u"(s)GIbad"_s)
+                .replace("<step_text_extract/>",
+                         "\n" + QByteArray("<topic name='D' id='d' type='x'>").repeated(40) +
+                             QByteArray("</topic>").repeated(40));
+        QTest::newRow("topics nested past the cap")
+            << nested << u"topics nested deeper than 32 levels"_s << 2;
+        QTest::newRow("other root")
+            << QByteArray("<sites/>") << u"document element is sites"_s << -1;
         QTest::newRow("id in no catalogue entry")
-            << profileXml(u"(s)GIelse"_s) << u"no catalogue entry has the id (s)GIelse"_s;
-        QTest::newRow("invalid profile")
-            << QByteArray("<site name=\"x\" id=\"(s)GIbad\"/>") << u"missing required attribute"_s;
+            << profileXml(u"(s)GIelse"_s) << u"no catalogue entry has the id (s)GIelse"_s << -1;
+        QTest::newRow("invalid profile") << QByteArray("<site name=\"x\" id=\"(s)GIbad\"/>")
+                                         << u"missing required attribute"_s << -1;
     }
     void profileErrors()
     {
@@ -145,8 +164,11 @@ private slots:
         QVERIFY(load({u"(s)GIgood good.xml"_s, u"(s)GIbad bad.xml"_s}, u"bad.xml"_s));
         QCOMPARE(idsOf(m_processor->failedEntries()), u"(s)GIbad"_s);
         QCOMPARE(m_processor->profileErrors.keys(), QStringList{u"bad.xml"_s});
-        const QString recorded = m_processor->profileErrors.value(u"bad.xml"_s).reason;
-        QVERIFY2(recorded.contains(reason), qPrintable(recorded));
+        const CLProfileError recorded = m_processor->profileErrors.value(u"bad.xml"_s);
+        QVERIFY2(recorded.reason.contains(reason), qPrintable(recorded.reason));
+        QFETCH(int, line);
+        if (line >= 0)
+            QCOMPARE(recorded.line, line);
         // Only loaded entries are offered, and a discarded profile leaves no pages behind.
         QCOMPARE(idsOf(m_processor->sitesOfCategory(CL_CATEGORY_GENERAL, u"en"_s)), u"(s)GIgood"_s);
         QCOMPARE(m_processor->allPages.size(), 1);

@@ -187,7 +187,7 @@ private slots:
         CLStepTextToURL toURL;
         toURL.urlKind = URLImage;
         QCOMPARE(describe(toURL, CLData(u"http://a/ü中.png"_s)),
-                 QStringList{u"img http://a/ü?.png []"_s});
+                 QStringList{u"img http://a/ü%E4%B8%AD.png []"_s});
         QVERIFY(describe(toURL, CLData(QString())).isEmpty());
         const QString html = u"<a href='a'><img src='b'>A</a>"_s;
         CLStepAttributeExtractor attribute;
@@ -226,6 +226,39 @@ private slots:
         const QByteArray html = "<html><a href=\"x.html\"><b>" + encoded + "</b></a></html>";
         QCOMPARE(textResult(*text, CLData(html)), original);
         QCOMPARE(describe(*urls, CLData(html)), QStringList{u"link x.html ["_s + original + u']'});
+    }
+
+    void codesetLabels_data()
+    {
+        QTest::addColumn<QString>("codeset");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("roundTrip"); // the text encodes back to the same bytes
+
+        const QByteArray euroAndNews("\x80\xd0\xc2\xce\xc5");
+        const QString euroNews = u"\u20ac新闻"_s;
+        // Code page 936 puts the euro sign at 0x80, where GB18030 has no character.
+        QTest::newRow("gbk has the euro at 0x80") << u"gbk"_s << euroAndNews << euroNews << true;
+        QTest::newRow("x-gbk is code page 936") << u"x-gbk"_s << euroAndNews << euroNews << true;
+        QTest::newRow("cp936 is code page 936") << u" CP936 "_s << euroAndNews << euroNews << true;
+        QTest::newRow("gb2312 pages are code page 936")
+            << u"GB2312"_s << euroAndNews << euroNews << true;
+        QTest::newRow("gb18030 keeps its four-byte sequences")
+            << u"gb18030"_s << QByteArray("\x81\x30\x81\x30\xa2\xe3") << u"\u0080\u20ac"_s << true;
+        QTest::newRow("gb18030 has no character at 0x80")
+            << u"gb18030"_s << QByteArray("\x80") << u"\ufffd"_s << false;
+    }
+    void codesetLabels()
+    {
+        QFETCH(QString, codeset);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(bool, roundTrip);
+
+        QCOMPARE(decodeWith(codeset, bytes), text);
+        if (roundTrip)
+            QCOMPARE(encodeWith(codeset, text), bytes);
+        QVERIFY(isKnownCodeset(codeset));
     }
 
     void decodesCorpusGbkPage()

@@ -7,6 +7,10 @@
 
 using namespace Qt::StringLiterals;
 
+// A copy of a keyword set would share its owned keywords and delete them twice.
+static_assert(!std::is_copy_constructible_v<CLKeywordSet>);
+static_assert(!std::is_copy_assignable_v<CLKeywordSet>);
+
 namespace {
 
 QDomDocument documentOf(const QString &xml)
@@ -82,6 +86,37 @@ private slots:
         QTEST(::passesKeywords(sets.isEmpty() ? nullptr : &settings, subject, text), "passes");
     }
 
+    void loadKeywords_data()
+    {
+        QTest::addColumn<QString>("keywords"); // the keyword elements below the root
+        QTest::addColumn<QString>("words");    // the set afterwards
+        QTest::addColumn<bool>("hidesHeadline");
+
+        // One blank keyword used to hide every headline of the sets that apply to subjects.
+        QTest::newRow("empty keyword is ignored")
+            << u"<keyword/><keyword>war</keyword>"_s << u"war"_s << false;
+        QTest::newRow("white-space-only keywords are ignored")
+            << u"<keyword><![CDATA[  ]]></keyword><keyword><![CDATA[\t\n]]></keyword>"_s << u""_s
+            << false;
+        QTest::newRow("keyword with spaces around a word keeps them")
+            << u"<keyword><![CDATA[ vote ]]></keyword>"_s << u" vote "_s << true;
+    }
+    void loadKeywords()
+    {
+        QFETCH(QString, keywords);
+
+        CLKeywordSet set;
+        set.filterSubject = true;
+        QVERIFY(
+            ::loadKeywords(&set, documentOf(u"<keywordset>"_s + keywords + u"</keywordset>"_s)));
+        QTEST(sorted(*set.keywords), "words");
+        CLFilterSettings settings;
+        settings.keywordSets.append(new CLKeywordSet);
+        settings.keywordSets.first()->filterSubject = true;
+        settings.keywordSets.first()->keywords = new QSet<QString>(*set.keywords);
+        QTEST(!::passesKeywords(&settings, u"Calm day before the vote here"_s), "hidesHeadline");
+    }
+
     void parseFilters_data()
     {
         QTest::addColumn<QString>("children");
@@ -142,6 +177,11 @@ private slots:
             << u"f.xml"_s << QByteArray("<filter><sites/></filter>") << u"none"_s;
         QTest::newRow("missing file keeps the settings in force")
             << u"f.xml"_s << QByteArray() << u"old=-"_s;
+        QTest::newRow("filter file nested too deep keeps the settings in force")
+            << u"f.xml"_s
+            << "<filters>" + QByteArray("<g>").repeated(50000) +
+                   QByteArray("</g>").repeated(50000) + "</filters>"
+            << u"old=-"_s;
     }
     void loadFilterFiles()
     {

@@ -45,11 +45,11 @@ private slots:
 
     void entityTable()
     {
-        QCOMPARE(entityTableSize(), 248);
+        QCOMPARE(entityTableSize(), 253);
         const std::pair<const char *, int> entries[] = {
-            {"nbsp", 160},  {"yuml", 255}, {"Sigma", 931}, {"thetasym", 977},
-            {"lang", 9001}, {"quot", 34},  {"euro", 8364}, {"amp", 0},
-            {"Yuml", 0},    {"COPY", 0},   {"apos", 0},
+            {"nbsp", 160}, {"yuml", 255},  {"Sigma", 931}, {"thetasym", 977}, {"lang", 9001},
+            {"quot", 34},  {"euro", 8364}, {"amp", 38},    {"Yuml", 376},     {"COPY", 0},
+            {"apos", 39},  {"lt", 60},     {"gt", 62},     {"AMP", 0},
         };
         for (const auto &[name, codePoint] : entries)
             QCOMPARE(entityCodePoint(QString::fromLatin1(name)), codePoint);
@@ -91,10 +91,14 @@ private slots:
         row("numeric-above-16-bits-keeps-low-bits", "&#65601;", "A");
         row("numeric-negative-not-appended", "&#-65;", "#-65;");
         row("table-entity", "&copy; 2024", u"\u00a9 2024"_s);
-        row("amp-keeps-name", "a&amp;b", "aamp;b");
+        row("amp-decodes", "Rail &amp; ferry", "Rail & ferry");
+        row("escaped-markup-decodes-to-text", "&lt;b&gt;x&lt;/b&gt;", "<b>x</b>");
+        row("apos-and-capital-y-diaeresis", "l&apos;&Yuml;", u"l'\u0178"_s);
+        row("unknown-name-drops-only-ampersand", "&bogus; &AMP;", "bogus; AMP;");
         row("gt-before-text", "&gt;x", ">x");
-        row("gt-at-end", "&gt;", "gt;");
+        row("gt-at-end", "&gt;", ">");
         row("bare-gt-semicolon-in-text", "aGT;b", "a>b");
+        row("bare-gt-semicolon-at-end-stays", "agt;", "agt;");
         row("ampersand-without-semicolon", "a & b", "a b");
         row("ampersand-before-semicolon", "a&;b", "a;b");
         row("unknown-then-consecutive-entities", "&x &copy;&euro;", u"x \u00a9\u20ac"_s);
@@ -277,6 +281,49 @@ private slots:
                 qCompress("<r>" + QByteArray(MaxXmlDataSize, ' ') + "</r>", 1).mid(4),
             false);
         row("compressed-not-well-formed", "broken.tdf", packXml("<root><item></root>"), false);
+    }
+
+    void nestingDepth_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("reason"); // start of the reason; empty when it loads
+        QTest::addColumn<int>("line");
+
+        const auto nested = [](int depth, const QByteArray &inside = {}) {
+            return QByteArray("<a>").repeated(depth) + inside + QByteArray("</a>").repeated(depth);
+        };
+        const QString tooDeep = u"elements nested deeper than %1 levels"_s.arg(MaxXmlDepth);
+        auto row = [](const char *name, const char *file, const QByteArray &content,
+                      const QString &reason, int line) {
+            QTest::newRow(name) << QString::fromLatin1(file) << content << reason << line;
+        };
+        row("nesting at the limit loads", "deep.xml", nested(MaxXmlDepth), {}, -1);
+        row("one level deeper is refused where it starts", "deep.xml",
+            "<a>\n" + nested(MaxXmlDepth - 1, "\n<b/>"), tooDeep, 3);
+        // Without the streaming check the DOM parser spends minutes on this.
+        row("bare nesting of 200,000 levels is refused", "bomb.xml", nested(200000), tooDeep, 1);
+        row("compressed deep nesting is refused", "bomb.tdf", packXml(nested(100000)), tooDeep, 1);
+        row("markup inside CDATA is not nesting", "cdata.xml",
+            "<a><![CDATA[" + QByteArray("<b>").repeated(5000) + "]]></a>", {}, -1);
+        row("a syntax error before deep nesting is reported as such", "broken.xml",
+            "<a x=>" + nested(MaxXmlDepth + 1), u"not well-formed XML"_s, 1);
+    }
+    void nestingDepth()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        QFETCH(int, line);
+
+        XmlLoadError error;
+        const std::unique_ptr<QDomDocument> document =
+            ::loadXmlDocument(write(fileName, content), &error);
+        QCOMPARE(bool(document), reason.isEmpty());
+        if (document)
+            return;
+        QVERIFY2(error.reason.startsWith(reason), qPrintable(error.reason));
+        QCOMPARE(error.line, line);
     }
 
     void loadXmlDocument()

@@ -36,6 +36,11 @@ class TestProfileReader : public QObject
         return topic("<step_pair_point>" + body + "</step_pair_point>");
     }
     const QString topicPath = "site[id=s]/page[id=p]/track[name=main]/topic[id=t]";
+    static QString nestedTopics(int count)
+    {
+        return QString("<topic id='d' name='D' type='x'>").repeated(count) +
+               QString("</topic>").repeated(count);
+    }
 
     static QDomDocument parsed(const QString &xml)
     {
@@ -224,6 +229,12 @@ private slots:
             "point_a: a backward point cannot start from the beginning", pairPath + "/point_a");
         row("count not a whole number", topic("<step_text_format append_line='1.5'/>"),
             "attribute append_line is not a number", topicPath + "/step_text_format");
+        // Each level is one more reader call; without the cap deep profiles overflow the stack.
+        QString deepPath = topicPath;
+        for (int depth = 2; depth <= MaxTopicDepth + 1; ++depth)
+            deepPath += "/topic[id=d]";
+        row("topics nested past the cap", topic(nestedTopics(MaxTopicDepth)),
+            "topics nested deeper than 32 levels", deepPath);
     }
     void rejects()
     {
@@ -236,6 +247,15 @@ private slots:
         QTEST(error.path, "path");
         // The error record is optional; without it the outcome must not change.
         QVERIFY(!std::unique_ptr<CLSite>(readProfile(doc)));
+    }
+
+    void topicDepthLimit()
+    {
+        // The deepest allowed nesting still loads.
+        CLProfileError error;
+        const std::unique_ptr<CLSite> loaded(
+            readProfile(parsed(topic(nestedTopics(MaxTopicDepth - 1))), &error));
+        QVERIFY2(loaded, qPrintable(error.toString()));
     }
 
     void reportsPosition()

@@ -5,6 +5,9 @@
 
 using namespace Qt::StringLiterals;
 
+// Defined below the class: moc misreads the escapes inside its raw string.
+extern const char ExpectedIndexTree[];
+
 namespace {
 
 // An article page with a title found by a pair pointer, a source that falls back to its default
@@ -54,15 +57,63 @@ const char Translators[] =
     "<language id='en' name='EN'/><language id='de' name='DE'/></languages><paths "
     "combination='listed'><path from='en' to='de'/></paths></translator></translators>";
 
-// What extracting Page with GoodProfile gives.
-const char ExpectedTree[] =
-    R"({"children":[{"children":[],"kind":11,"kindName":"ArticleTitle","language":"en","value":)"
-    R"({"text":"Big news","type":"text"}},{"children":[],"kind":12,"kindName":"ArticleSource",)"
-    R"("language":"en","value":{"text":"Wire","type":"text"}},{"children":[],"kind":15,"kindName":)"
-    R"("ArticleImage","language":"en","value":{"title":"Photo","type":"url","url":)"
-    R"("http://example.com/a.jpg","urlKind":2}}],"kind":10,"kindName":"ArticlePage",)"
-    R"("language":"en","value":{"text":"http://EXAMPLE.com/news/1","type":"text"}})";
+// What extracting Page with GoodProfile prints, to the byte: scripts read this layout.
+const char ExpectedTree[] = R"({
+  "kind": 10,
+  "kindName": "ArticlePage",
+  "language": "en",
+  "origin": "(s)GI.test",
+  "value": {
+    "type": "Text",
+    "text": "http://EXAMPLE.com/news/1"
+  },
+  "children": [
+    {
+      "kind": 11,
+      "kindName": "ArticleTitle",
+      "language": "en",
+      "origin": null,
+      "value": {
+        "type": "Text",
+        "text": "Big news"
+      },
+      "children": []
+    },
+    {
+      "kind": 12,
+      "kindName": "ArticleSource",
+      "language": "en",
+      "origin": null,
+      "value": {
+        "type": "Text",
+        "text": "Wire"
+      },
+      "children": []
+    },
+    {
+      "kind": 15,
+      "kindName": "ArticleImage",
+      "language": "en",
+      "origin": null,
+      "value": {
+        "type": "URL",
+        "url": "http://example.com/a.jpg",
+        "title": "Photo",
+        "urlKind": 2
+      },
+      "children": []
+    }
+  ]
+}
+)";
 
+// An index page: groups name the topic that produced them, and text escapes stay valid JSON.
+const char IndexProfile[] = R"(<site name="Idx" id="(s)GI.idx" locale="de" codeset="UTF-8"
+ version="1" entry="http://idx.example/"><page name="Front" id="front" type="news.index">
+ <filter_url_inc pattern="*idx.example/*"/><track name="main">
+  <topic name="Top" id="(t)top" type="article-index"><step_url_extract url_type="link"/></topic>
+ </track></page></site>)";
+const char IndexPage[] = "<a href=\"/a\">Quote \"x\" back\\slash\rreturn\x01</a>";
 QString exactly(const QString &text)
 {
     return QRegularExpression::escape(text);
@@ -114,6 +165,14 @@ private slots:
             {"trace.xml", TraceProfile},
             {"bad.xml", BadProfile},
             {"broken.xml", "<site>\n<page>\n</site>\n"},
+            {"codeset.xml",
+             QByteArray(GoodProfile).replace("UTF-8\" version", "x-klingon\" version")},
+            {"gbk.xml", QByteArray(GoodProfile).replace("UTF-8\" version", "cp936\" version")},
+            {"deep.xml",
+             QByteArray(GoodProfile)
+                 .replace("<step_text_extract/></topic>",
+                          "\n" + QByteArray("<topic name='D' id='d' type='x'>").repeated(30000) +
+                              QByteArray("</topic>").repeated(30000) + "</topic>")},
             {"page.html", Page},
             {"entities.html", "<p>a &copy; b</p>"},
             {"spaces.html", "x\ny<p>a\nb</p>."},
@@ -162,6 +221,16 @@ private slots:
         row("check places the XML error", "check @/broken.xml", 1,
             exactly("FAIL @/broken.xml:3:") + "\\d+: \\S+: .+\n");
         row("check names the unreadable file", "check @/nothere.xml", 2, "nothere.xml");
+        // Such a profile loads, but its pages would silently read as UTF-8.
+        row("check warns about a codeset that cannot be decoded", "check @/codeset.xml", 0,
+            u"err:"_s + exactly("@/codeset.xml: warning: codeset \"x-klingon\" cannot be decoded "
+                                "here; pages will be read as UTF-8\n"));
+        row("check passes a codeset label that names code page 936", "check @/gbk.xml", 0,
+            u"err:"_s);
+        // The reader recursed once per topic and crashed at this depth.
+        row("check refuses 30,000 nested topics", "check @/deep.xml", 1,
+            exactly("FAIL @/deep.xml:7:") + "\\d+: \\(document\\): elements nested deeper than "
+                                            "256 levels\n");
         row("text decodes entities", "text @/entities.html", 0, exactly("\na \u00a9 b\n"));
         row("text filters line feeds outside paragraphs", "text --filter-space @/spaces.html", 0,
             exactly("xy\na\nb\n.\n"));
@@ -220,7 +289,19 @@ private slots:
 
         const auto [code, out, err] = run(arguments, input);
         QVERIFY2(code == 0, err.constData());
-        QCOMPARE(QJsonDocument::fromJson(out).toJson(QJsonDocument::Compact), ExpectedTree);
+        QCOMPARE(out, QByteArray(ExpectedTree));
+    }
+
+    void extractIndexTree()
+    {
+        QVERIFY(write(u"index.xml"_s, IndexProfile) && write(u"index.html"_s, IndexPage));
+        const auto [code, out, err] =
+            run(u"extract --profile=@/index.xml --url=http://idx.example/ @/index.html"_s);
+        QVERIFY2(code == 0, err.constData());
+        QCOMPARE(out, QByteArray(ExpectedIndexTree));
+        QJsonParseError error;
+        QJsonDocument::fromJson(out, &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
     }
 
     void packRoundTrip_data()
@@ -245,6 +326,45 @@ private slots:
         QCOMPARE(again.readAll(), xml);
     }
 };
+
+const char ExpectedIndexTree[] = R"({
+  "kind": 1,
+  "kindName": "IndexPage",
+  "language": "de",
+  "origin": "front",
+  "value": {
+    "type": "Text",
+    "text": "Front"
+  },
+  "children": [
+    {
+      "kind": 4,
+      "kindName": "IndexGroup1",
+      "language": "de",
+      "origin": "(t)top",
+      "value": {
+        "type": "Text",
+        "text": "Top"
+      },
+      "children": [
+        {
+          "kind": 7,
+          "kindName": "IndexEntry1",
+          "language": "de",
+          "origin": null,
+          "value": {
+            "type": "URL",
+            "url": "/a",
+            "title": "Quote \"x\" back\\slash\rreturn\u0001",
+            "urlKind": 1
+          },
+          "children": []
+        }
+      ]
+    }
+  ]
+}
+)";
 
 QTEST_GUILESS_MAIN(TestProfileTool)
 #include "tst_profiletool.moc"

@@ -185,23 +185,40 @@ private slots:
     {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QByteArray>("content"); // null: no file
-        QTest::addColumn<QString>("ids");        // the definitions in force afterwards
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<QString>("ids"); // the definitions in force afterwards
+        QTest::addColumn<QString>("version");
 
         const QByteArray good =
             translatorsXml({definition("a", {"en:de"}), definition("b", {"de:en"})}).toUtf8();
-        QTest::newRow("compressed definitions") << u"tr.tdf"_s << packXml(good) << u"a b"_s;
-        QTest::newRow("plain file named .xml") << u"tr.XML"_s << good << u"a b"_s;
-        QTest::newRow("wrong root leaves no definitions")
-            << u"tr.tdf"_s << packXml("<engines>" + definition("a", {}).toUtf8() + "</engines>")
-            << u""_s;
-        QTest::newRow("plain text under a compressed name keeps definitions")
-            << u"tr.tdf"_s << good << u"old"_s;
-        QTest::newRow("missing file keeps definitions") << u"tr.tdf"_s << QByteArray() << u"old"_s;
+        const auto row = [](const char *name, const char *file, const QByteArray &content,
+                            bool loaded, const char *ids, const char *version) {
+            QTest::newRow(name) << QString::fromLatin1(file) << content << loaded
+                                << QString::fromLatin1(ids) << QString::fromLatin1(version);
+        };
+        row("compressed definitions", "tr.tdf", packXml(good), true, "a b", "7");
+        row("plain file named .xml", "tr.XML", good, true, "a b", "7");
+        row("wrong root leaves no definitions", "tr.tdf",
+            packXml("<engines>" + definition("a", {}).toUtf8() + "</engines>"), false, "", "old");
+        row("plain text under a compressed name keeps definitions", "tr.tdf", good, false, "old",
+            "old");
+        row("missing file keeps definitions", "tr.tdf", QByteArray(), false, "old", "old");
+        row("file nested too deep keeps definitions", "tr.tdf",
+            packXml("<translators>" + QByteArray("<g>").repeated(50000) +
+                    QByteArray("</g>").repeated(50000) + "</translators>"),
+            false, "old", "old");
+        // A file nobody can translate with must not pass for a successful load.
+        row("no qualifying definition is a failed load", "tr.tdf",
+            packXml(translatorsXml({definition("a", {"en:de"}).replace("post", "POST")}).toUtf8()),
+            false, "", "7");
+        row("definitions without any pair are a failed load", "tr.tdf",
+            packXml(translatorsXml({definition("a", {})}).toUtf8()), false, "a", "7");
     }
     void loadTranslators()
     {
         QFETCH(QString, fileName);
         QFETCH(QByteArray, content);
+        QFETCH(bool, loaded);
         QFETCH(QString, ids);
 
         QTemporaryDir dir;
@@ -212,9 +229,9 @@ private slots:
         processor->translatorDir = dir.path();
         processor->translatorFile = fileName;
 
-        QCOMPARE(processor->loadTranslators(), ids == u"a b"_s);
+        QCOMPARE(processor->loadTranslators(), loaded);
         QCOMPARE(idsOf(*processor), ids);
-        QCOMPARE(processor->translatorVersion, ids == u"a b"_s ? u"7"_s : u"old"_s);
+        QTEST(processor->translatorVersion, "version");
         // The index always matches the definitions in force.
         QCOMPARE(processor->findTranslator("en", "fr") != nullptr, ids == u"old"_s);
         QCOMPARE(processor->findTranslator("de", "en") != nullptr, ids == u"a b"_s);

@@ -97,6 +97,11 @@ private slots:
         row("narrower than a thumbnail: no empty row", 200, "a b", "a:600x300 b:600x300", "a|b");
         row("wrapped row counts from zero", 600, "a b c", "a:600x300 b:600x300 c:100x80", "a|b,c");
         row("resizing rewraps", 1000, "a b", "a:600x300 b:600x300 @400", "a|b");
+        // Capped only in height, a wide image ran past the view's right edge.
+        row("wide image capped to the view's width", 400, "a", "a:2000x300", "a=361x54");
+        row("narrowing the view shrinks a capped thumbnail", 1000, "a", "a:2000x300 @400",
+            "a=361x54");
+        row("widening the view lets it grow back", 400, "a", "a:2000x300 @1200", "a=1000x150");
     }
     void imageTable()
     {
@@ -300,6 +305,53 @@ private slots:
         QCOMPARE(view.toHtml(), html);
     }
 
+    void pageValuesAreText_data()
+    {
+        // Which value carries the markup, the value ("%1": a red image on disk), and the lines
+        // the document must show.
+        columns<QString, QString, QString>("field", "value", "shown");
+        row("image markup in the title", "title", "News <img src='%1'>", "News <img src='%1'>");
+        row("bold markup in the source", "source", "<b>AP</b> & co", "<b>AP</b> & co");
+        row("markup in the date", "date", "<i>today</i>", "<i>today</i>");
+        row("image markup in the text", "text", "one <img src=\"%1\">", "one <img src=\"%1\">");
+        row("link to a local file in the text", "text", "<a href='file://%1'>x</a>",
+            "<a href='file://%1'>x</a>");
+        row("text keeps its paragraphs", "text", "one <p>\n\ntwo &amp;", "one <p>|two &amp;");
+        row("markup in a caption", "caption", "<img src='%1'><b>cap</b>",
+            "<img src='%1'><b>cap</b>");
+    }
+    void pageValuesAreText()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        const QString image = dir.filePath("red.png");
+        QVERIFY(QImage::fromData(png(60, 40, red)).save(image));
+        value.replace("%1", image);
+
+        View view;
+        view.resize(800, 500);
+        view.show();
+        view.setImages({url("a")}, {field == "caption" ? value : "A"});
+        view.imageDataLoaded(url("a"), png(30, 20));
+        view.showArticle(field == "title" ? value : "T", field == "source" ? value : "S",
+                         field == "date" ? value : "D", field == "text" ? value : "X", nullptr,
+                         nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QString plain = view.toPlainText();
+        for (const QString &line : shown.replace("%1", image).split('|'))
+            QVERIFY2(plain.contains(line), qPrintable(plain));
+        if (shown.contains('|')) // each paragraph its own block
+            QVERIFY(view.document()->findBlock(plain.indexOf("two")).text().startsWith("two"));
+        // Nothing from the disk: no red pixel, no image but the thumbnail handed over.
+        const QImage shot = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto *pixels = reinterpret_cast<const QRgb *>(shot.constBits());
+        QCOMPARE(std::count(pixels, pixels + shot.width() * shot.height(), red.rgb()), 0);
+        QCOMPARE(plain.count(QChar::ObjectReplacementCharacter), 1);
+        QVERIFY(!view.toHtml().contains("font-weight:700"));
+    }
+
     void readingPositionAndClearing()
     {
         View view;
@@ -327,11 +379,11 @@ private slots:
         QCOMPARE(view.html(), "<HTML><BODY>Help</BODY></HTML>"); // a local page is the text alone
         QVERIFY(view.hasFocus());
         view.clearFocus();
-        view.showArticle("A &amp; <I>B</I>", "AP", "Now", "One <B>b</B>\nTwo", nullptr, nullptr);
+        view.showArticle("A & <I>B</I>", "AP", "Now", "One <B>b</B>\nTwo", nullptr, nullptr);
         QCOMPARE(view.html(), "<HTML><BODY><DIV ID='headline' ALIGN='center'><P ID='title'>A &amp; "
-                              "<I>B</I></P><SPAN ID='source'>AP</SPAN>&nbsp;<SPAN "
+                              "&lt;I&gt;B&lt;/I&gt;</P><SPAN ID='source'>AP</SPAN>&nbsp;<SPAN "
                               "ID='datetime'>Now</SPAN><HR/></DIV><DIV ID='text'><P>One "
-                              "<B>b</B></P><P>Two</P></DIV></BODY></HTML>");
+                              "&lt;B&gt;b&lt;/B&gt;</P><P>Two</P></DIV></BODY></HTML>");
         QVERIFY(view.hasFocus()); // so that its keys work at once
         QList<int> seen;
         const QList<void (View::*)()> signals_{

@@ -3,6 +3,7 @@
 #include "clobject.h"
 #include "clprocessor.h"
 #include "clsitemodel.h"
+#include "htmltext.h"
 #include "i18nmanager.h"
 #include "indexitem.h"
 #include "indexscrollview.h"
@@ -12,6 +13,8 @@
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QtTest>
@@ -196,6 +199,7 @@ class TestIndexView : public QObject
 private slots:
     void initTestCase()
     {
+        fillEntityTable(); // as start-up does: headlines decode named entities
         QStandardPaths::setTestModeEnabled(true); // the language manager reads settings
         QCoreApplication::setOrganizationName("TessolinTest");
         QCoreApplication::setApplicationName("tst_indexview");
@@ -329,6 +333,112 @@ private slots:
         if (!r.local)
             QCOMPARE(article.at(0).at(1).value<CLTopic *>(), topic);
         QCOMPARE(article.count() + local.count() + state.count(), 3);
+    }
+
+    void headlinesArePlainText_data()
+    {
+        // The link text as the page has it; "%1" is a red image on disk.
+        QTest::addColumn<QString>("linkText");
+        QTest::addColumn<QString>("shown");
+
+        QTest::newRow("image markup from numeric references") << "News &#60;img src=%1&#62;"
+                                                              << "  News <img src=%1>";
+        QTest::newRow("image markup from named entities")
+            << "&lt;img src=\"%1\"&gt; &lt;b&gt;bold&lt;/b&gt;"
+            << "  <img src=\"%1\"> <b>bold</b>";
+        QTest::newRow("link to a local file") << "&#60;a href=file://%1&#62;x&#60;/a&#62;"
+                                              << "  <a href=file://%1>x</a>";
+    }
+    void headlinesArePlainText()
+    {
+        QFETCH(QString, linkText);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        const QString image = dir.filePath("red.png");
+        QImage red(200, 200, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(image));
+
+        Tree tree;
+        tree.entry("hostile", "http://x.example/h", linkText.replace("%1", image), "group");
+        QWidget host;
+        auto *view = new IndexScrollView(&host);
+        view->setGeometry(0, 0, 400, 300);
+        auto *entry = new PageIndexItem(view, tree.nodes["hostile"], tree.named);
+        entry->setLanguage(QString());
+        entry->setGeometry(0, 0, 400, entry->sizeHint().height());
+        host.resize(400, 300);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+
+        QCOMPARE(entry->text(), shown.replace("%1", image));
+        // As rich text the label would have read the image to learn its size and drawn it.
+        QVERIFY(entry->height() < 100);
+        const QImage shot = host.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto *pixels = reinterpret_cast<const QRgb *>(shot.constBits());
+        QCOMPARE(std::count(pixels, pixels + shot.width() * shot.height(), QColor(Qt::red).rgb()),
+                 0);
+        // No rich-text document exists to load links or images later either.
+        QCOMPARE(entry->findChild<QTextDocument *>(), nullptr);
+    }
+
+    void longHeadlinesWrap_data()
+    {
+        QTest::addColumn<QString>("steps"); // "WIDTH" resizes the view, "LANG" switches language
+        QTest::addColumn<bool>("wrapped");  // the long headline takes more than one line
+
+        QTest::newRow("a long headline wraps in a narrow panel") << "" << true;
+        QTest::newRow("widening the panel unwraps it, entries below follow") << "1200" << false;
+        QTest::newRow("narrowing again wraps it again") << "1200 200" << true;
+        QTest::newRow("a longer translation takes more lines") << "fr" << true;
+        QTest::newRow("switching back takes fewer again") << "fr en" << true;
+    }
+    void longHeadlinesWrap()
+    {
+        QFETCH(QString, steps);
+        const QString words = "Storm over the northern coast closes ports and airports";
+        Tree tree;
+        tree.entry("long", "http://x.example/l", words, "group");
+        tree.entry("short", "http://x.example/s", "Short", "group");
+        QWidget host;
+        host.resize(1300, 600);
+        auto *view = new IndexScrollView(&host);
+        view->setGeometry(0, 0, 200, 600);
+        // Placed as the main window places them: full width, the height they ask for.
+        int y = 0;
+        QList<IndexItem *> entries;
+        for (const char *node : {"short", "long", "short"}) {
+            auto *entry = new PageIndexItem(view, tree.nodes[node], tree.named);
+            entry->setLanguage("en");
+            entry->setContentsMargins(5, 5, 5, 5);
+            entry->names()->displays.insert("fr", QString(node) == "long"
+                                                      ? "  " + QString(words + " ").repeated(2)
+                                                      : "  Court");
+            const int height = entry->sizeHint().height();
+            entry->setGeometry(0, y, view->width(), height);
+            y += height;
+            entries << entry;
+        }
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
+            if (step.front().isDigit()) {
+                view->resize(step.toInt(), view->height());
+            } else {
+                for (IndexItem *entry : entries)
+                    entry->setLanguage(step);
+                QApplication::processEvents();
+            }
+        }
+        QFETCH(bool, wrapped);
+        QCOMPARE(entries.at(0)->height(), entries.at(2)->height());
+        QCOMPARE(entries.at(1)->height() > entries.at(0)->height(), wrapped);
+        // The whole text fits, and the entries still stack without gaps or overlaps.
+        QCOMPARE(entries.at(1)->height(), entries.at(1)->heightForWidth(view->width()));
+        for (int i = 1; i < entries.size(); ++i)
+            QCOMPARE(entries.at(i)->y(), entries.at(i - 1)->geometry().bottom() + 1);
+        for (IndexItem *entry : entries)
+            QCOMPARE(entry->width(), view->width());
     }
 
     void switchLocale_data() { rows(siteRows); }

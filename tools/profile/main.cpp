@@ -9,6 +9,7 @@
 #include "clprocessor.h"
 #include "clprofilereader.h"
 #include "clsitemodel.h"
+#include "clstep.h"
 #include "cltranslator.h"
 #include "htmltext.h"
 
@@ -16,7 +17,6 @@
 #include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
-#include <QJsonDocument>
 #include <QSet>
 
 #include <cstdio>
@@ -133,9 +133,11 @@ bool readXml(const QString &path, QDomDocument &document, XmlProblem &problem)
             return false;
         }
     }
-    QString message;
-    if (!document.setContent(bytes, false, &message, &problem.line, &problem.column)) {
-        problem.reason = u"not well-formed XML: "_s + message;
+    XmlLoadError error;
+    if (!parseXmlDocument(bytes, document, &error)) {
+        problem.reason = error.reason;
+        problem.line = error.line;
+        problem.column = error.column;
         return false;
     }
     return true;
@@ -285,7 +287,7 @@ int runExtract(const QStringList &arguments)
         printErr(whyNoTree(processor, url, bytes, pageType, siteId));
         return ExitNoResult;
     }
-    write(stdout, QJsonDocument(elementToJson(tree.get())).toJson(QJsonDocument::Indented));
+    write(stdout, elementToJson(tree.get()));
     return ExitOk;
 }
 
@@ -335,6 +337,10 @@ int runCheck(const QStringList &arguments)
                 result = ExitFailed;
             continue;
         }
+        // Such a profile still loads, and its pages read as UTF-8.
+        if (!isKnownCodeset(site->codeset))
+            printErr(u"%1: warning: codeset \"%2\" cannot be decoded here; pages will be read "
+                     "as UTF-8"_s.arg(path, site->codeset));
         int tracks = 0;
         int topics = 0;
         int steps = 0;
@@ -391,12 +397,10 @@ int runConvert(const QString &command, const QStringList &arguments)
     if (command == u"pack"_s) {
         // A stored file that does not parse would only fail later, in the reader.
         QDomDocument document;
-        QString message;
-        int line = -1;
-        int column = -1;
-        if (!document.setContent(bytes, false, &message, &line, &column))
-            return unusable(u"%1:%2:%3"_s.arg(files.at(0)).arg(line).arg(column),
-                            u"not well-formed XML: "_s + message);
+        XmlLoadError error;
+        if (!parseXmlDocument(bytes, document, &error))
+            return unusable(u"%1:%2:%3"_s.arg(files.at(0)).arg(error.line).arg(error.column),
+                            error.reason);
         converted = packXml(bytes);
     } else {
         bool ok = false;

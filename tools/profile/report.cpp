@@ -6,8 +6,6 @@
 #include "clprocessor.h"
 #include "clsitemodel.h"
 
-#include <QJsonArray>
-
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -17,39 +15,179 @@ namespace {
 constexpr int ExcerptLength = 200;
 constexpr int ListedURLs = 5;
 
-QJsonValue nullableString(const QString &text)
+// The tree's JSON is an interface scripts read: keys in a fixed order, value
+// types by name, two-space indent. It is written by hand because the JSON
+// classes sort keys alphabetically.
+class TreeWriter
 {
-    return text.isNull() ? QJsonValue() : QJsonValue(text);
-}
+public:
+    QByteArray take() { return std::move(m_out); }
 
-QJsonObject urlToJson(const CLURLData *record)
-{
-    return QJsonObject{{u"type"_s, u"url"_s},
-                       {u"url"_s, record->url},
-                       {u"title"_s, nullableString(record->title)},
-                       {u"urlKind"_s, record->urlKind}};
-}
+    void element(const CLElement *element, int level)
+    {
+        open(level);
+        key(level + 1, "kind");
+        m_out += QByteArray::number(element->kind);
+        next(level + 1, "kindName");
+        string(kindName(element->kind));
+        next(level + 1, "language");
+        string(element->language);
+        next(level + 1, "origin");
+        if (element->origin)
+            string(element->origin->id);
+        else
+            m_out += "null";
+        next(level + 1, "value");
+        value(element->value, level + 1);
+        next(level + 1, "children");
+        if (element->children.isEmpty()) {
+            m_out += "[]";
+        } else {
+            m_out += "[\n";
+            for (qsizetype i = 0; i < element->children.size(); ++i) {
+                if (i > 0)
+                    m_out += ",\n";
+                this->element(element->children.at(i), level + 2);
+            }
+            m_out += '\n';
+            indent(level + 1);
+            m_out += ']';
+        }
+        close(level);
+    }
 
-QJsonValue valueToJson(const CLData *value)
-{
-    if (!value)
-        return QJsonValue();
-    switch (value->type) {
-    case DataText:
-        return QJsonObject{{u"type"_s, u"text"_s}, {u"text"_s, value->text}};
-    case DataURL:
-        return urlToJson(value->asURL());
-    case DataBytes:
-        return QJsonObject{{u"type"_s, u"bytes"_s}, {u"size"_s, value->bytes.size()}};
-    case DataURLList: {
-        QJsonArray urls;
-        for (const CLURLData *record : value->urls)
-            urls.append(urlToJson(record));
-        return QJsonObject{{u"type"_s, u"urls"_s}, {u"urls"_s, urls}};
+private:
+    void indent(int level) { m_out += QByteArray(2 * level, ' '); }
+    void open(int level)
+    {
+        indent(level);
+        m_out += "{\n";
     }
+    void close(int level)
+    {
+        m_out += '\n';
+        indent(level);
+        m_out += '}';
     }
-    return QJsonValue();
-}
+    void key(int level, const char *name)
+    {
+        indent(level);
+        m_out += '"';
+        m_out += name;
+        m_out += "\": ";
+    }
+    void next(int level, const char *name)
+    {
+        m_out += ",\n";
+        key(level, name);
+    }
+    void string(const QString &text)
+    {
+        m_out += '"';
+        for (const QChar ch : text) {
+            const char16_t c = ch.unicode();
+            switch (c) {
+            case u'"':
+                m_out += "\\\"";
+                break;
+            case u'\\':
+                m_out += "\\\\";
+                break;
+            case u'\n':
+                m_out += "\\n";
+                break;
+            case u'\r':
+                m_out += "\\r";
+                break;
+            case u'\t':
+                m_out += "\\t";
+                break;
+            case u'\b':
+                m_out += "\\b";
+                break;
+            case u'\f':
+                m_out += "\\f";
+                break;
+            default:
+                if (c < 0x20 || (c >= 0xD800 && c <= 0xDFFF)) {
+                    // Control characters and UTF-16 halves (lone ones included)
+                    // stay readable and valid JSON in any output encoding.
+                    m_out += "\\u" + QByteArray::number(c, 16).rightJustified(4, '0');
+                } else {
+                    m_out += QString(ch).toUtf8();
+                }
+            }
+        }
+        m_out += '"';
+    }
+    // An object that starts where the writer stands and closes at `level`.
+    void url(const CLURLData *record, int level)
+    {
+        m_out += "{\n";
+        key(level + 1, "type");
+        string(u"URL"_s);
+        next(level + 1, "url");
+        string(record->url);
+        next(level + 1, "title");
+        if (record->title.isNull())
+            m_out += "null";
+        else
+            string(record->title);
+        next(level + 1, "urlKind");
+        m_out += QByteArray::number(record->urlKind);
+        close(level);
+    }
+    // `level` is that of the key the value belongs to.
+    void value(const CLData *value, int level)
+    {
+        if (!value) {
+            m_out += "null";
+            return;
+        }
+        if (value->type == DataURL) {
+            url(value->asURL(), level);
+            return;
+        }
+        m_out += "{\n";
+        key(level + 1, "type");
+        switch (value->type) {
+        case DataText:
+            string(u"Text"_s);
+            next(level + 1, "text");
+            string(value->text);
+            break;
+        case DataBytes:
+            string(u"Bytes"_s);
+            next(level + 1, "size");
+            m_out += QByteArray::number(value->bytes.size());
+            break;
+        case DataURLList:
+            string(u"URLList"_s);
+            next(level + 1, "items");
+            if (value->urls.isEmpty()) {
+                m_out += "[]";
+                break;
+            }
+            m_out += "[\n";
+            for (qsizetype i = 0; i < value->urls.size(); ++i) {
+                if (i > 0)
+                    m_out += ",\n";
+                indent(level + 2);
+                url(value->urls.at(i), level + 2);
+            }
+            m_out += '\n';
+            indent(level + 1);
+            m_out += ']';
+            break;
+        default:
+            string(u"type %1"_s.arg(value->type));
+            break;
+        }
+        close(level);
+    }
+
+    QByteArray m_out;
+};
 
 QString typeName(int type)
 {
@@ -242,16 +380,13 @@ QString kindName(int kind)
     return QString();
 }
 
-QJsonObject elementToJson(const CLElement *element)
+QByteArray elementToJson(const CLElement *element)
 {
-    QJsonArray children;
-    for (const CLElement *child : element->children)
-        children.append(elementToJson(child));
-    return QJsonObject{{u"kind"_s, element->kind},
-                       {u"kindName"_s, kindName(element->kind)},
-                       {u"language"_s, element->language},
-                       {u"value"_s, valueToJson(element->value)},
-                       {u"children"_s, children}};
+    TreeWriter writer;
+    writer.element(element, 0);
+    QByteArray json = writer.take();
+    json += '\n';
+    return json;
 }
 
 QStringList traceTrack(const CLProcessor &processor, const CLTrack *track, const QByteArray &bytes)

@@ -1,15 +1,15 @@
 #pragma once
 
 #include <QByteArray>
-#include <QJsonObject>
 #include <QStringList>
 
 class CLElement;
 class CLProcessor;
 class CLTrack;
 
-/// The tree as a JSON object: kind, kind name, language, value and children.
-QJsonObject elementToJson(const CLElement *element);
+/// The tree as indented JSON text: per node kind, kindName, language, origin
+/// (the producing profile object's id, or null), value and children.
+QByteArray elementToJson(const CLElement *element);
 
 /// Name of an element kind ("ArticleTitle"), empty for a number without one.
 QString kindName(int kind);
