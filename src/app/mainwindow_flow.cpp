@@ -29,6 +29,7 @@
 #include <QStatusBar>
 #include <QTextDocument>
 #include <QToolButton>
+#include <QUrl>
 
 #include <memory>
 
@@ -505,8 +506,18 @@ void MainWindow::articleImageDataLoaded(const QString &url, QByteArray *data)
     const std::unique_ptr<QByteArray> bytes(data);
     if (!bytes)
         return;
-    m_originalView->imageDataLoaded(url, *bytes);
-    m_translatedView->imageDataLoaded(url, *bytes);
+    // The reply may spell the address otherwise than the page did ("%20" for a
+    // space, a letter for its percent-encoding); the views know the page's spelling.
+    QString shown = url;
+    const QUrl arrived(url);
+    for (const ContentScrollView::ImageItem *image : m_originalView->images()) {
+        if (image->url == url || QUrl(image->url) == arrived) {
+            shown = image->url;
+            break;
+        }
+    }
+    m_originalView->imageDataLoaded(shown, *bytes);
+    m_translatedView->imageDataLoaded(shown, *bytes);
 }
 
 void MainWindow::requestPrevPage()
