@@ -169,6 +169,8 @@ private slots:
         QVERIFY(f->openArticle(u"A long report"_s, u"Page one."_s));
         // One page earlier again: the keys are bound once, whatever was shown before.
         QVERIFY(f->openArticle(u"A long report"_s, u"Page one."_s));
+        QTRY_COMPARE(f->requestsTo("/article/p1"), 2);
+        QTRY_COMPARE(f->module->activeCount(NDT_ArticlePage), 0);
         QVERIFY(f->window->originalView()->nextPage());
         QCOMPARE(f->window->originalView()->previousPage(), nullptr);
         const QList<std::pair<Qt::Key, QString>> steps = {{Qt::Key_Right, u"Page two."_s},
