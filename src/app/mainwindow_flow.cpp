@@ -260,8 +260,11 @@ void MainWindow::loadIndexPage(CLElement *tree)
         if (title.isEmpty())
             title = page->name;
         const QString country = page->site ? page->site->country : QString();
-        title += QStringLiteral(" . ") +
-                 (m_languages ? m_languages->countryTitles.value(country) : QString());
+        const QString countryName =
+            m_languages ? m_languages->countryTitles.value(country) : QString();
+        // Without a name for the country the separator would dangle.
+        if (!countryName.isEmpty())
+            title += QStringLiteral(" . ") + countryName;
     }
     m_titleLabel->setText(title);
     if (m_styles)

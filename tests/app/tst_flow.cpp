@@ -80,7 +80,10 @@ private slots:
         QCOMPARE(harbour->topic()->id, u"(t)World"_s);
         QVERIFY(f->window->pageTab()->isEnabled() && f->window->pageTab()->isChecked());
         QCOMPARE(f->window->indexStack()->currentIndex(), 1);
-        QVERIFY(f->window->titleLabel()->text().startsWith(u"Front page . "_s));
+        QCOMPARE(f->window->titleLabel()->text(), u"Front page"_s);
+        f->languages->countryTitles.insert(u"us"_s, u"United States"_s);
+        QVERIFY(f->openIndex());
+        QCOMPARE(f->window->titleLabel()->text(), u"Front page . United States"_s);
     }
 
     void articleImages()
@@ -91,6 +94,9 @@ private slots:
         const auto images = f->window->originalView()->images();
         QCOMPARE(images.size(), 2);
         QTRY_VERIFY(images.at(0)->loaded && images.at(1)->loaded);
+        // Both decoded: the PNG at its size, the GIF at its one pixel.
+        QCOMPARE(QSize(images.at(0)->width, images.at(0)->height), QSize(120, 80));
+        QCOMPARE(QSize(images.at(1)->width, images.at(1)->height), QSize(1, 1));
         QStringList order;
         for (const ScriptedRequest &request : f->site->server.requests) {
             if (request.path.startsWith("/img/"))

@@ -30,7 +30,7 @@ public:
     bool start(const QString &dir);
     QString url(const QString &path) const { return server.url(path); }
 
-    /// A small picture in the format ("PNG", "GIF").
+    /// A picture in the format: "PNG" of the size, "GIF" always one pixel.
     static QByteArray picture(const char *format, int width, int height);
     static QByteArray articlePage(const QString &title, const QString &text,
                                   const QStringList &images, const QString &previous = {},
