@@ -2,6 +2,8 @@
 
 #include "clfiltersettings.h"
 #include "clprocessor.h"
+#include "cltranslator.h"
+#include "localservice.h"
 
 #include <QProgressBar>
 #include <QStackedWidget>
@@ -317,6 +319,53 @@ private slots:
         f->window->siteView()->items().at(0)->activate();
         QTRY_VERIFY(f->window->pageView());
         QVERIFY(f->openArticle(u"Cup final tonight"_s, u"Kick-off"_s));
+    }
+
+    // One article through a real translation service, English to Spanish.
+    void apertium()
+    {
+        const QString modes = u"/usr/share/apertium/modes"_s;
+        const QString program = QStandardPaths::findExecutable(u"apertium-apy"_s);
+        if (program.isEmpty() || !QFile::exists(modes + u"/eng-spa.mode"_s))
+            QSKIP("apertium-apy with the English-Spanish pair is not installed");
+        const quint16 port = LocalService::freePort();
+        LocalService service;
+        if (!service.start(program, {u"-p"_s, QString::number(port), modes}, port))
+            QSKIP("apertium-apy did not come up within 20 s");
+        const QString profileDir = QStringLiteral(TESSOLIN_SOURCE_DIR) + u"/data/conf/profile"_s;
+        CLProcessor processor;
+        processor.profileDir = profileDir;
+        processor.catalogueFile = u"sites.xml"_s;
+        processor.translatorDir = profileDir;
+        processor.translatorFile = u"translators.xml"_s;
+        processor.loadSiteCatalogue();
+        QVERIFY(processor.loadTranslators() && !processor.translators.isEmpty());
+        QUrl entry(processor.translators.at(0)->entry);
+        entry.setPort(port);
+        processor.translators.at(0)->entry = entry.toString();
+        processor.rebuildPairIndex();
+
+        f->languages->translateTargetLanguage = u"es"_s;
+        NetworkModule module;
+        module.processor = &processor;
+        module.i18n = f->languages.get();
+        MainWindow window(&module, &processor, f->languages.get(), nullptr,
+                          f->dir->filePath(u"apertium.ini"_s));
+        window.connectNetworkModule();
+        CLSite origin;
+        auto *article = new CLElement(ArticlePage, u"en"_s, &origin,
+                                      new CLData(u"http://news.example/1"_s), nullptr);
+        new CLElement(ArticleTitle, u"en"_s, nullptr, new CLData(u"The house is big"_s), article);
+        new CLElement(ArticleSource, u"en"_s, nullptr, new CLData(u"Daily"_s), article);
+        new CLElement(ArticleDatetime, u"en"_s, nullptr, new CLData(u"2024-05-13"_s), article);
+        new CLElement(ArticleText, u"en"_s, nullptr,
+                      new CLData(u"The children are playing in the garden with the dog."_s),
+                      article);
+        window.loadArticlePage(article);
+        window.translateButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(window.contentStack()->currentIndex() == 1, 60000);
+        const QString text = window.translatedView()->toPlainText().toLower();
+        QVERIFY2(text.contains(u"casa"_s) && text.contains(u"jard"_s), qPrintable(text));
     }
 
     void autoTranslation()

@@ -93,6 +93,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the loopback site did not start\n");
         return 1;
     }
+    site.processor.loadLanguageResource();
     const QString data = QStringLiteral(TESSOLIN_SOURCE_DIR) + QStringLiteral("/data");
     CLProcessor shipped;
     shipped.profileDir = data + QStringLiteral("/conf/profile");
@@ -130,6 +131,7 @@ int main(int argc, char *argv[])
         languages.translateTargetLanguage = QStringLiteral("de");
         languages.autoTranslation = false;
         languages.processor = &site.processor;
+        languages.refreshI18nNames();
         app.setStyleSheet(
             StyleManager::sheetFor(styles.uiSheets, language, QStringLiteral("default")));
         app.setLayoutDirection(language == QLatin1String("ar") ? Qt::RightToLeft : Qt::LeftToRight);
