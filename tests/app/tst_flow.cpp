@@ -321,6 +321,24 @@ private slots:
         QVERIFY(f->openArticle(u"Cup final tonight"_s, u"Kick-off"_s));
     }
 
+    // A replaced view may still be inside one of its handlers (a modal box opened
+    // from a key press): it goes at the next turn of the event loop, not at once.
+    void replacedViewsGoLater()
+    {
+        QVERIFY(f->openIndex());
+        const QPointer<IndexScrollView> page = f->window->pageView();
+        const QPointer<IndexScrollView> sites = f->window->siteView();
+        auto *tree = new CLElement(IndexPage, u"en"_s, nullptr, new CLData(u"Other"_s), nullptr);
+        new CLElement(IndexEntry1, u"en"_s, nullptr,
+                      new CLURLData(f->site->url(u"/article/two"_s), u"Cup"_s, URLHtml), tree);
+        f->window->loadIndexPage(tree);
+        f->window->reloadSiteIndexView();
+        QVERIFY(page && sites);
+        QVERIFY(page->isHidden() && sites->isHidden());
+        QTRY_VERIFY(!page && !sites);
+        QVERIFY(FlowFixture::entry(f->window->pageView(), u"Cup"_s));
+    }
+
     // One article through a real translation service, English to Spanish.
     void apertium()
     {
