@@ -74,7 +74,12 @@ MainWindow::MainWindow(NetworkModule *network, CLProcessor *processor, I18NManag
 
 MainWindow::~MainWindow()
 {
-    // Replies in flight write into the trees and entries deleted here.
+    // Replies in flight write into the trees and entries deleted here, and
+    // what they would hand over would find nobody to take and delete it.
+    if (m_network) {
+        disconnect(m_network, nullptr, this, nullptr);
+        m_network->abortCommuncation();
+    }
     stopArticleTranslation();
     stopHeadlineTranslation();
     dropArticle();
