@@ -254,6 +254,21 @@ private slots:
         QCOMPARE(f->requestsTo("/translate"), posts);
     }
 
+    // Nobody translates the pair: nothing is sent, no progress shows, the status bar says why.
+    void headlinesWithoutEngine()
+    {
+        f->languages->translateTargetLanguage = u"fr"_s;
+        QVERIFY(f->openIndex());
+        const int posts = f->requestsTo("/translate");
+        f->window->indexTranslationToggle()->click();
+        QCOMPARE(f->window->statusBar()->currentMessage(),
+                 u"No translation engine serves this language pair"_s);
+        QVERIFY(f->window->progressBar()->isHidden());
+        QVERIFY(f->module->indexItemQueue.isEmpty());
+        QCOMPARE(f->requestsTo("/translate"), posts);
+        QVERIFY(FlowFixture::entry(f->window->pageView(), u"Harbour opens"_s));
+    }
+
     void staleHeadlines_data()
     {
         QTest::addColumn<int>("action");
