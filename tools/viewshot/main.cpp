@@ -17,6 +17,7 @@
 #include "indexscrollview.h"
 #include "stylemanager.h"
 #include "uiresources.h"
+#include "viewfill.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -127,20 +128,6 @@ QFrame *makePanel(const QString &name, QWidget *view)
     return panel;
 }
 
-/// Stacks a new entry below the others, the way the main window fills a view.
-void placeEntry(IndexScrollView *view, IndexItem *item, int &y)
-{
-    item->setContentsMargins(5, 5, 5, 5);
-    item->setStyleSheet(view->itemStyle(item->visitState(), item->currentState(), item->kind()));
-    QObject::connect(item, &IndexItem::stateChanged, view, &IndexScrollView::itemStateChanged);
-    item->ensurePolished();
-    const int height = item->sizeHint().height();
-    item->setGeometry(0, y, view->width(), height);
-    y += height;
-    if (!view->currentItem())
-        view->setCurrentItem(item);
-}
-
 bool shootSiteIndex(const Studio &studio)
 {
     const QString shot = QStringLiteral("site-index.png");
@@ -154,13 +141,10 @@ bool shootSiteIndex(const Studio &studio)
     auto *view = new IndexScrollView;
     view->languageManager = studio.languages;
     view->setStyleSheet(studio.styles->indexSheets.value(language));
-    view->setItemStyle(IndexItem::Unvisited, IndexItem::Current, IndexItem::Headline,
-                       QStringLiteral("background-color: rgb(236, 0, 216);"));
+    ViewFill::setSiteItemStyles(view);
     // Entries are placed before the view goes into its panel, as in the main window.
     view->resize(380, 420);
-    int y = 0;
-    for (const CLSiteIndexItem *entry : entries)
-        placeEntry(view, new SiteIndexItem(view, entry->site, language), y);
+    ViewFill::fillSiteIndex(view, entries, QSet<QString>(), language);
     view->switchLocale(language);
     const std::unique_ptr<QFrame> panel(makePanel(QStringLiteral("SiteIndexPanel"), view));
     panel->show();
@@ -176,22 +160,6 @@ bool readCorpusPage(const Studio &studio, const QString &id, QByteArray &bytes, 
     bytes = page.readAll();
     truth = QJsonDocument::fromJson(truthFile.readAll()).object();
     return true;
-}
-
-void fillPageIndex(IndexScrollView *view, const CLElement *element, CLTopic *topic,
-                   const QSet<quint32> &visited, int &y)
-{
-    if (element->value) {
-        if (element->origin)
-            topic = PageIndexItem::topicOfNode(element);
-        auto *item = new PageIndexItem(view, element, topic);
-        item->setLanguage(QString());
-        if (!item->url().isEmpty() && visited.contains(historyHash(item->url())))
-            item->setVisited(true);
-        placeEntry(view, item, y);
-    }
-    for (const CLElement *child : element->children)
-        fillPageIndex(view, child, topic, visited, y);
 }
 
 bool shootPageIndex(const Studio &studio)
@@ -215,23 +183,7 @@ bool shootPageIndex(const Studio &studio)
     view->pageTree = tree.get();
     view->setStyleSheet(studio.styles->indexSheets.value(tree->language));
     view->setProperty("Translated", QStringLiteral("N/A"));
-    const struct
-    {
-        int state, current, kind;
-        const char *style;
-    } rules[] = {
-        {IndexItem::Unvisited, IndexItem::Current, IndexItem::Headline,
-         "color: white; background-color: rgb(236, 0, 216);"},
-        {IndexItem::Unvisited, IndexItem::Normal, IndexItem::Headline, "color: blue;"},
-        {IndexItem::Unvisited, IndexItem::Current, IndexItem::Group,
-         "font-weight: bold; background-color: silver;"},
-        {IndexItem::Unvisited, IndexItem::Normal, IndexItem::Group, "font-weight: bold;"},
-        {IndexItem::Visited, IndexItem::Current, IndexItem::Headline,
-         "color: darkred; background-color: rgb(236, 0, 216);"},
-        {IndexItem::Visited, IndexItem::Normal, IndexItem::Headline, "color: darkred;"},
-    };
-    for (const auto &rule : rules)
-        view->setItemStyle(rule.state, rule.current, rule.kind, QString::fromLatin1(rule.style));
+    ViewFill::setPageItemStyles(view);
 
     view->resize(380, 640);
     // A few headlines read before, to show the visited look.
@@ -246,8 +198,7 @@ bool shootPageIndex(const Studio &studio)
             markRead(child);
     };
     markRead(tree.get());
-    int y = 0;
-    fillPageIndex(view, tree.get(), nullptr, visited, y);
+    ViewFill::fillPageIndex(view, tree.get(), nullptr, visited);
     view->switchLocale(tree->language);
     const std::unique_ptr<QFrame> panel(makePanel(QStringLiteral("PageIndexPanel"), view));
     panel->show();
@@ -275,42 +226,17 @@ bool shootArticle(const Studio &studio, const QString &id, const QString &url, c
         skip(shot, QStringLiteral("no shipped profile reads %1").arg(id));
         return true;
     }
-    QString title, source, datetime, text;
-    QStringList imageUrls, captions;
-    for (const CLElement *child : tree->children) {
-        switch (child->kind) {
-        case ArticleTitle:
-            title = child->text();
-            break;
-        case ArticleSource:
-            source = child->text();
-            break;
-        case ArticleDatetime:
-            datetime = child->text();
-            break;
-        case ArticleText:
-            text = child->text();
-            break;
-        case ArticleImage:
-            if (const CLURLData *image = child->value ? child->value->asURL() : nullptr) {
-                imageUrls.append(image->url);
-                captions.append(image->title);
-            }
-            break;
-        default:
-            break;
-        }
-    }
+    const ViewFill::ArticleContent content = ViewFill::collectArticle(tree.get());
+    const QStringList &imageUrls = content.imageUrls;
 
     auto *view = new ContentScrollView;
     view->setObjectName(QStringLiteral("ContentView"));
     const std::unique_ptr<QFrame> panel(makePanel(QStringLiteral("ContentPanel"), view));
     panel->resize(size);
     panel->show();
-    view->document()->setDefaultStyleSheet(StyleManager::sheetFor(
-        studio.styles->articleSheets, tree->language, studio.languages->uiLanguage));
-    view->setImages(imageUrls, captions);
-    view->showArticle(title, source, datetime, text, nullptr, nullptr);
+    ViewFill::showArticle(view, content,
+                          StyleManager::sheetFor(studio.styles->articleSheets, tree->language,
+                                                 studio.languages->uiLanguage));
     const QColor tops[] = {QColor(70, 130, 200), QColor(240, 160, 90), QColor(60, 160, 110)};
     for (int i = 0; i < imageUrls.size(); ++i) {
         const QColor top = tops[i % 3];

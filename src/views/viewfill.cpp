@@ -1,0 +1,180 @@
+#include "viewfill.h"
+
+#include "clelement.h"
+#include "clfiltersettings.h"
+#include "clprocessor.h"
+#include "clsitemodel.h"
+#include "contentscrollview.h"
+#include "indexitem.h"
+#include "indexscrollview.h"
+
+#include <QTextDocument>
+
+namespace ViewFill {
+
+void placeEntry(IndexScrollView *view, IndexItem *item, int &y)
+{
+    item->setContentsMargins(5, 5, 5, 5);
+    item->setStyleSheet(view->itemStyle(item->visitState(), item->currentState(), item->kind()));
+    QObject::connect(item, &IndexItem::stateChanged, view, &IndexScrollView::itemStateChanged);
+    item->ensurePolished();
+    const int height = item->sizeHint().height();
+    item->setGeometry(0, y, view->width(), height);
+    y += height;
+    if (!view->currentItem())
+        view->setCurrentItem(item);
+}
+
+void setSiteItemStyles(IndexScrollView *view)
+{
+    view->setItemStyle(IndexItem::Unvisited, IndexItem::Current, IndexItem::Headline,
+                       QStringLiteral("background-color: rgb(236, 0, 216);"));
+}
+
+void setPageItemStyles(IndexScrollView *view)
+{
+    const struct
+    {
+        int state, current, kind;
+        const char *style;
+    } rules[] = {
+        {IndexItem::Unvisited, IndexItem::Current, IndexItem::Headline,
+         "color: white; background-color: rgb(236, 0, 216);"},
+        {IndexItem::Unvisited, IndexItem::Normal, IndexItem::Headline, "color: blue;"},
+        {IndexItem::Unvisited, IndexItem::Current, IndexItem::Group,
+         "font-weight: bold; background-color: silver;"},
+        {IndexItem::Unvisited, IndexItem::Normal, IndexItem::Group, "font-weight: bold;"},
+        {IndexItem::Visited, IndexItem::Current, IndexItem::Headline,
+         "color: darkred; background-color: rgb(236, 0, 216);"},
+        {IndexItem::Visited, IndexItem::Normal, IndexItem::Headline, "color: darkred;"},
+    };
+    for (const auto &rule : rules)
+        view->setItemStyle(rule.state, rule.current, rule.kind, QString::fromLatin1(rule.style));
+}
+
+QList<SiteIndexItem *> fillSiteIndex(IndexScrollView *view, const QList<CLSiteIndexItem *> &entries,
+                                     const QSet<QString> &hiddenSites, const QString &language)
+{
+    QList<SiteIndexItem *> placed;
+    int y = 0;
+    for (const CLSiteIndexItem *entry : entries) {
+        if (!entry || !entry->site || hiddenSites.contains(entry->site->id))
+            continue;
+        auto *item = new SiteIndexItem(view, entry->site, language);
+        placeEntry(view, item, y);
+        placed.append(item);
+    }
+    return placed;
+}
+
+namespace {
+
+void fillNode(IndexScrollView *view, const CLElement *element, CLTopic *topic,
+              const CLFilterSettings *filters, const QSet<quint32> &history, int &y,
+              const std::function<void(PageIndexItem *)> &created)
+{
+    if (element->value) {
+        const CLURLData *link = element->value->asURL();
+        if (link && !passesKeywords(filters, link->title))
+            return;
+        // Only a group node introduces a topic; the root's origin is the page definition.
+        if (element->origin && element->parent)
+            topic = PageIndexItem::topicOfNode(element);
+        auto *item = new PageIndexItem(view, element, topic);
+        item->setLanguage(QString());
+        if (!item->url().isEmpty() && history.contains(historyHash(item->url())))
+            item->setVisited(true);
+        placeEntry(view, item, y);
+        if (created)
+            created(item);
+    }
+    for (const CLElement *child : element->children)
+        fillNode(view, child, topic, filters, history, y, created);
+}
+
+QString pageLink(const CLData *value, const QString **slot)
+{
+    if (!value)
+        return QString();
+    if (const CLURLData *record = value->asURL()) {
+        *slot = &record->url;
+        return record->url;
+    }
+    if (value->type == DataText) {
+        *slot = &value->text;
+        return value->text;
+    }
+    return QString();
+}
+
+} // namespace
+
+void fillPageIndex(IndexScrollView *view, const CLElement *root, const CLFilterSettings *filters,
+                   const QSet<quint32> &history,
+                   const std::function<void(PageIndexItem *)> &created)
+{
+    if (!view || !root)
+        return;
+    int y = 0;
+    fillNode(view, root, nullptr, filters, history, y, created);
+}
+
+ArticleContent collectArticle(const CLElement *root)
+{
+    ArticleContent content;
+    if (!root)
+        return content;
+    for (const CLElement *child : root->children) {
+        const CLData *value = child->value;
+        switch (child->kind) {
+        case ArticleTitle:
+            content.hasTitle = value != nullptr;
+            content.title = child->text();
+            break;
+        case ArticleSource:
+            content.hasSource = value != nullptr;
+            content.source = child->text();
+            break;
+        case ArticleDatetime:
+            content.hasDatetime = value != nullptr;
+            content.datetime = child->text();
+            break;
+        case ArticleText:
+            content.hasText = value != nullptr;
+            content.text = child->text();
+            break;
+        case ArticleImage:
+            if (const CLURLData *image = value ? value->asURL() : nullptr) {
+                content.imageUrls.append(image->url);
+                content.captions.append(image->title.isNull() ? QString() : image->title);
+            }
+            break;
+        case ArticlePreviousPage: {
+            const QString *slot = nullptr;
+            if (!pageLink(value, &slot).isEmpty())
+                content.previousPage = slot;
+            break;
+        }
+        case ArticleNextPage: {
+            const QString *slot = nullptr;
+            if (!pageLink(value, &slot).isEmpty())
+                content.nextPage = slot;
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return content;
+}
+
+void showArticle(ContentScrollView *view, const ArticleContent &content, const QString &styleSheet)
+{
+    view->clearImages();
+    view->document()->setDefaultStyleSheet(styleSheet);
+    view->setImages(content.imageUrls, content.captions);
+    view->showArticle(content.title, content.source, content.datetime, content.text,
+                      content.previousPage, content.nextPage);
+}
+
+} // namespace ViewFill

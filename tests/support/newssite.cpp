@@ -1,0 +1,188 @@
+#include "newssite.h"
+
+#include "clfiltersettings.h"
+#include "clprofilereader.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#ifdef QT_GUI_LIB
+#include <QImage>
+#endif
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString pairTopic(const QString &id, const QString &type, const QString &open, const QString &close,
+                  const QString &step)
+{
+    return uR"(<topic name="%1" id="(t)%1" type="%2"><i18n original="en">
+        <display locale="en">%1</display><display locale="de">%1-de</display></i18n>
+        <step_pair_point><point_a>%3</point_a><point_b from="previous">%4</point_b>
+        </step_pair_point>%5</topic>)"_s.arg(id, type, open.toHtmlEscaped(), close.toHtmlEscaped(),
+                                             step);
+}
+
+const QString TextStep = u"<step_text_extract/>"_s;
+const QString LinkStep = u"<step_url_extract url_type=\"link\"/>"_s;
+const QString ImageStep = u"<step_url_extract url_type=\"non_link\"/>"_s;
+
+QString siteProfile(const QString &entry)
+{
+    const QString index =
+        pairTopic(u"World"_s, u"article-index"_s, u"<ul class=\"world\">"_s, u"</ul>"_s, LinkStep) +
+        pairTopic(u"Sport"_s, u"article-index"_s, u"<ul class=\"sport\">"_s, u"</ul>"_s, LinkStep);
+    const QString article =
+        pairTopic(u"Title"_s, u"article-title"_s, u"<h1>"_s, u"</h1>"_s, TextStep) +
+        pairTopic(u"Source"_s, u"article-source"_s, u"<p class=\"src\">"_s, u"</p>"_s, TextStep) +
+        pairTopic(u"Date"_s, u"article-datetime"_s, u"<p class=\"date\">"_s, u"</p>"_s, TextStep) +
+        pairTopic(u"Text"_s, u"article-text"_s, u"<div class=\"text\">"_s, u"</div>"_s, TextStep) +
+        pairTopic(u"Images"_s, u"article-image-list"_s, u"<div class=\"pics\">"_s, u"</div>"_s,
+                  ImageStep) +
+        pairTopic(u"Previous"_s, u"article-previous-page"_s, u"<p class=\"prev\">"_s, u"</p>"_s,
+                  LinkStep) +
+        pairTopic(u"Next"_s, u"article-next-page"_s, u"<p class=\"next\">"_s, u"</p>"_s, LinkStep);
+    return uR"(<site name="Loop News" id="(s)GIloop" locale="en" codeset="UTF-8" version="1"
+        entry="%1" country="us"><i18n original="en"><display locale="en">Loop News</display>
+        <display locale="de">Schleifennachrichten</display></i18n>
+      <page name="Front" id="front" type="news.index"><filter_url_inc pattern="*127.0.0.1*/index*"/>
+        <i18n original="en"><display locale="en">Front page</display></i18n>
+        <track name="main">%2</track></page>
+      <page name="Story" id="story" type="news.article">
+        <filter_url_inc pattern="*127.0.0.1*/article/*"/>
+        <track name="main">%3</track></page></site>)"_s.arg(entry, index, article);
+}
+
+QString translatorProfile()
+{
+    return uR"(<site name="Loop Engine" id="(s)TRloop" locale="en" codeset="UTF-8" version="1"
+        entry="http://127.0.0.1/"><page name="entry" id="entry" type="translator.entry">
+        <filter_url_inc pattern="*127.0.0.1*/translate*"/><track name="main">%1</track></page>
+        </site>)"_s.arg(
+        pairTopic(u"Out"_s, u"translate-text"_s, u"<div class=\"out\">"_s, u"</div>"_s, TextStep));
+}
+
+} // namespace
+
+NewsSite::NewsSite() = default;
+
+QByteArray NewsSite::picture(const char *format, int width, int height)
+{
+    // Qt reads GIF but does not write it: a one-pixel red GIF made by hand.
+    if (qstrcmp(format, "GIF") == 0)
+        return QByteArray::fromHex(
+            "47494638396101000100800000ff000000000021f90401000000002c0000000001"
+            "0001000002024401003b");
+#ifdef QT_GUI_LIB
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(40, 120, 200));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+#else
+    // The network tests share this file without the GUI library; they serve no pictures.
+    Q_UNUSED(width)
+    Q_UNUSED(height)
+    return QByteArray();
+#endif
+}
+
+QByteArray NewsSite::articlePage(const QString &title, const QString &text,
+                                 const QStringList &images, const QString &previous,
+                                 const QString &next)
+{
+    QString pictures;
+    for (const QString &image : images)
+        pictures += u"<img src=\"%1\">"_s.arg(image);
+    QString html = uR"(<html><body><h1>%1</h1><p class="src">Loop News</p>
+        <p class="date">2024-05-13 09:41</p><div class="text">%2</div><div class="pics">%3</div>)"_s
+                       .arg(title, text, pictures);
+    if (!previous.isEmpty())
+        html += u"<p class=\"prev\"><a href=\"%1\">previous</a></p>"_s.arg(previous);
+    if (!next.isEmpty())
+        html += u"<p class=\"next\"><a href=\"%1\">next</a></p>"_s.arg(next);
+    return (html + u"</body></html>"_s).toUtf8();
+}
+
+bool NewsSite::start(const QString &dir)
+{
+    if (!server.start())
+        return false;
+    const auto link = [this](const QString &path, const QString &title) {
+        return u"<li><a href=\"%1\">%2</a></li>"_s.arg(url(path), title);
+    };
+    const QString index =
+        u"<html><body><ul class=\"world\">"_s + link(u"/article/one"_s, u"Harbour opens"_s) +
+        link(u"/article/p1"_s, u"A long report"_s) + link(u"/article/bare"_s, u"Empty page"_s) +
+        link(u"/article/gone"_s, u"Removed story"_s) + link(u"/article/stall"_s, u"Slow story"_s) +
+        u"</ul><ul class=\"sport\">"_s + link(u"/article/two"_s, u"Cup final tonight"_s) +
+        link(u"/article/win"_s, u"Lottery winner named"_s) + u"</ul></body></html>"_s;
+    server.script("/index", {ScriptedAnswer::Answer, 200, index.toUtf8()});
+    // One address as a careless page writes it (a raw space), one percent-encoded.
+    const QString png = url(pngPath);
+    const QString gif = QString::fromLatin1(QUrl(url(gifPath)).toEncoded());
+    server.script(
+        "/article/one",
+        {ScriptedAnswer::Answer, 200,
+         articlePage(u"Harbour opens"_s, u"The pier opened on Monday. Fish &amp; chips for all."_s,
+                     {png, gif})});
+    server.script("/article/two",
+                  {ScriptedAnswer::Answer, 200,
+                   articlePage(u"Cup final tonight"_s, u"Kick-off at eight."_s, {})});
+    server.script("/article/p1",
+                  {ScriptedAnswer::Answer, 200,
+                   articlePage(u"A long report"_s, u"Page one."_s, {}, {}, url(u"/article/p2"_s))});
+    server.script("/article/p2", {ScriptedAnswer::Answer, 200,
+                                  articlePage(u"A long report"_s, u"Page two."_s, {},
+                                              url(u"/article/p1"_s), url(u"/article/p3"_s))});
+    server.script("/article/p3",
+                  {ScriptedAnswer::Answer, 200,
+                   articlePage(u"A long report"_s, u"Page three."_s, {}, url(u"/article/p2"_s))});
+    server.script("/article/bare", {ScriptedAnswer::Answer, 200, "<html>nothing here</html>"});
+    server.script("/article/stall", {ScriptedAnswer::Stall});
+    server.script("/translate", {ScriptedAnswer::Translate});
+    server.script(QUrl(url(pngPath)).path(QUrl::FullyEncoded).toLatin1(),
+                  {ScriptedAnswer::Answer, 200, picture("PNG", 120, 80)});
+    server.script(QUrl(url(gifPath)).path(QUrl::FullyEncoded).toLatin1(),
+                  {ScriptedAnswer::Answer, 200, picture("GIF", 60, 40)});
+
+    const auto write = [](const QString &path, const QString &text) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
+    };
+    bool ok = QDir().mkpath(dir + u"/profile"_s);
+    ok = write(dir + u"/profile/sites.xml"_s,
+               uR"(<sites><site id="(s)GIloop" version="1" file="a.xml"/>
+      <site id="(s)GIbroken" version="1" file="missing.xml"/>
+      <site id="(s)TRloop" version="1" file="b.xml"/></sites>)"_s) &&
+         ok;
+    ok = write(dir + u"/profile/a.xml"_s, siteProfile(url(u"/index"_s))) && ok;
+    ok = write(dir + u"/profile/b.xml"_s, translatorProfile()) && ok;
+    ok = write(dir + u"/translators.xml"_s, uR"(<translators version="1">
+      <translator id="loop" name="Plain Loop" entry="%1" method="post" version="1">
+        <query>sl={{SRCLANG}}&amp;tl={{TGTLANG}}&amp;q={{SRCTEXT}}</query>
+        <languages><language id="en" name="eng"/><language id="de" name="deu"/></languages>
+        <paths combination="listed"><path from="en" to="de"/></paths>
+        <i18n original="en"><display locale="en">Loop Engine</display></i18n>
+      </translator></translators>)"_s.arg(url(u"/translate"_s))) &&
+         ok;
+    processor.profileDir = dir + u"/profile"_s;
+    processor.catalogueFile = u"sites.xml"_s;
+    processor.translatorDir = dir;
+    processor.translatorFile = u"translators.xml"_s;
+    processor.confDir = dir;
+    processor.historyFile = u"access.his"_s;
+    processor.loadSiteCatalogue();
+    ok = processor.loadTranslators() && ok;
+
+    processor.filterSettings = new CLFilterSettings;
+    auto *set = new CLKeywordSet;
+    set->filterSubject = true;
+    set->keywords = new QSet<QString>{u"Lottery"_s};
+    processor.filterSettings->keywordSets.append(set);
+    return ok;
+}

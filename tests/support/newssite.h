@@ -1,0 +1,43 @@
+#pragma once
+
+#include "clprocessor.h"
+#include "scriptedhttpserver.h"
+
+#include <QByteArray>
+#include <QString>
+
+/// A small news site on the loopback scripted server, with the profile that
+/// reads it, a translator whose answers the server makes up, and keyword
+/// filters. Paths:
+///   /index         groups "World" and "Sport"; one headline hidden by the
+///                  keyword "lottery"
+///   /article/one   an article with a PNG (URL with a space) and a GIF (URL
+///                  with a non-ASCII character)
+///   /article/two   a plain article without images
+///   /article/p1 .. /article/p3   one article over three pages
+///   /article/bare  a page the article profile finds nothing in
+///   /article/gone  404
+///   /article/stall never answered
+///   /translate     the translation engine (upper-cases the text)
+class NewsSite
+{
+public:
+    NewsSite();
+
+    /// Starts the server, writes the profiles, the catalogue (with one entry
+    /// whose profile is missing) and the engine file into `dir`, and loads
+    /// them; false when anything failed.
+    bool start(const QString &dir);
+    QString url(const QString &path) const { return server.url(path); }
+
+    /// A picture in the format: "PNG" of the size, "GIF" always one pixel.
+    static QByteArray picture(const char *format, int width, int height);
+    static QByteArray articlePage(const QString &title, const QString &text,
+                                  const QStringList &images, const QString &previous = {},
+                                  const QString &next = {});
+
+    ScriptedHttpServer server;
+    CLProcessor processor;
+    QString pngPath = QStringLiteral("/img/sea view.png");
+    QString gifPath = QStringLiteral("/img/caf\u00e9.gif");
+};

@@ -1,0 +1,201 @@
+#include "clelement.h"
+#include "clfiltersettings.h"
+#include "clprocessor.h"
+#include "clsitemodel.h"
+#include "contentscrollview.h"
+#include "indexitem.h"
+#include "indexscrollview.h"
+#include "viewfill.h"
+
+#include <QtTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+CLElement *headline(CLElement *parent, const QString &title, const QString &url)
+{
+    return new CLElement(IndexEntry1, u"en"_s, nullptr, new CLURLData(url, title, URLHtml), parent);
+}
+
+} // namespace
+
+class TestViewFill : public QObject
+{
+    Q_OBJECT
+
+    // Page definition and topics the trees point into.
+    CLPage page;
+    CLTopic world;
+    CLTopic sport;
+
+    /// root "Front" > [loose headline, World > [a, b > [c]], Sport > [lottery > [d]]]
+    CLElement *indexTree()
+    {
+        auto *root = new CLElement(IndexPage, u"en"_s, &page, new CLData(u"Front"_s), nullptr);
+        headline(root, u"Loose"_s, u"http://n/loose"_s);
+        auto *w = new CLElement(IndexGroup1, u"en"_s, &world, new CLData(u"World"_s), root);
+        headline(w, u"A"_s, u"http://n/a"_s);
+        headline(headline(w, u"B"_s, u"http://n/b"_s), u"C"_s, u"http://n/c"_s);
+        auto *s = new CLElement(IndexGroup1, u"en"_s, &sport, new CLData(u"Sport"_s), root);
+        headline(headline(s, u"Lottery win"_s, u"http://n/l"_s), u"D"_s, u"http://n/d"_s);
+        new CLElement(IndexGroup1, u"en"_s, nullptr, nullptr, root); // no value: no entry
+        return root;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        page.name = u"Front"_s;
+        for (CLObject *object : std::initializer_list<CLObject *>{&page, &world, &sport}) {
+            object->i18n = new CLI18n;
+            object->i18n->original = u"en"_s;
+        }
+        page.i18n->displays.insert(u"en"_s, u"Front"_s);
+        world.i18n->displays.insert(u"en"_s, u"World"_s);
+        sport.i18n->displays.insert(u"en"_s, u"Sport"_s);
+        world.name = u"World"_s;
+        world.id = u"(t)world"_s;
+        sport.name = u"Sport"_s;
+        sport.id = u"(t)sport"_s;
+    }
+
+    void pageIndex_data()
+    {
+        QTest::addColumn<QStringList>("keywords"); // hiding headline subjects
+        QTest::addColumn<QStringList>("read");     // URLs in the history
+        QTest::addColumn<QString>("entries");      // text:topic id:visited
+        QTest::newRow("everything")
+            << QStringList() << QStringList()
+            << u"Front:-:0 Loose:-:0 World:(t)world:0 A:(t)world:0 B:(t)world:0 C:(t)world:0 "
+               "Sport:(t)sport:0 Lottery win:(t)sport:0 D:(t)sport:0"_s;
+        // A hidden headline takes what hangs below it along.
+        QTest::newRow("keyword hides a headline and its children")
+            << QStringList{u"Lottery"_s} << QStringList()
+            << u"Front:-:0 Loose:-:0 World:(t)world:0 A:(t)world:0 B:(t)world:0 C:(t)world:0 "
+               "Sport:(t)sport:0"_s;
+        QTest::newRow("read headlines start visited")
+            << QStringList() << QStringList{u"http://n/b"_s, u"http://n/loose"_s}
+            << u"Front:-:0 Loose:-:1 World:(t)world:0 A:(t)world:0 B:(t)world:1 C:(t)world:0 "
+               "Sport:(t)sport:0 Lottery win:(t)sport:0 D:(t)sport:0"_s;
+    }
+
+    // The loose headline under the root has no topic: the root's origin is the page.
+    void pageIndex()
+    {
+        QFETCH(QStringList, keywords);
+        QFETCH(QStringList, read);
+        const std::unique_ptr<CLElement> tree(indexTree());
+        CLFilterSettings filters;
+        auto *set = new CLKeywordSet;
+        set->filterSubject = true;
+        set->keywords = new QSet<QString>(keywords.begin(), keywords.end());
+        filters.keywordSets.append(set);
+        QSet<quint32> history;
+        for (const QString &url : read)
+            history.insert(historyHash(url));
+
+        IndexScrollView view;
+        view.resize(300, 400);
+        ViewFill::setPageItemStyles(&view);
+        int created = 0;
+        ViewFill::fillPageIndex(&view, tree.get(), &filters, history,
+                                [&created](PageIndexItem *) { ++created; });
+        QStringList entries;
+        int y = 0;
+        for (IndexItem *item : view.items()) {
+            auto *entry = qobject_cast<PageIndexItem *>(item);
+            entries.append(
+                u"%1:%2:%3"_s
+                    .arg(item->text().trimmed(), entry->topic() ? entry->topic()->id : u"-"_s)
+                    .arg(item->visitState() == IndexItem::Visited));
+            // Stacked without gaps or overlaps, full width, styled by their state.
+            QCOMPARE(item->y(), y);
+            QCOMPARE(item->width(), 300);
+            QCOMPARE(item->styleSheet(),
+                     view.itemStyle(item->visitState(), item->currentState(), item->kind()));
+            y += item->height();
+        }
+        QCOMPARE(created, entries.size());
+        QCOMPARE(view.currentItem(), view.items().value(0));
+        QTEST(entries.join(u' '), "entries");
+    }
+
+    void siteIndex()
+    {
+        CLSiteIndexItem shown, hidden, failed;
+        shown.site = new CLSite;
+        shown.site->id = u"(s)GIa"_s;
+        shown.site->name = u"A"_s;
+        hidden.site = new CLSite;
+        hidden.site->id = u"(s)GIb"_s;
+        IndexScrollView view;
+        const QList<SiteIndexItem *> placed = ViewFill::fillSiteIndex(
+            &view, {&shown, &hidden, &failed, nullptr}, {u"(s)GIb"_s}, u"en"_s);
+        QCOMPARE(placed.size(), 1);
+        QCOMPARE(placed.at(0)->site(), shown.site);
+        QCOMPARE(view.currentItem(), placed.at(0));
+    }
+
+    void article_data()
+    {
+        QTest::addColumn<QList<int>>("kinds"); // children in order; values numbered
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<QString>("shown"); // title|text|images|captions|previous|next
+        const QList<int> full{ArticleTitle, ArticleSource, ArticleDatetime, ArticleText};
+        QTest::newRow("complete article") << full << true << u"v0|v3|||-|-"_s;
+        QTest::newRow("last title wins")
+            << QList<int>{ArticleTitle, ArticleSource, ArticleDatetime, ArticleText, ArticleTitle}
+            << true << u"v4|v3|||-|-"_s;
+        QTest::newRow("images in order, captions kept or empty")
+            << full + QList<int>{ArticleImage, ArticleImage} << true
+            << u"v0|v3|http://i/4 http://i/5|cap4 |-|-"_s;
+        QTest::newRow("page links from URL records and text")
+            << full + QList<int>{ArticlePreviousPage, -ArticleNextPage} << true
+            << u"v0|v3|||http://p/4|v5"_s;
+        QTest::newRow("no source")
+            << QList<int>{ArticleTitle, ArticleDatetime, ArticleText} << false << u"v0|v2|||-|-"_s;
+        QTest::newRow("no date and time")
+            << QList<int>{ArticleTitle, ArticleSource, ArticleText} << false << u"v0|v2|||-|-"_s;
+    }
+
+    void article()
+    {
+        QFETCH(QList<int>, kinds);
+        const std::unique_ptr<CLElement> root(
+            new CLElement(ArticlePage, u"en"_s, nullptr, new CLData(u"http://a/"_s), nullptr));
+        for (int i = 0; i < kinds.size(); ++i) {
+            const int kind = qAbs(kinds.at(i));
+            CLData *value = nullptr;
+            if (kind == ArticleImage)
+                value = new CLURLData(u"http://i/%1"_s.arg(i),
+                                      i % 2 ? QString() : u"cap%1"_s.arg(i), URLImage);
+            else if (kind == ArticlePreviousPage || (kind == ArticleNextPage && kinds.at(i) > 0))
+                value = new CLURLData(u"http://p/%1"_s.arg(i), u"page"_s, URLHtml);
+            else
+                value = new CLData(u"v%1"_s.arg(i));
+            new CLElement(kind, u"en"_s, nullptr, value, root.get());
+        }
+        const ViewFill::ArticleContent content = ViewFill::collectArticle(root.get());
+        QTEST(content.complete(), "complete");
+        const auto link = [](const QString *page) { return page ? *page : u"-"_s; };
+        QTEST(QStringList({content.title, content.text, content.imageUrls.join(u' '),
+                           content.captions.join(u' '), link(content.previousPage),
+                           link(content.nextPage)})
+                  .join(u'|'),
+              "shown");
+        QVERIFY(!ViewFill::collectArticle(nullptr).complete());
+
+        ContentScrollView view;
+        ViewFill::showArticle(&view, content, u"p { color: red; }"_s);
+        QCOMPARE(view.document()->defaultStyleSheet(), u"p { color: red; }"_s);
+        QCOMPARE(view.images().size(), content.imageUrls.size());
+        QCOMPARE(view.previousPage(), content.previousPage);
+        QVERIFY(view.toPlainText().contains(content.title));
+    }
+};
+
+QTEST_MAIN(TestViewFill)
+#include "tst_viewfill.moc"
