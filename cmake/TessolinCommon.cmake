@@ -22,7 +22,11 @@ endif()
 # the fuzz executables then link libFuzzer's driver.
 option(TESSOLIN_FUZZ "Build the libFuzzer targets under fuzz/ (needs clang)" OFF)
 if(TESSOLIN_FUZZ)
+    # A finding stops the run at once, so every report is a crash the
+    # fuzzer keeps as an input.
     target_compile_options(tessolin_common INTERFACE
-        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
-    target_link_options(tessolin_common INTERFACE -fsanitize=address,undefined)
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+        -fno-omit-frame-pointer)
+    target_link_options(tessolin_common INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=all)
 endif()

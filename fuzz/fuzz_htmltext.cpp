@@ -1,5 +1,6 @@
 // Page text comes from any web server: the text utilities must survive
 // every input without reading outside it.
+#include "htmlscanner.h"
 #include "htmltext.h"
 
 #include <QString>
@@ -19,10 +20,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool filterSpace = data[0] & 2;
     (void)htmlToText(text, decode, filterSpace);
     (void)toParagraphs(text);
-    QString a, b;
+    // The scanner the URL extractor walks pages with must find what the
+    // lookups find one at a time.
+    HtmlScanner scanner(text);
+    QString a, b, c, d;
     int from = 0;
     for (int guard = 0; guard < 64 && from >= 0 && from < text.size(); ++guard) {
         const int next = findLink(text, from, a, b);
+        if (scanner.findLink(from, c, d) != next || a != c || (next >= 0 && b != d))
+            __builtin_trap();
         if (next <= from)
             break;
         from = next;
@@ -30,6 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     from = 0;
     for (int guard = 0; guard < 64 && from >= 0 && from < text.size(); ++guard) {
         const int next = findImage(text, from, a, b);
+        if (scanner.findImage(from, c, d) != next || a != c || (next >= 0 && b != d))
+            __builtin_trap();
         if (next <= from)
             break;
         from = next;

@@ -126,24 +126,31 @@ CLData *CLStepPairPointer::process(CLData *input) const
 
 CLStepSectionCutter::CLStepSectionCutter() : CLStep({DataBytes, DataText}, DataText) {}
 
-CLData *CLStepSectionCutter::process(CLData *input) const
-{
-    QString text;
-    if (!textOf(input, text))
-        return nullptr;
+namespace {
 
+// Cuts the sections out in one pass over the text, with the results of
+// cutting one section at a time and searching again from the start: the
+// kept text is copied out as the search passes it, never searched twice and
+// never shifted.
+QString cutSections(const QString &text, const QString &startPattern, const QString &endPattern,
+                    bool cutAll, bool cutPattern)
+{
     const qsizetype startLength = startPattern.size();
     const qsizetype endLength = endPattern.size();
     // Two empty patterns would cut nothing, pass after pass, forever.
-    if (startLength > 0 || endLength > 0) {
+    if (startLength == 0 && endLength == 0)
+        return text;
+
+    if (!cutPattern) {
+        // Both patterns stay, so no text that was searched moves again. The
+        // first search skips as many characters as the end pattern has
+        // although none was kept yet, each later one starts behind the end
+        // pattern that was kept.
+        QString result;
+        qsizetype copied = 0;
         qsizetype p = 0;
         for (;;) {
-            // Kept patterns are stepped over, and the first pass skips as many
-            // characters as the end pattern has although none was kept yet.
-            if (cutPattern)
-                p = 0;
-            else
-                p += endLength;
+            p += endLength;
             const qsizetype i = text.indexOf(startPattern, p, Qt::CaseSensitive);
             if (i < 0)
                 break;
@@ -151,14 +158,70 @@ CLData *CLStepSectionCutter::process(CLData *input) const
             const qsizetype j = text.indexOf(endPattern, p, Qt::CaseSensitive);
             if (j < 0)
                 break;
-            if (cutPattern)
-                text.remove(i, j + endLength - i);
-            else
-                text.remove(p, j - p);
+            result.append(QStringView(text).mid(copied, p - copied));
+            copied = j;
+            p = j;
             if (!cutAll)
                 break;
         }
+        if (copied == 0)
+            return text;
+        result.append(QStringView(text).mid(copied));
+        return result;
     }
+
+    // Each cut takes both patterns with it and the search starts again at the
+    // beginning of what is left. What is left is the text kept so far (`kept`,
+    // holding no start pattern) followed by the text from `rest` on; a start
+    // pattern may still form across the place where the two meet.
+    QString kept;
+    qsizetype rest = 0;
+    const qsizetype overlap = qMax<qsizetype>(startLength - 1, 0);
+    for (;;) {
+        qsizetype keptStart = -1; // where a start pattern across the seam begins in `kept`
+        qsizetype searchEnd = -1; // where the search for the end pattern begins in `text`
+        const qsizetype tail = qMin(overlap, kept.size());
+        if (tail > 0) {
+            QString seam = kept.right(tail);
+            seam.append(QStringView(text).mid(rest, qMin(overlap, text.size() - rest)));
+            const qsizetype s = seam.indexOf(startPattern, 0, Qt::CaseSensitive);
+            if (s >= 0 && s < tail) {
+                keptStart = kept.size() - tail + s;
+                searchEnd = rest + (s + startLength - tail);
+            }
+        }
+        qsizetype i = -1;
+        if (keptStart < 0) {
+            i = text.indexOf(startPattern, rest, Qt::CaseSensitive);
+            if (i < 0)
+                break;
+            searchEnd = i + startLength;
+        }
+        const qsizetype j = text.indexOf(endPattern, searchEnd, Qt::CaseSensitive);
+        if (j < 0)
+            break;
+        if (keptStart >= 0)
+            kept.truncate(keptStart);
+        else
+            kept.append(QStringView(text).mid(rest, i - rest));
+        rest = j + endLength;
+        if (!cutAll)
+            break;
+    }
+    if (rest == 0)
+        return text;
+    kept.append(QStringView(text).mid(rest));
+    return kept;
+}
+
+} // namespace
+
+CLData *CLStepSectionCutter::process(CLData *input) const
+{
+    QString text;
+    if (!textOf(input, text))
+        return nullptr;
+    text = cutSections(text, startPattern, endPattern, cutAll, cutPattern);
     if (text.isEmpty())
         return nullptr;
     return new CLData(text);

@@ -1,6 +1,7 @@
 #include "clextractsteps.h"
 
 #include "clsitemodel.h"
+#include "htmlscanner.h"
 #include "htmltext.h"
 
 #include <QRegularExpression>
@@ -28,14 +29,14 @@ QString withPrefixAndTail(QString url, const QString &prefix, const QString &cut
     return url;
 }
 
-void collectImages(const QString &text, const CLFilter &urlFilter, CLURLData *enclosingLink,
+void collectImages(HtmlScanner &scanner, const CLFilter &urlFilter, CLURLData *enclosingLink,
                    QList<CLURLData *> &images)
 {
     int from = 0;
     for (;;) {
         QString src;
         QString alt;
-        const int next = findImage(text, from, src, alt);
+        const int next = scanner.findImage(from, src, alt);
         if (next < 1)
             break;
         if (!src.isEmpty() && matchText(urlFilter, src)) {
@@ -79,12 +80,13 @@ CLData *CLStepURLExtractor::process(CLData *input) const
 
     QList<CLURLData *> list;
     QSet<QString> imagesInLinks;
+    HtmlScanner scanner(text);
     if (urlType == Link || urlType == Any) {
         int from = 0;
         for (;;) {
             QString href;
             QString inner;
-            const int next = findLink(text, from, href, inner);
+            const int next = scanner.findLink(from, href, inner);
             if (next < 1)
                 break;
             if (matchText(urlFilter, href) && matchText(contentFilter, inner)) {
@@ -94,7 +96,8 @@ CLData *CLStepURLExtractor::process(CLData *input) const
                     new CLURLData(withPrefixAndTail(href, prefix, cutTail), inner, URLHtml);
                 list.append(link);
                 QList<CLURLData *> images;
-                collectImages(inner, urlFilter, link, images);
+                HtmlScanner innerScanner(inner);
+                collectImages(innerScanner, urlFilter, link, images);
                 for (const CLURLData *image : std::as_const(images))
                     imagesInLinks.insert(image->url);
                 list.append(images);
@@ -106,7 +109,7 @@ CLData *CLStepURLExtractor::process(CLData *input) const
     }
     if (urlType == NonLink || urlType == Any) {
         QList<CLURLData *> images;
-        collectImages(text, urlFilter, nullptr, images);
+        collectImages(scanner, urlFilter, nullptr, images);
         for (CLURLData *image : std::as_const(images)) {
             if (imagesInLinks.contains(image->url)) {
                 delete image;
@@ -130,6 +133,12 @@ void mergeDuplicates(QList<CLURLData *> &list, int mergeDup)
 {
     const qsizetype count = list.size();
     QList<bool> dropped(count, false);
+    // The entries of each URL, in list order.
+    QHash<QString, QList<qsizetype>> byURL;
+    if (mergeDup >= 0) {
+        for (qsizetype i = 0; i < count; ++i)
+            byURL[list.at(i)->url].append(i);
+    }
     for (qsizetype i = 0; i < count; ++i) {
         CLURLData *link = list.at(i);
         if (dropped.at(i) || link->urlKind != URLHtml)
@@ -140,12 +149,23 @@ void mergeDuplicates(QList<CLURLData *> &list, int mergeDup)
         }
         if (mergeDup < 0)
             continue;
+        // The first link visited for a URL drops every later titled entry of
+        // it but the one it may keep instead of itself; a later visit of the
+        // same URL is that kept entry or finds nothing left to drop, so each
+        // URL's entries are walked only once.
+        const auto group = byURL.find(link->url);
+        if (group == byURL.end())
+            continue;
+        const QList<qsizetype> entries = group.value();
+        byURL.erase(group);
         int occurrence = 1;
-        for (qsizetype j = i + 1; j < count; ++j) {
+        for (const qsizetype j : entries) {
+            if (j <= i)
+                continue;
             const CLURLData *other = list.at(j);
             // Entries already dropped are left out, so a later visit of the same URL
             // cannot drop the occurrence an earlier visit kept.
-            if (dropped.at(j) || other->title.isEmpty() || other->url != link->url)
+            if (dropped.at(j) || other->title.isEmpty())
                 continue;
             if (mergeDup == 0)
                 link->title += QLatin1Char(' ') + other->title;

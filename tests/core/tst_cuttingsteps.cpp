@@ -35,6 +35,44 @@ std::unique_ptr<CLSite> latin1SiteWith(CLStep *step)
     return site;
 }
 
+// The cut done the straightforward way: one section at a time, every pass
+// searching the text that is left from its start again.
+QString straightforwardCut(QString text, const QString &start, const QString &end, bool cutAll,
+                           bool cutPattern)
+{
+    if (start.isEmpty() && end.isEmpty())
+        return text;
+    for (qsizetype p = 0;;) {
+        p = cutPattern ? 0 : p + end.size();
+        const qsizetype i = text.indexOf(start, p);
+        if (i < 0)
+            break;
+        p = i + start.size();
+        const qsizetype j = text.indexOf(end, p);
+        if (j < 0)
+            break;
+        if (cutPattern)
+            text.remove(i, j + end.size() - i);
+        else
+            text.remove(p, j - p);
+        if (!cutAll)
+            break;
+    }
+    return text;
+}
+
+QString cutWith(const QString &text, const QString &start, const QString &end, bool cutAll,
+                bool cutPattern)
+{
+    auto *step = new CLStepSectionCutter;
+    const auto site = latin1SiteWith(step);
+    std::tie(step->startPattern, step->endPattern, step->cutAll, step->cutPattern) =
+        std::tie(start, end, cutAll, cutPattern);
+    CLData input(text);
+    const std::unique_ptr<CLData> result(step->process(&input));
+    return result ? result->text : QString();
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(PointRow)
@@ -273,6 +311,107 @@ private slots:
             QCOMPARE(bool(result), !expected.isNull());
             QCOMPARE(result ? result->text : QString(), expected);
         }
+    }
+
+    void sectionCutterAsOneCutAtATime_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        auto row = [](const char *name, const char *text, const char *start, const char *end) {
+            QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(start)
+                                << QString::fromUtf8(end);
+        };
+        // A cut joins the text before and after it, and a start pattern may form across the join.
+        row("start pattern formed across a cut", "x<<!--a-->!--b-->y", "<!--", "-->");
+        row("start formed across two cuts", "<<[]![]-[]-c-->d", "<!--", "[]");
+        row("start formed with the end of an earlier join", "ab[x]c[y]d[z]", "abcd", "]");
+        row("end pattern inside the start pattern", "a<!-->b-->c", "<!-->", "-->");
+        row("same start and end pattern", "a||b||c||d", "||", "||");
+        row("overlapping start patterns", "aaaaXaaaXa", "aa", "X");
+        row("end pattern right after the start", "a<><>b<>", "<", ">");
+        row("empty start pattern", "a.b.c.d", "", ".");
+        row("empty end pattern", "a<br>b<br>c", "<br>", "");
+        row("start at the very end", "abc<", "<", ">");
+        row("first search skips the end length", "<ab>x<ab>y", "<a", "b>");
+        row("pattern longer than the text", "ab", "abc", "c");
+        row("surrogate pairs around the cut",
+            "\xF0\x9F\x98\x80<x>\xF0\x9F\x98\x81</x>\xF0\x9F\x98\x82", "<x>", "</x>");
+        row("nested sections", "a<f>b<f>c</f>d</f>e", "<f>", "</f>");
+    }
+
+    void sectionCutterAsOneCutAtATime()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        for (const bool cutAll : {true, false})
+            for (const bool cutPattern : {true, false})
+                QCOMPARE(cutWith(text, start, end, cutAll, cutPattern),
+                         straightforwardCut(text, start, end, cutAll, cutPattern));
+    }
+
+    void sectionCutterAsOneCutAtATimeOnRandomText()
+    {
+        // Three letters make patterns recur, overlap and form again across cuts.
+        QRandomGenerator random(20261206);
+        const auto randomText = [&random](int maxLength) {
+            QString text(random.bounded(maxLength + 1), u'a');
+            for (QChar &ch : text)
+                ch = QChar(u'a' + random.bounded(3));
+            return text;
+        };
+        for (int round = 0; round < 20000; ++round) {
+            const QString text = randomText(40), start = randomText(3), end = randomText(3);
+            const bool cutAll = round & 1, cutPattern = round & 2;
+            const QString expected = straightforwardCut(text, start, end, cutAll, cutPattern);
+            const QString found = cutWith(text, start, end, cutAll, cutPattern);
+            if (found != expected)
+                QFAIL(qPrintable(QStringLiteral("'%1' cut from '%2' to '%3' (all %4, patterns %5): "
+                                                "'%6', expected '%7'")
+                                     .arg(text, start, end)
+                                     .arg(cutAll)
+                                     .arg(cutPattern)
+                                     .arg(found, expected)));
+        }
+    }
+
+    // Pages of many small sections, as a hostile or just long page has them.
+    // Cut one section at a time, each of these takes minutes.
+    void sectionCutterManySections_data()
+    {
+        QTest::addColumn<QString>("block");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("cutPattern");
+        QTest::addColumn<QString>("expectedBlock");
+        auto row = [](const char *name, const char *block, const char *start, const char *end,
+                      bool cutPattern, const char *expectedBlock) {
+            QTest::newRow(name) << QString::fromLatin1(block) << QString::fromLatin1(start)
+                                << QString::fromLatin1(end) << cutPattern
+                                << QString::fromLatin1(expectedBlock);
+        };
+        row("figures cut with their patterns", "<p>x</p><figure><img src=a></figure>", "<figure",
+            "</figure>", true, "<p>x</p>");
+        row("paragraph attributes cut between kept patterns", "<p class=\"a\">x</p>", "<p", ">",
+            false, "<p>x</p>");
+        row("comments cut, start formed across every cut", "<<!--c-->!--d-->", "<!--", "-->", true,
+            "");
+    }
+
+    void sectionCutterManySections()
+    {
+        QFETCH(QString, block);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(bool, cutPattern);
+        QFETCH(QString, expectedBlock);
+        const int count = 4 * 1024 * 1024 / int(block.size());
+        // The marks around keep the first section clear of the first search's skip.
+        const QString result =
+            cutWith(u'!' + block.repeated(count) + u'!', start, end, true, cutPattern);
+        QCOMPARE(result.size(), expectedBlock.size() * count + 2);
+        QCOMPARE(result, u'!' + expectedBlock.repeated(count) + u'!');
     }
 };
 

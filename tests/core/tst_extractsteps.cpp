@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QStringEncoder>
 #include <QtTest>
 
@@ -50,6 +51,45 @@ QStringList describe(const CLStep &step, CLData &&input)
             lines.last() += u" in %1"_s.arg(records.indexOf(record->enclosingLink));
     }
     return result && lines.isEmpty() ? QStringList{u"(bad)"_s} : lines;
+}
+
+// The duplicate rule done the straightforward way: every link visited
+// compares itself with every later entry.
+void straightforwardMerge(QList<CLURLData *> &list, int mergeDup)
+{
+    QList<bool> dropped(list.size(), false);
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        CLURLData *link = list[i];
+        if (dropped[i] || link->urlKind != URLHtml)
+            continue;
+        if (link->title.trimmed().isEmpty()) {
+            dropped[i] = true;
+            continue;
+        }
+        int occurrence = 1;
+        for (qsizetype j = i + 1; mergeDup >= 0 && j < list.size(); ++j) {
+            if (dropped[j] || list[j]->title.isEmpty() || list[j]->url != link->url)
+                continue;
+            if (mergeDup == 0)
+                link->title += u' ' + list[j]->title;
+            if (mergeDup >= 2 && ++occurrence == mergeDup)
+                dropped[i] = true;
+            else
+                dropped[j] = true;
+        }
+    }
+    QList<CLURLData *> kept;
+    for (qsizetype i = 0; i < list.size(); ++i)
+        (dropped[i] ? void(delete list[i]) : kept.append(list[i]));
+    list = kept;
+}
+
+QString describeList(const QList<CLURLData *> &list)
+{
+    QStringList lines;
+    for (const CLURLData *record : list)
+        lines.append(u"%1 %2 [%3]"_s.arg(record->urlKind).arg(record->url, record->title));
+    return lines.join(u", "_s);
 }
 
 } // namespace
@@ -139,6 +179,83 @@ private slots:
         row("content filter spares images",
             u"<a href='a'>Keep this</a><a href='b'>Drop</a><img src='p' alt='Drop'>"_s, any, 0,
             {"link a [Keep this]", "img p [Drop]"}, {"", "", "", "*keep*"});
+    }
+
+    void mergeDuplicatesAsComparingEveryPair_data()
+    {
+        QTest::addColumn<int>("mergeDup");
+        for (const int mergeDup : {-1, 0, 1, 2, 3})
+            QTest::addRow("merge_dup %d", mergeDup) << mergeDup;
+    }
+
+    void mergeDuplicatesAsComparingEveryPair()
+    {
+        QFETCH(int, mergeDup);
+        // Few URLs and titles make every mix of duplicates, blanks and images.
+        const QString titles[] = {QString(), u" "_s, u"A"_s, u"B"_s};
+        QRandomGenerator random(20261206 + mergeDup);
+        for (int round = 0; round < 3000; ++round) {
+            QList<CLURLData *> list, expected;
+            for (int n = int(random.bounded(12)); n > 0; --n) {
+                const QString url = QString::number(random.bounded(3));
+                const QString &title = titles[random.bounded(4)];
+                const int kind = random.bounded(4) == 0 ? URLImage : URLHtml;
+                list.append(new CLURLData(url, title, kind));
+                expected.append(new CLURLData(url, title, kind));
+            }
+            const QString before = describeList(list);
+            mergeDuplicates(list, mergeDup);
+            straightforwardMerge(expected, mergeDup);
+            const QString found = describeList(list), wanted = describeList(expected);
+            qDeleteAll(list);
+            qDeleteAll(expected);
+            if (found != wanted)
+                QFAIL(qPrintable(u"%1: %2, expected %3"_s.arg(before, found, wanted)));
+        }
+    }
+
+    // Pages of many links or images. Looked up one at a time from where the
+    // last one ended, or with every link compared with every other, each of
+    // these takes minutes.
+    void urlExtractorLargePage_data()
+    {
+        QTest::addColumn<QString>("block"); ///< %1 is the block's number
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("urlType");
+        QTest::addColumn<int>("mergeDup");
+        QTest::addColumn<QStringList>("expected"); ///< the first two records; then how many
+        const int link = CLStepURLExtractor::Link, nonLink = CLStepURLExtractor::NonLink;
+        QTest::newRow("links without a bare anchor")
+            << u"<li><a class=\"s\" href=\"/n/%1.html\">Story %1</a></li>\n"_s << 40000 << link << 0
+            << QStringList{"link /n/0.html [Story 0]", "link /n/1.html [Story 1]", "40000"};
+        QTest::newRow("links with distinct URLs merged")
+            << u"<a href=/%1>S</a>"_s << 200000 << link << 1
+            << QStringList{"link /0 [S]", "link /1 [S]", "200000"};
+        QTest::newRow("images without alt")
+            << u"<img src=\"/i/%1.jpg\" width=1>"_s << 40000 << nonLink << 0
+            << QStringList{"img /i/0.jpg []", "img /i/1.jpg []", "40000"};
+        QTest::newRow("anchors far ahead of the only href")
+            << u"<a name=%1>t</a>"_s << 40000 << link << -1
+            << QStringList{"link /far [t]", "link /far [t]", "40000"};
+    }
+
+    void urlExtractorLargePage()
+    {
+        QFETCH(QString, block);
+        QFETCH(int, count);
+        QFETCH(int, urlType);
+        QFETCH(int, mergeDup);
+        QFETCH(QStringList, expected);
+        QString html;
+        for (int i = 0; i < count; ++i)
+            html += block.arg(i);
+        html += u"<b href=/far>"_s;
+        auto *step = new CLStepURLExtractor;
+        const auto site = siteWith(u"UTF-8"_s, step, mergeDup);
+        step->urlType = urlType;
+        const QStringList records = describe(*step, CLData(html.toUtf8()));
+        QCOMPARE(records.mid(0, 2), expected.mid(0, 2));
+        QCOMPARE(records.size(), expected[2].toInt());
     }
 
     void urlExtractor()
