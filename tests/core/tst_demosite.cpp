@@ -72,11 +72,11 @@ private slots:
         QTest::addColumn<QString>("siteId");
 
         QTest::newRow("index on a high port")
-            << u"http://127.0.0.1:54321/en/index.html"_s << int(PageIndex) << u"(s)DM.lantern_en"_s;
+            << u"http://127.0.0.1:54321/en/index.html"_s << int(PageIndex) << u"(s)GI.lantern_en"_s;
         QTest::newRow("index as localhost")
-            << u"http://localhost:8080/de/index.html"_s << int(PageIndex) << u"(s)DM.lantern_de"_s;
+            << u"http://localhost:8080/de/index.html"_s << int(PageIndex) << u"(s)GI.lantern_de"_s;
         QTest::newRow("GBK edition's article") << u"http://127.0.0.1:40000/zh/jianzhi-zhan.html"_s
-                                               << int(PageArticle) << u"(s)DM.lantern_zh"_s;
+                                               << int(PageArticle) << u"(s)GI.lantern_zh"_s;
         QTest::newRow("index is no article")
             << u"http://127.0.0.1:40000/ar/index.html"_s << int(PageArticle) << QString();
         QTest::newRow("article is no index")
