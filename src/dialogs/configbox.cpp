@@ -11,6 +11,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace {
+constexpr int TitleIconSize = 20;
+}
+
 ConfigBox::ConfigBox(QWidget *parent, const QString &titleIconPath, bool twoButtons)
     : QDialog(parent)
 {
@@ -30,6 +34,10 @@ ConfigBox::ConfigBox(QWidget *parent, const QString &titleIconPath, bool twoButt
     m_mainLayout->addWidget(m_titleStrip);
 
     auto *iconBar = new TitleBar(titleIconPath, m_titleStrip);
+    // Icons come at their drawn size; the strip shows them at a size it can hold.
+    if (iconBar->image().height() > TitleIconSize)
+        iconBar->setImage(iconBar->image().scaled(TitleIconSize, TitleIconSize, Qt::KeepAspectRatio,
+                                                  Qt::SmoothTransformation));
     iconBar->setMinimumWidth(10);
     m_titleStrip->addWidget(iconBar);
     m_caption = new QLabel(m_titleStrip);

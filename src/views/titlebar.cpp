@@ -8,6 +8,13 @@ TitleBar::TitleBar(const QString &imagePath, QWidget *parent) : QWidget(parent)
         m_image.load(imagePath);
 }
 
+void TitleBar::setImage(const QImage &image)
+{
+    m_image = image;
+    updateGeometry();
+    update();
+}
+
 QSize TitleBar::sizeHint() const
 {
     return m_image.isNull() ? QSize(0, 0) : m_image.size();

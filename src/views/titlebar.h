@@ -17,6 +17,8 @@ public:
 
     QSize sizeHint() const override;
     const QImage &image() const { return m_image; }
+    /// Replaces the image, for example by a copy scaled to the bar.
+    void setImage(const QImage &image);
 
 signals:
     // These signals share the names and signatures of QWidget's mouse
