@@ -61,16 +61,15 @@ inline bool loadInstallation(CLProcessor &processor, const QString &profileDir)
     return catalogue && engines;
 }
 
-/// "id|version|file" of every catalogue entry whose profile loaded with that version.
+/// "id|version|file" of every catalogue entry, with "|not loaded" when its profile failed.
 inline QStringList loadedEntries(const CLProcessor &processor)
 {
     QStringList entries;
     for (const CLSiteIndexItem *entry : processor.siteIndex) {
-        if (entry->site && entry->site->version == entry->version)
-            entries.append(entry->id + u'|' + entry->version + u'|' + entry->file);
-        else
-            entries.append(entry->id + u'|' + entry->version + u'|' + entry->file +
-                           QStringLiteral("|not loaded"));
+        QString line = entry->id + u'|' + entry->version + u'|' + entry->file;
+        if (!entry->site)
+            line += QStringLiteral("|not loaded");
+        entries.append(line);
     }
     return entries;
 }
