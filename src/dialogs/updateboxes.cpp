@@ -32,11 +32,11 @@ QLabel *makeLabel(QWidget *parent)
     return label;
 }
 
-int storedInt(const char *key, int fallback)
+int storedInt(const char *key, int absent, int unreadable)
 {
     bool ok = false;
-    const int value = QSettings().value(QLatin1String(key), fallback).toInt(&ok);
-    return ok ? value : fallback;
+    const int value = QSettings().value(QLatin1String(key), absent).toInt(&ok);
+    return ok ? value : unreadable;
 }
 
 } // namespace
@@ -96,7 +96,8 @@ void CommonUpdateBox::retranslateUI()
 
 void CommonUpdateBox::loadSettings()
 {
-    switch (storedInt(TS_KEY_VERSION_CHECK_INTERVAL, 1)) {
+    // A stored value that is no number counts as "any other value".
+    switch (storedInt(TS_KEY_VERSION_CHECK_INTERVAL, 1, 0)) {
     case 7:
         m_weekly->setChecked(true);
         break;
@@ -110,7 +111,8 @@ void CommonUpdateBox::loadSettings()
         m_onStart->setChecked(true);
         break;
     }
-    if (storedInt(TS_KEY_VERSION_DOWNLOAD_NOTIFICATION, 1) == 0)
+    // Only an exact 0 downloads without asking, as the version manager reads it.
+    if (storedInt(TS_KEY_VERSION_DOWNLOAD_NOTIFICATION, 1, 1) == 0)
         m_automatic->setChecked(true);
     else
         m_ask->setChecked(true);
