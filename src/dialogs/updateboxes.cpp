@@ -51,6 +51,9 @@ CommonUpdateBox::CommonUpdateBox(QWidget *parent) : ConfigBox(parent, TitleIcon,
 
     m_frequencyGroup = new QGroupBox(frame);
     auto *frequency = new QVBoxLayout(m_frequencyGroup);
+    // Tight enough that the first-run dialog fits its languages above them.
+    frequency->setContentsMargins(8, 2, 8, 2);
+    frequency->setSpacing(0);
     m_onStart = new QRadioButton(m_frequencyGroup);
     m_daily = new QRadioButton(m_frequencyGroup);
     m_weekly = new QRadioButton(m_frequencyGroup);
@@ -61,6 +64,8 @@ CommonUpdateBox::CommonUpdateBox(QWidget *parent) : ConfigBox(parent, TitleIcon,
 
     m_notificationGroup = new QGroupBox(frame);
     auto *notification = new QVBoxLayout(m_notificationGroup);
+    notification->setContentsMargins(8, 2, 8, 2);
+    notification->setSpacing(0);
     m_ask = new QRadioButton(m_notificationGroup);
     m_automatic = new QRadioButton(m_notificationGroup);
     notification->addWidget(m_ask);
@@ -176,6 +181,7 @@ InitialConfigBox::InitialConfigBox(I18NManager *i18n, QWidget *parent)
     QWidget *frame = contentFrame();
     m_languageGroup = new QGroupBox(frame);
     auto *grid = new QGridLayout(m_languageGroup);
+    grid->setContentsMargins(8, 2, 8, 2);
     m_uiLabel = makeLabel(m_languageGroup);
     m_uiBox = new QComboBox(m_languageGroup);
     m_targetLabel = makeLabel(m_languageGroup);
