@@ -10,6 +10,7 @@
 #include "versionmanager.h"
 
 #include <QProcess>
+#include <QTcpSocket>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -56,6 +57,34 @@ bool applyChange(const QString &dir, const QString &change)
     if (op == u"remove"_s)
         return QFile::remove(a);
     return false;
+}
+
+// One request as written, the status code and body of the answer.
+QPair<int, QByteArray> fetch(quint16 port, const QByteArray &method, const QByteArray &path)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+    if (!socket.waitForConnected(5000))
+        return {-1, {}};
+    socket.write(method + ' ' + path +
+                 " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 0\r\n"
+                 "Connection: close\r\n\r\n");
+    QByteArray reply;
+    qsizetype end = -1;
+    qsizetype length = -1;
+    // The server may keep the connection open: read until the declared body is in.
+    while (end < 0 || reply.size() < end + 4 + length) {
+        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(5000))
+            break;
+        reply += socket.readAll();
+        end = reply.indexOf("\r\n\r\n");
+        if (end >= 0 && length < 0) {
+            const QByteArray head = reply.left(end).toLower();
+            const qsizetype at = head.indexOf("content-length:");
+            length = at < 0 ? 0 : head.mid(at + 15).split('\r').constFirst().trimmed().toLongLong();
+        }
+    }
+    return {reply.mid(9, 3).toInt(), end < 0 ? QByteArray() : reply.mid(end + 4)};
 }
 
 } // namespace
@@ -207,6 +236,77 @@ private slots:
         if (changes.size() == 1 && changes.constFirst().contains(u"translators"_s))
             QCOMPARE(readAll(installed.filePath(u"sites.xml"_s)), shippedCatalogue);
         QVERIFY(!QSettings().value(TS_KEY_LAST_VERSION_CHECK_TIMESTAMP).toString().isEmpty());
+    }
+
+    void serverPaths_data()
+    {
+        QTest::addColumn<QByteArray>("method");
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body"); // a prefix; "@NAME" is a shipped profile
+
+        QTest::newRow("check") << QByteArray("POST") << QByteArray("/vc/vc.php") << 200
+                               << QByteArray("TR|R0\nTF|I(s)GI.cnn|V1.0|B");
+        QTest::newRow("check by GET")
+            << QByteArray("GET") << QByteArray("/tsup/vercheck.php") << 405 << QByteArray();
+        QTest::newRow("profile") << QByteArray("GET") << QByteArray("/files/cnn.xml.ra") << 200
+                                 << QByteArray("@cnn.xml");
+        QTest::newRow("catalogue is not offered")
+            << QByteArray("GET") << QByteArray("/files/sites.xml.ra") << 404 << QByteArray();
+        QTest::newRow("encoded parent in a file name")
+            << QByteArray("GET") << QByteArray("/files/..%2Fsecret.txt") << 404 << QByteArray();
+        QTest::newRow("site home")
+            << QByteArray("GET") << QByteArray("/") << 200 << QByteArray("<html>home");
+        QTest::newRow("site page")
+            << QByteArray("GET") << QByteArray("/news/a.html") << 200 << QByteArray("<html>a");
+        QTest::newRow("site folder")
+            << QByteArray("GET") << QByteArray("/news/") << 200 << QByteArray("<html>news");
+        QTest::newRow("missing page")
+            << QByteArray("GET") << QByteArray("/b.html") << 404 << QByteArray();
+        QTest::newRow("parent of the site")
+            << QByteArray("GET") << QByteArray("/../secret.txt") << 404 << QByteArray();
+        QTest::newRow("encoded parent of the site")
+            << QByteArray("GET") << QByteArray("/%2e%2e/secret.txt") << 404 << QByteArray();
+        QTest::newRow("hidden file")
+            << QByteArray("GET") << QByteArray("/.hidden") << 404 << QByteArray();
+        QTest::newRow("link out of the site")
+            << QByteArray("GET") << QByteArray("/out/secret.txt") << 404 << QByteArray();
+    }
+
+    // The server can also serve a static site: nothing outside its folders is reachable.
+    void serverPaths()
+    {
+        QFETCH(QByteArray, method);
+        QFETCH(QByteArray, path);
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkpath(u"site/news"_s) &&
+                QDir(root.path()).mkpath(u"profiles"_s));
+        QVERIFY(copyShipped(root.filePath(u"profiles"_s)));
+        QVERIFY(writeAll(root.filePath(u"secret.txt"_s), "secret"));
+        QVERIFY(writeAll(root.filePath(u"site/.hidden"_s), "hidden"));
+        QVERIFY(writeAll(root.filePath(u"site/index.html"_s), "<html>home"));
+        QVERIFY(writeAll(root.filePath(u"site/news/index.html"_s), "<html>news"));
+        QVERIFY(writeAll(root.filePath(u"site/news/a.html"_s), "<html>a"));
+        QVERIFY(QFile::link(root.path(), root.filePath(u"site/out"_s)));
+
+        QProcess server;
+        server.start(QStringLiteral(TESSOLIN_UPDATE_SERVER),
+                     {u"0"_s, root.filePath(u"profiles"_s), u"--site"_s, root.filePath(u"site"_s)});
+        QVERIFY(server.waitForReadyRead(20000));
+        const quint16 port = quint16(server.readLine().trimmed().toUInt());
+        const auto [code, content] = fetch(port, method, path);
+        server.terminate();
+        server.waitForFinished(5000);
+        QCOMPARE(code, status);
+        if (body.startsWith('@'))
+            QCOMPARE(content,
+                     readAll(shippedProfileDir() + u'/' + QString::fromLatin1(body.mid(1))));
+        else
+            QVERIFY2(content.startsWith(body), content.constData());
+        QVERIFY(!content.contains("secret"));
     }
 
 private:

@@ -159,11 +159,16 @@ ServedReply UpdateService::siteFile(const QString &path) const
     QString file = siteDir + u'/' + segments.join(u'/');
     if (QFileInfo(file).isDir())
         file += QStringLiteral("/index.html");
-    bool ok = false;
-    const QByteArray bytes = readFile(file, &ok);
-    if (!ok || !QFileInfo(file).isFile())
+    // Links inside the folder must not lead out of it either.
+    const QString root = QFileInfo(siteDir).canonicalFilePath();
+    const QString real = QFileInfo(file).canonicalFilePath();
+    if (root.isEmpty() || !real.startsWith(root + u'/') || !QFileInfo(real).isFile())
         return notFound();
-    return ServedReply{200, mimeTypeOf(file), bytes};
+    bool ok = false;
+    const QByteArray bytes = readFile(real, &ok);
+    if (!ok)
+        return notFound();
+    return ServedReply{200, mimeTypeOf(real), bytes};
 }
 
 ServedReply UpdateService::respond(const QByteArray &method, const QString &path) const
