@@ -149,6 +149,11 @@ void VersionManager::tryNextEndpoint()
 void VersionManager::processVersionCheckRespond(QByteArray *data)
 {
     const std::unique_ptr<QByteArray> owned(data);
+    if (m_deciding) {
+        // The targets are in use by the open dialogs of the previous answer.
+        qDebug() << "Version check answer ignored while asking about the last one";
+        return;
+    }
     if (!owned || !parseAnswer(*owned)) {
         tryNextEndpoint();
         return;
@@ -202,6 +207,7 @@ void VersionManager::resetRun()
 
 void VersionManager::decideAndStart()
 {
+    m_deciding = true;
     m_names = CLUpdateNameRules::fromProcessor(processor);
     QList<CLUpdateTarget *> plain;
     for (DownloadTarget *target : std::as_const(targets))
@@ -252,6 +258,7 @@ void VersionManager::decideAndStart()
             updatesLeft = false;
         }
     }
+    m_deciding = false;
     if (installerLeft || updatesLeft) {
         currentTarget = -1;
         downloadNext(false);

@@ -87,4 +87,5 @@ private:
     QString m_pendingName; ///< the name it writes in the profile directory
     QString m_pendingTemp; ///< where the network module writes it first
     CLUpdateNameRules m_names;
+    bool m_deciding = false; ///< the dialogs of an answer are open
 };

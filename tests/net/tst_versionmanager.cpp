@@ -426,6 +426,26 @@ private slots:
         QCOMPARE(readAll(rig.installed.filePath(u"cnn.xml"_s)), shipped(u"cnn.xml"_s));
     }
 
+    void answerWhileAsking()
+    {
+        Rig rig;
+        QVERIFY(rig.setUp());
+        QSettings().setValue(TS_KEY_VERSION_DOWNLOAD_NOTIFICATION, 1);
+        const QString url = rig.base() + u"/cnn.xml.ra"_s;
+        rig.server.script("/cnn.xml.ra",
+                          ScriptedAnswer(ScriptedAnswer::Answer, 200, fixture(u"cnn2"_s)));
+        rig.prompts.whileConfirming = [&] {
+            rig.manager->processVersionCheckRespond(new QByteArray("TR|R0\n"));
+        };
+        rig.manager->processVersionCheckRespond(new QByteArray(
+            expand(u"TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:cnn2}|C{sha:cnn2}|U"_s + url + u'\n',
+                   rig.base(), QString())
+                .toLatin1()));
+        // The answer that came while the dialog was open changed nothing under it.
+        QTRY_COMPARE_WITH_TIMEOUT(rig.refreshes, 1, 20000);
+        QCOMPARE(readAll(rig.installed.filePath(u"cnn.xml"_s)), fixture(u"cnn2"_s));
+    }
+
     void endpointChain_data()
     {
         QTest::addColumn<QStringList>("endpoints"); // "@" is the server

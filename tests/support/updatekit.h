@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Helpers shared by the update tests: an installation folder made from the
 // shipped profiles, a loaded processor over it, and dialogs that answer as
 // scripted.
@@ -84,10 +86,14 @@ public:
     QList<QPair<int, qint64>> confirmations;
     QStringList upgradeOffers; ///< "version|bytes|fileName|message"
     QStringList completions;
+    /// Runs while the update dialog is open, as anything the event loop delivers would.
+    std::function<void()> whileConfirming;
 
     bool confirmUpdate(int count, qint64 bytes) override
     {
         confirmations.append({count, bytes});
+        if (whileConfirming)
+            whileConfirming();
         return agree;
     }
     int ask(const QString &version, qint64 bytes, const QString &fileName,
