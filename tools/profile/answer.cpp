@@ -71,7 +71,14 @@ int runAnswer(const QStringList &arguments)
         return 2;
     }
     // One byte more than an answer may have, so an oversized one is seen as such.
-    const QByteArray data = file.read(MaxUpdateAnswerSize + 1);
+    QByteArray data;
+    while (data.size() <= MaxUpdateAnswerSize) {
+        // A pipe hands its bytes over in pieces.
+        const QByteArray piece = file.read(MaxUpdateAnswerSize + 1 - data.size());
+        if (piece.isEmpty())
+            break;
+        data += piece;
+    }
     const CLUpdateAnswer answer = parseUpdateAnswer(data);
     for (const QString &note : answer.notes)
         writeOut(stderr, note.toUtf8() + '\n');
