@@ -102,6 +102,8 @@ private slots:
         QCoreApplication::setApplicationName(QStringLiteral(TS_APP_NAME));
 
         QVERIFY(m_served.isValid());
+        // Its request log goes to the test's own output, so no pipe fills up.
+        m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_server.start(QStringLiteral(TESSOLIN_UPDATE_SERVER), {u"0"_s, m_served.path()});
         QVERIFY2(m_server.waitForStarted(), qPrintable(m_server.errorString()));
         QVERIFY(m_server.waitForReadyRead(20000));
@@ -293,6 +295,7 @@ private slots:
         QVERIFY(QFile::link(root.path(), root.filePath(u"site/out"_s)));
 
         QProcess server;
+        server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         server.start(QStringLiteral(TESSOLIN_UPDATE_SERVER),
                      {u"0"_s, root.filePath(u"profiles"_s), u"--site"_s, root.filePath(u"site"_s)});
         QVERIFY(server.waitForReadyRead(20000));
