@@ -38,7 +38,8 @@ bool isCleanField(const QString &text)
 
 QString decodeMessage(const QString &value)
 {
-    return QString::fromLatin1(QByteArray::fromPercentEncoding(value.toLatin1()));
+    return QString::fromLatin1(QByteArray::fromPercentEncoding(value.toLatin1()))
+        .left(MaxUpdateMessageLength);
 }
 
 std::unique_ptr<QDomDocument> documentOf(const QByteArray &bytes, const QString &fileName)

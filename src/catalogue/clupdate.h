@@ -20,6 +20,8 @@ constexpr qint64 MaxUpdateAnswerSize = 1024 * 1024;
 constexpr qint64 MaxUpdateDownloadSize = 64 * 1024 * 1024;
 /// Longest id, version or checksum a target may carry.
 constexpr int MaxUpdateFieldLength = 256;
+/// Longest message kept; a dialog shows it whole.
+constexpr int MaxUpdateMessageLength = 4096;
 
 /// What a target is, told by the prefix of its id.
 enum class CLTargetClass { Installer, Engine, Site, Unknown };

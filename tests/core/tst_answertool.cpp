@@ -107,6 +107,9 @@ private slots:
         QTest::newRow("JSON special characters are escaped")
             << line("IS", "I(s)GI.a|M%22%5C%01") << 0
             << json(R"("message": "")", "\"message\": \"\\\"\\\\\\u0001\"");
+        QTest::newRow("message is cut at 4096 characters")
+            << line("IS", "I(s)GI.a|M" + QByteArray(5000, 'm')) << 0
+            << json(R"("message": "")", "\"message\": \"" + QByteArray(4096, 'm') + '"');
         QTest::newRow("answer over 1 MiB is invalid")
             << "TR|R0\n" + QByteArray(1024 * 1024, 'x') << 1 << invalid;
     }
