@@ -208,6 +208,12 @@ private slots:
             << untouched + QStringList{u"file:sites.xml=shipped"_s, u"noentry:(s)GI.extra"_s,
                                        u"notrequested:/sites.xml.ra"_s,
                                        u"notrequested:/cnn.xml.ra"_s, u"requests:1"_s};
+        // The file of a site that needs nothing is the one it has, whatever the URL says.
+        QTest::newRow("unchanged site keeps its file")
+            << "TR|R0\nTF|I(s)GI.cnn|V1.0|B1|C1|U@/other.xml.ra\n" + extra
+            << QStringList{u"/extra.xml.ra extra"_s} << 0 << true << QString()
+            << QStringList{u"entry:(s)GI.cnn|1.0|cnn.xml"_s, u"entry:(s)GI.extra|1|extra.xml"_s,
+                           u"loaded:(s)GI.cnn"_s, u"notrequested:/other.xml.ra"_s};
         QTest::newRow("truncated download keeps the old profile")
             << "TR|R0\n" + cnn2 << QStringList{u"/cnn.xml.ra cnn2cut"_s} << 0 << true << QString()
             << oldCnnKept;
