@@ -453,6 +453,8 @@ int runQuery(const QStringList &arguments)
 
 } // namespace
 
+int runAnswer(const QStringList &arguments); // answer.cpp
+
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -470,5 +472,7 @@ int main(int argc, char *argv[])
         return runConvert(command, arguments);
     if (command == u"query"_s)
         return runQuery(arguments);
+    if (command == u"answer"_s)
+        return runAnswer(arguments);
     return usage(QString(), u"unknown command "_s + command);
 }
