@@ -1,5 +1,6 @@
 #include "loghandler.h"
 
+#include "apppaths.h"
 #include "clconstants.h"
 
 #include <QByteArray>
@@ -42,10 +43,11 @@ QByteArray recordOf(QtMsgType type, const QString &message)
 
 void appendToLogFile(const QByteArray &record)
 {
+    const QString dir = AppPaths::dataDir();
     // Without an application object there is no executable directory to log beside.
-    if (!QCoreApplication::instance())
+    if (dir.isEmpty())
         return;
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/log/log.txt");
+    const QString path = dir + QStringLiteral("/log/log.txt");
     // Opened per record so that no handle stays open and the file may be removed at any time.
     std::FILE *file = std::fopen(QFile::encodeName(path).constData(), "ab");
     if (!file)

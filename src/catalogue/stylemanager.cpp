@@ -1,5 +1,6 @@
 #include "stylemanager.h"
 
+#include "apppaths.h"
 #include "htmltext.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ void storeIfPresent(QHash<QString, QString> &table, const QString &key, const QS
 
 QString StyleManager::defaultSkinRoot()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/skin");
+    return AppPaths::installDir() + QStringLiteral("/skin");
 }
 
 StyleManager::StyleManager(const QString &skinRoot) : skinRoot(skinRoot) {}

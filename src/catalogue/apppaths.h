@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+/// Where the program finds its installation data and where it keeps what it
+/// writes. The installation directory holds "skin", "doc" and the installed
+/// "conf"; the data directory holds the "conf" and "log" the program reads and
+/// writes. Both are the executable's folder unless they were set: a read-only
+/// installation keeps its data in the user's data folder instead.
+namespace AppPaths {
+
+/// The environment variable that overrides the application directory.
+inline constexpr char OverrideVariable[] = "TESSOLIN_APP_DIR";
+
+QString installDir();
+QString dataDir();
+void setInstallDir(const QString &dir);
+void setDataDir(const QString &dir);
+
+/// The application directory for `arguments` ("--app-dir DIR" or
+/// "--app-dir=DIR"), else the environment override, else the executable's folder.
+QString chooseInstallDir(const QStringList &arguments, const QString &executableDir);
+
+/// Whether a file can really be created in `dir` (permission bits alone say
+/// nothing about read-only mounts).
+bool canWriteIn(const QString &dir);
+
+/// Whether the program can keep its data inside the installation: its "conf"
+/// and, when present, its "log" can be written.
+bool installationWritable(const QString &installDir);
+
+/// The data directory for an installation: the installation itself when it
+/// is writable, else `userDir` with the files of the installed "conf" that it
+/// lacks copied in and a "log" folder. An empty result means that the user's
+/// folder could not be prepared.
+QString prepareDataDir(const QString &installDir, const QString &userDir, bool installWritable);
+
+/// Copies the files below `source` that `target` lacks; never overwrites.
+bool seedMissingFiles(const QString &source, const QString &target);
+
+} // namespace AppPaths
