@@ -1,5 +1,4 @@
 #include "loghandler.h"
-#include "mainwindow.h"
 #include "readerapp.h"
 #include "versionmanager.h"
 
@@ -13,7 +12,8 @@ int main(int argc, char *argv[])
     if (!app.initialize())
         return -1;
     app.refreshProcessor(true, true);
-    app.mainWindow->show();
+    app.showMainWindow();
+    qDebug("Main window shown");
     if (app.versionManager->isVersionCheckDue())
         app.versionManager->onlineVersionCheck();
     return app.exec();

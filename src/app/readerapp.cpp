@@ -4,7 +4,6 @@
 #include "apppaths.h"
 #include "clconstants.h"
 #include "clprocessor.h"
-#include "commonupdatebox.h"
 #include "filterconfigbox.h"
 #include "htmltext.h"
 #include "i18nconfigbox.h"
@@ -14,6 +13,8 @@
 #include "proxyconfigbox.h"
 #include "proxymanager.h"
 #include "stylemanager.h"
+#include "uiresources.h"
+#include "updateboxes.h"
 #include "versionmanager.h"
 
 #include <QDateTime>
@@ -23,6 +24,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
@@ -53,13 +55,19 @@ QString qtLocaleOf(const QString &programCode)
 
 ReaderApp::ReaderApp(int &argc, char **argv) : QApplication(argc, argv)
 {
+    initUiResources();
     translator = new QTranslator(this);
     setApplicationName(QStringLiteral(TS_APP_NAME));
     setApplicationVersion(QStringLiteral(TS_APP_VERSION));
     setOrganizationDomain(QStringLiteral(TS_ORGANIZATION_DOMAIN));
     setOrganizationName(QStringLiteral(TS_ORGANIZATION_NAME));
 
-    m_appDir = AppPaths::chooseInstallDir(arguments(), applicationDirPath());
+    useApplicationDir(AppPaths::chooseInstallDir(arguments(), applicationDirPath()));
+}
+
+void ReaderApp::useApplicationDir(const QString &dir)
+{
+    m_appDir = dir;
     AppPaths::setInstallDir(m_appDir);
     // A read-only installation keeps what the program writes in the user's
     // data folder, seeded from the installed configuration.
@@ -151,8 +159,7 @@ bool ReaderApp::initialize()
     i18nManager->processor = processor;
 
     // 6-14. Dialogs.
-    initialConfigBox = new InitialConfigBox(nullptr);
-    initialConfigBox->setManagers(i18nManager, processor);
+    initialConfigBox = new InitialConfigBox(i18nManager, nullptr);
     connect(initialConfigBox, &InitialConfigBox::requestRetranslation, this,
             &ReaderApp::refreshTranslationResource);
     connect(this, &ReaderApp::translationResourceUpdated, initialConfigBox,
@@ -160,13 +167,15 @@ bool ReaderApp::initialize()
 
     filterConfigBox = new FilterConfigBox(nullptr);
     filterConfigBox->setObjectName(QStringLiteral("FilterConfigBox"));
-    filterConfigBox->setManagers(i18nManager, processor);
+    filterConfigBox->i18n = i18nManager;
+    filterConfigBox->processor = processor;
     connect(this, &ReaderApp::translationResourceUpdated, filterConfigBox,
             &FilterConfigBox::retranslateUI);
 
     i18nConfigBox = new I18NConfigBox(nullptr);
     i18nConfigBox->setObjectName(QStringLiteral("I18NConfgiBox"));
-    i18nConfigBox->setManagers(i18nManager, processor);
+    i18nConfigBox->i18n = i18nManager;
+    i18nConfigBox->processor = processor;
     connect(i18nConfigBox, &I18NConfigBox::UILanguageChanged, this,
             &ReaderApp::refreshTranslationResource);
     connect(this, &ReaderApp::translationResourceUpdated, i18nConfigBox,
@@ -198,7 +207,7 @@ bool ReaderApp::initialize()
 
     proxyManager = new ProxyManager(this);
     proxyConfigBox = new ProxyConfigBox(nullptr);
-    proxyConfigBox->setProxyManager(proxyManager);
+    proxyConfigBox->manager = proxyManager;
     proxyConfigBox->retranslateUI();
     connect(this, &ReaderApp::translationResourceUpdated, proxyConfigBox,
             &ProxyConfigBox::retranslateUI);
@@ -209,18 +218,26 @@ bool ReaderApp::initialize()
     networkModule->i18n = i18nManager;
 
     versionManager = new VersionManager(this);
-    versionManager->setup(processor, networkModule, i18nManager, upgradeConfirmationBox,
-                          updateConfirmationBox, appDownloadCompleteBox);
+    versionManager->processor = processor;
+    versionManager->network = networkModule;
+    versionManager->i18n = i18nManager;
+    versionManager->upgradeBox = upgradeConfirmationBox;
+    versionManager->updateBox = updateConfirmationBox;
+    versionManager->completeBox = appDownloadCompleteBox;
 
     // 17. The main window.
-    mainWindow = new MainWindow;
-    mainWindow->messagePageDir = m_appDir + QStringLiteral("/doc/message");
-    mainWindow->helpPageDir = m_appDir + QStringLiteral("/doc/help");
-    mainWindow->setServices(messageBox, styleManager, processor, i18nManager);
+    mainWindow = new MainWindow(networkModule, processor, i18nManager, styleManager);
+    mainWindow->setPageDirectories(m_appDir + QStringLiteral("/doc/message"),
+                                   m_appDir + QStringLiteral("/doc/help"));
+    mainWindow->setApplicationDir(m_appDir);
+    mainWindow->setMessageBox(messageBox);
     mainWindow->refreshTranslationButtons();
-    mainWindow->setDialogs(filterConfigBox, i18nConfigBox, initialConfigBox, aboutBox,
-                           updateSettingBox, proxyConfigBox);
-    mainWindow->setNetworkModule(networkModule);
+    mainWindow->setFilterBox(filterConfigBox);
+    mainWindow->setI18NBox(i18nConfigBox);
+    mainWindow->setInitialBox(initialConfigBox);
+    mainWindow->setAboutBox(aboutBox);
+    mainWindow->setUpdateSettingBox(updateSettingBox);
+    mainWindow->setProxyBox(proxyConfigBox);
 
     // 18. Wiring.
     wire();
@@ -261,8 +278,7 @@ void ReaderApp::wire()
     connect(versionManager, &VersionManager::notifyVersionCheckStatus, mainWindow,
             [this](CONetworkDataType kind, int code) { mainWindow->updateOnEvent(kind, code); });
     connect(proxyConfigBox, &ProxyConfigBox::accepted, proxyManager, &ProxyManager::save);
-    // The window connects itself to the network module's signals when it is
-    // given the module (setNetworkModule).
+    mainWindow->connectNetworkModule();
 }
 
 void ReaderApp::showErrorMessage(int code, const QString &argument)
@@ -288,10 +304,9 @@ void ReaderApp::showErrorMessage(int code, const QString &argument)
         messageBox->setText(text);
     }
     shownCodes.append(code);
-    if (quietMessages) {
-        qDebug("Start-up message %d: %s", code, qUtf8Printable(messageBox->text()));
+    qDebug("Start-up message %d: %s", code, qUtf8Printable(messageBox->text()));
+    if (quietMessages)
         return;
-    }
     messageBox->exec();
 }
 
@@ -355,6 +370,23 @@ void ReaderApp::refreshProcessor(bool loadCatalogue, bool loadFilters)
         if (!normal.isEmpty() && normal != stored)
             settings.setValue(QStringLiteral(TS_KEY_TRANSLATOR_SEQUENCE), normal);
     }
+}
+
+void ReaderApp::showMainWindow()
+{
+    if (!mainWindow)
+        return;
+    // On a first start there is no stored geometry: give the reader a
+    // comfortable size in the middle of the screen instead of the minimum.
+    if (!QSettings().contains(QStringLiteral(TS_KEY_LAST_SIZE))) {
+        if (const QScreen *screen = primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            const QSize size(qMin(1200, area.width() * 9 / 10), qMin(800, area.height() * 9 / 10));
+            mainWindow->resize(size.expandedTo(mainWindow->minimumSize()));
+            mainWindow->move(area.center() - mainWindow->rect().center());
+        }
+    }
+    mainWindow->show();
 }
 
 void ReaderApp::refreshProcessor(bool loadCatalogue)

@@ -39,9 +39,18 @@ public:
     /// window exist.
     bool initialize();
 
+    /// Takes `dir` as the application directory (installation data) and
+    /// decides where the program's own data lives; the constructor calls it
+    /// with the folder chosen by "--app-dir", TESSOLIN_APP_DIR or the executable.
+    void useApplicationDir(const QString &dir);
+
     /// The program's language code for a system locale name ("de_DE" → "de",
     /// "ko_KR" → "kr", "zh_TW" → "zh_TW"); "en" for one the program does not know.
     static QString programLanguageFor(const QString &localeName);
+
+    /// Shows the main window; on a first start (no stored size) centred at a
+    /// comfortable size for the screen.
+    void showMainWindow();
 
     QString applicationDir() const { return m_appDir; }
     QString dataDir() const { return m_dataDir; }

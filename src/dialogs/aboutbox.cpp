@@ -40,8 +40,8 @@ void AboutBox::retranslateUI()
     caption()->setText(tr("About Tessolin"));
     m_version->setText(QStringLiteral(TS_APP_NAME " " TS_APP_VERSION));
     m_address->setText(QStringLiteral("http://" TS_ORGANIZATION_DOMAIN));
-    m_credits->setText(tr("Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); "
-                          "flags: credited with their licence in the installation's doc folder."));
+    m_credits->setText(tr("Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); "
+                          "flags: iso-flags-svg (public domain)."));
     refreshContent();
 }
 
