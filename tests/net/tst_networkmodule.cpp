@@ -364,6 +364,19 @@ private slots:
         QVERIFY(kind == ArticleText || clone->children.constLast()->value->asURL()->url == url);
     }
 
+    // An engine that answers without end: the element keeps its text, the clone completes.
+    void translationAnswerCapped()
+    {
+        server->script("/entry", ScriptedAnswer::generated(ScriptedAnswer::Huge, 2 << 20));
+        std::unique_ptr<CLElement> article(makeArticle(0));
+        std::unique_ptr<CLElement> clone(new CLElement(article.get(), u"de"_s, nullptr));
+        module->requestArticleTranslation(clone.get());
+        QTRY_COMPARE(translated, QList<CLElement *>{clone.get()});
+        QCOMPARE(reported, QStringList(ev(5, NS_ReadFailed)));
+        QCOMPARE(clone->children.at(0)->text(), u"headline words"_s);
+        QCOMPARE(module->untranslatedParts(), 1);
+    }
+
     void newTranslationRunDropsOldAnswers()
     {
         server->script("/entry", {ScriptedAnswer::Translate, 200, {}, 1000});
@@ -580,6 +593,8 @@ private slots:
             << 2 << A::generated(A::Huge, 100 << 20, false) << any << ev(2, NS_ReadFailed);
         QTest::newRow("20 MB image")
             << 3 << A::generated(A::Huge, 20 << 20) << any << ev(3, NS_ReadFailed);
+        QTest::newRow("2 MB version check answer")
+            << 6 << A::generated(A::Huge, 2 << 20, false) << any << ev(6, NS_ReadFailed);
         // The transport's own decompression limit stops these before the cap does.
         const qint64 bomb = qint64(256) << 20;
         QTest::newRow("gzip bomb download")
@@ -608,7 +623,10 @@ private slots:
         QTest::qWait(20);
         // Reported as the failure it is, and no half file replaces the old one.
         QTEST(reported.join(u' '), "events");
-        QCOMPARE(got, kind == NDT_FileDownload ? QStringList(u"8:failed"_s) : QStringList());
+        const QString result = kind == NDT_FileDownload   ? u"8:failed"_s
+                               : kind == NDT_VersionCheck ? u"null"_s
+                                                          : QString();
+        QCOMPARE(got.join(u' '), result);
         QFile file(target);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), oldContent);
