@@ -3,6 +3,7 @@
 #include "clcuttingsteps.h"
 #include "clelement.h"
 #include "clextractsteps.h"
+#include "cljsonstep.h"
 #include "clsitemodel.h"
 
 #include <QDomDocument>
@@ -108,6 +109,7 @@ private:
     CLStep *readURLExtractor(const QDomElement &element);
     CLStep *readAttributeExtractor(const QDomElement &element);
     CLStep *readTextToURL(const QDomElement &element);
+    CLStep *readJsonString(const QDomElement &element);
 
     bool readRequired(const QDomElement &element, const char *name, QString *value);
     bool readRequiredText(const QDomElement &element, QString *value);
@@ -348,6 +350,7 @@ ProfileReader::StepReader ProfileReader::stepReaderFor(const QDomElement &elemen
         {"step_attribute_extract", &ProfileReader::readAttributeExtractor},
         {"step_text_to_url", &ProfileReader::readTextToURL},
         {"step_section_cutter", &ProfileReader::readSectionCutter},
+        {"step_json_string", &ProfileReader::readJsonString},
     };
     for (const auto &reader : readers) {
         if (isTag(element, reader.tag))
@@ -435,6 +438,11 @@ CLStep *ProfileReader::readSectionCutter(const QDomElement &element)
         return nullptr;
     }
     return step.release();
+}
+
+CLStep *ProfileReader::readJsonString(const QDomElement &)
+{
+    return new CLStepJsonString;
 }
 
 CLStep *ProfileReader::readTextExtractor(const QDomElement &element)

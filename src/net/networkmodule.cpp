@@ -1,5 +1,6 @@
 #include "networkmodule.h"
 
+#include "clconstants.h"
 #include "clprocessor.h"
 #include "cltranslator.h"
 #include "i18nmanager.h"
@@ -15,11 +16,13 @@
 
 namespace {
 
-const char KindProperty[] = "NetworkDataType";
-const char SiteProperty[] = "OriginSiteID";
-const char PathProperty[] = "LocalFilePath";
-const char ChecksumProperty[] = "FileChecksumString";
-const char BytesProperty[] = "FileBytesString";
+const char KindProperty[] = TS_PROP_NETWORK_DATA_TYPE;
+const char SiteProperty[] = TS_PROP_ORIGIN_SITE_ID;
+const char PathProperty[] = TS_PROP_LOCAL_FILE_PATH;
+const char ChecksumProperty[] = TS_PROP_FILE_CHECKSUM_STRING;
+const char BytesProperty[] = TS_PROP_FILE_BYTES_STRING;
+// The URL exactly as the caller gave it: consumers match it by string.
+const char UrlProperty[] = "NetworkRequestURL";
 // Marks a reply the module gave up on, so its late finish is not handled.
 const char WithdrawnProperty[] = "NetworkWithdrawn";
 // Marks a reply timer that already granted an installer its extra time.
@@ -53,10 +56,17 @@ int pageTypeOf(int kind)
     }
 }
 
-// Spaces survive QUrl's pretty form; consumers compare against encoded URLs.
+// The caller's own string: QUrl would print spaces, escapes and non-ASCII
+// characters back differently, and images and history are matched by string.
 QString replyUrl(const QNetworkReply *reply)
 {
-    return reply->request().url().toString().replace(QLatin1Char(' '), QStringLiteral("%20"));
+    const QVariant given = reply->property(UrlProperty);
+    return given.isValid() ? given.toString() : reply->request().url().toString();
+}
+
+bool isDownloadKind(int kind)
+{
+    return kind == NDT_SoftwareDownload || kind == NDT_FileDownload;
 }
 
 QTimer *timerOf(const QNetworkReply *reply)
@@ -118,23 +128,55 @@ int NetworkModule::statusForError(int error)
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
     case QNetworkReply::BackgroundRequestNotAllowedError:
-        return 2106;
+        return NS_ConnectionFailure;
     case QNetworkReply::TimeoutError:
-        return 2107;
+        return NS_TransferTimeout;
     case QNetworkReply::OperationCanceledError:
-        return 2108;
+        return NS_OperationCanceled;
     default:
         break;
     }
     // Codes without an entry of their own fall into the status of their group,
     // so that no failure goes unreported.
     if (error >= 100 && error < 200)
-        return 2109;
+        return NS_ProxyError;
     if (error >= 200 && error < 300)
-        return 2110;
+        return NS_RemoteContentError;
     if (error >= 400 && error < 500)
-        return 2110;
-    return 2111;
+        return NS_RemoteContentError;
+    return NS_OperationFailed;
+}
+
+bool NetworkModule::isFetchableUrl(const QString &url)
+{
+    const QUrl parsed(url);
+    const QString scheme = parsed.scheme().toLower();
+    return parsed.isValid() && !parsed.host().isEmpty() &&
+           (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+}
+
+qint64 NetworkModule::bodyLimit(int kind, const QString &expected)
+{
+    switch (kind) {
+    case NDT_IndexPage:
+    case NDT_ArticlePage:
+        return MaxPageBytes;
+    case NDT_Image:
+        return MaxImageBytes;
+    case NDT_IndexItemTranslation:
+    case NDT_ArticleTranslation:
+        return MaxTranslationBytes;
+    case NDT_VersionCheck:
+        return MaxVersionCheckBytes;
+    case NDT_SoftwareDownload:
+    case NDT_FileDownload: {
+        bool ok = false;
+        const qint64 announced = expected.toLongLong(&ok);
+        return ok && announced > 0 ? qMin(announced, MaxDownloadBytes) : MaxDownloadBytes;
+    }
+    default:
+        return MaxPageBytes;
+    }
 }
 
 bool NetworkModule::isSafeDownloadPath(const QString &localPath)
@@ -174,16 +216,32 @@ int NetworkModule::activeCount(int kind)
 
 // Issuing requests ---------------------------------------------------------
 
-QNetworkReply *NetworkModule::getRequest(const QString &url, QObject *origin)
+QNetworkRequest NetworkModule::makeRequest(const QString &url, QObject *origin) const
 {
     QNetworkRequest request{QUrl(url)};
     if (origin)
         request.setOriginatingObject(origin);
-    QNetworkReply *reply = manager->get(request);
-    if (!reply) {
-        emit notifyNetworkStatus(NDT_None, 2113);
+    // Redirects stay on http and https (the transport refuses any other
+    // scheme) and end after a few hops.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(MaxRedirects);
+    return request;
+}
+
+QNetworkReply *NetworkModule::getRequest(const QString &url, QObject *origin)
+{
+    // file:, qrc:, data: and the like would read local resources for a page.
+    if (!isFetchableUrl(url)) {
+        qDebug().noquote() << QStringLiteral("Refusing to request %1").arg(url);
         return nullptr;
     }
+    QNetworkReply *reply = manager->get(makeRequest(url, origin));
+    if (!reply) {
+        emit notifyNetworkStatus(NDT_None, NS_ConnectFailed);
+        return nullptr;
+    }
+    reply->setProperty(UrlProperty, url);
     attachReply(reply);
     return reply;
 }
@@ -193,17 +251,20 @@ QNetworkReply *NetworkModule::postRequest(const QString &url, const QByteArray &
 {
     if (body.isEmpty())
         return nullptr;
-    QNetworkRequest request{QUrl(url)};
-    if (origin)
-        request.setOriginatingObject(origin);
+    if (!isFetchableUrl(url)) {
+        qDebug().noquote() << QStringLiteral("Refusing to request %1").arg(url);
+        return nullptr;
+    }
+    QNetworkRequest request = makeRequest(url, origin);
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QByteArrayLiteral("application/x-www-form-urlencoded"));
     request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
     QNetworkReply *reply = (via ? via : manager)->post(request, body);
     if (!reply) {
-        emit notifyNetworkStatus(NDT_None, 2113);
+        emit notifyNetworkStatus(NDT_None, NS_ConnectFailed);
         return nullptr;
     }
+    reply->setProperty(UrlProperty, url);
     attachReply(reply);
     return reply;
 }
@@ -220,7 +281,31 @@ void NetworkModule::attachReply(QNetworkReply *reply)
     connect(reply, &QNetworkReply::downloadProgress, this, &NetworkModule::downloadProgressUpdate);
     connect(reply, &QNetworkReply::errorOccurred, this,
             [this](QNetworkReply::NetworkError error) { handleReplyError(error); });
-    emit notifyNetworkStatus(NDT_None, 2112, reply->url().toString());
+    // Bytes are taken as they come, so that a body past its cap is noticed
+    // before it fills the memory.
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply] { readBody(reply); });
+    emit notifyNetworkStatus(NDT_None, NS_Connecting, replyUrl(reply));
+}
+
+void NetworkModule::readBody(QNetworkReply *reply)
+{
+    if (reply->property(WithdrawnProperty).toBool())
+        return;
+    const CONetworkDataType kind = kindOf(reply);
+    const QObject *holder = reply->request().originatingObject();
+    const qint64 limit =
+        bodyLimit(kind, isDownloadKind(kind) && holder ? holder->property(BytesProperty).toString()
+                                                       : QString());
+    QByteArray &body = m_bodies[reply];
+    const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+    if (announced > limit || body.size() + reply->bytesAvailable() > limit) {
+        qDebug().noquote() << QStringLiteral("Reply too large, more than %1 bytes: %2")
+                                  .arg(limit)
+                                  .arg(replyUrl(reply));
+        failReply(reply, NS_ReadFailed);
+        return;
+    }
+    body += reply->readAll();
 }
 
 // The table of active replies ----------------------------------------------
@@ -256,8 +341,12 @@ bool NetworkModule::unregisterReply(QNetworkReply *reply)
         const int kind = kindOf(reply);
         removed = activeReplies.remove(kind, reply) > 0;
         if (kind == NDT_IndexItemTranslation) {
+            // Headlines still queued will be sent by the caller that ends this reply.
+            if (removed && !activeReplies.contains(NDT_IndexItemTranslation) &&
+                indexItemQueue.isEmpty())
+                pending << Busy::HeadlinesDone;
             if (!activeReplies.contains(NDT_IndexItemTranslation))
-                pending << Busy::HeadlinesDone << Busy::IndexOff;
+                pending << Busy::IndexOff;
         } else if (kind == NDT_IndexPage) {
             pending << Busy::IndexOff;
         } else if (isArticleKind(kind)) {
@@ -277,6 +366,7 @@ void NetworkModule::withdrawReply(QNetworkReply *reply)
 {
     reply->setProperty(WithdrawnProperty, true);
     m_headlines.remove(reply);
+    m_bodies.remove(reply);
     disconnect(reply, nullptr, this, nullptr);
     if (QTimer *timer = timerOf(reply)) {
         timer->stop();
@@ -331,12 +421,33 @@ void NetworkModule::requestIndexPage(const QString &url)
 {
     if (url.isEmpty())
         return;
+    // The queued headlines belong to the index being replaced.
+    indexItemQueue.clear();
     for (const int kind : {NDT_IndexPage, NDT_IndexItemTranslation, NDT_ArticlePage, NDT_Image,
                            NDT_ArticleTranslation})
         abortKind(kind);
     if (QNetworkReply *reply = getRequest(url, nullptr)) {
         reply->setProperty(KindProperty, int(NDT_IndexPage));
         registerReply(reply);
+    } else {
+        reportRefused(url, NDT_IndexPage);
+    }
+}
+
+void NetworkModule::reportRefused(const QString &url, CONetworkDataType kind)
+{
+    if (isFetchableUrl(url) && !isDownloadKind(kind) && kind != NDT_VersionCheck)
+        return; // no reply object: already reported
+    if (!isFetchableUrl(url))
+        emit notifyNetworkStatus(kind, NS_OperationFailed);
+    // Consumers that chain further requests hear of it later, as of any failure.
+    if (kind == NDT_VersionCheck) {
+        QMetaObject::invokeMethod(
+            this, [this] { emit versionCheckRespond(nullptr); }, Qt::QueuedConnection);
+    } else if (isDownloadKind(kind)) {
+        QMetaObject::invokeMethod(
+            this, [this, url, kind] { emit notifyDownloadResult(url, kind, false); },
+            Qt::QueuedConnection);
     }
 }
 
@@ -353,6 +464,8 @@ void NetworkModule::requestArticlePage(const QString &url, CLTopic *topic)
                 reply->setProperty(SiteProperty, site->id);
         }
         registerReply(reply);
+    } else {
+        reportRefused(url, NDT_ArticlePage);
     }
 }
 
@@ -363,6 +476,8 @@ void NetworkModule::requestImage(const QString &url)
     if (QNetworkReply *reply = getRequest(url, nullptr)) {
         reply->setProperty(KindProperty, int(NDT_Image));
         registerReply(reply);
+    } else {
+        reportRefused(url, NDT_Image);
     }
 }
 
@@ -375,6 +490,8 @@ void NetworkModule::requestVersionCheck(const QString &url, const QString &param
     if (QNetworkReply *reply = postRequest(url, parameters.toUtf8(), nullptr)) {
         reply->setProperty(KindProperty, int(NDT_VersionCheck));
         registerReply(reply);
+    } else {
+        reportRefused(url, NDT_VersionCheck);
     }
 }
 
@@ -390,10 +507,8 @@ void NetworkModule::downloadFile(const QString &url, const QString &localPath, c
     if (!isSafeDownloadPath(localPath)) {
         qDebug().noquote() << QStringLiteral("Refusing download path %1").arg(localPath);
         // Reported later, as a finished download would be, so callers see one flow.
-        const QString reported =
-            QUrl(url).toString().replace(QLatin1Char(' '), QStringLiteral("%20"));
         QMetaObject::invokeMethod(
-            this, [this, reported, kind] { emit notifyDownloadResult(reported, kind, false); },
+            this, [this, url, kind] { emit notifyDownloadResult(url, kind, false); },
             Qt::QueuedConnection);
         return;
     }
@@ -404,6 +519,7 @@ void NetworkModule::downloadFile(const QString &url, const QString &localPath, c
     QNetworkReply *reply = getRequest(url, holder);
     if (!reply) {
         delete holder;
+        reportRefused(url, kind);
         return;
     }
     // The holder lives exactly as long as its reply, however that ends.
@@ -432,33 +548,31 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
     const QString siteId = reply->property(SiteProperty).toString();
 
     if (reply->error() != QNetworkReply::NoError) {
-        qDebug().noquote() << QStringLiteral("Network Error Detected %1:%2")
-                                  .arg(int(reply->error()))
-                                  .arg(reply->url().toString());
-        if (kind == NDT_VersionCheck)
-            emit versionCheckRespond(nullptr);
-        else if (kind == NDT_SoftwareDownload || kind == NDT_FileDownload)
-            emit notifyDownloadResult(url, kind, false);
-        else
-            handleReplyError(reply->error(), kind);
-        releaseReply(reply);
+        qDebug().noquote()
+            << QStringLiteral("Network Error Detected %1:%2").arg(int(reply->error())).arg(url);
+        // Kinds 0 to 5 report the error again; the others' consumers are told.
+        failReply(reply, isDownloadKind(kind) || kind == NDT_VersionCheck
+                             ? 0
+                             : statusForError(reply->error()));
         return;
     }
     if (kind == NDT_None) {
-        emit notifyNetworkStatus(NDT_None, 2105);
+        emit notifyNetworkStatus(NDT_None, NS_DiscardedData);
         releaseReply(reply);
         return;
     }
     if (!reply->isReadable()) {
-        emit notifyNetworkStatus(kind, 2104);
-        releaseReply(reply);
+        failReply(reply, NS_ReadFailed);
         return;
     }
+    readBody(reply);
+    if (reply->property(WithdrawnProperty).toBool())
+        return; // past its cap: already reported
+    const QByteArray bytes = m_bodies.take(reply);
 
-    const QByteArray bytes = reply->readAll();
     switch (kind) {
     case NDT_Image:
-        emit notifyNetworkStatus(kind, 2100);
+        emit notifyNetworkStatus(kind, NS_ImageLoaded);
         emit imageDataLoaded(url, new QByteArray(bytes));
         break;
     case NDT_VersionCheck:
@@ -473,8 +587,8 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
         CLElement *tree =
             processor ? processor->process(url, bytes, pageTypeOf(kind), siteId) : nullptr;
         if (!tree) {
-            emit notifyNetworkStatus(kind, 2101);
-            break;
+            failReply(reply, NS_PageParsingError);
+            return;
         }
         if (kind == NDT_IndexItemTranslation || kind == NDT_ArticleTranslation) {
             if (!tree->children.isEmpty()) {
@@ -486,10 +600,10 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
             }
         }
         if (kind == NDT_IndexPage) {
-            emit notifyNetworkStatus(kind, 2102);
+            emit notifyNetworkStatus(kind, NS_IndexPageLoaded);
             emit indexPageLoaded(tree);
         } else if (kind == NDT_ArticlePage) {
-            emit notifyNetworkStatus(kind, 2103);
+            emit notifyNetworkStatus(kind, NS_ArticlePageLoaded);
             emit articlePageLoaded(tree);
         } else if (kind == NDT_IndexItemTranslation) {
             const PendingHeadline pendingHeadline = m_headlines.take(reply);
@@ -498,7 +612,7 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
                 emit indexItemTranslated(tree, pendingHeadline.item);
             else
                 delete tree;
-            dispatchIndexItemTranslations(translationTarget(nullptr));
+            dispatchIndexItemTranslations(m_headlineTarget);
         } else if (kind == NDT_ArticleTranslation) {
             auto *carrier = qobject_cast<CLElementCarrier *>(reply->request().originatingObject());
             CLElement *target = carrier ? carrier->element : nullptr;
@@ -524,9 +638,38 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
     releaseReply(reply);
 }
 
+void NetworkModule::failReply(QNetworkReply *reply, int status)
+{
+    const QString url = replyUrl(reply);
+    const CONetworkDataType kind = kindOf(reply);
+    if (status)
+        emit notifyNetworkStatus(kind, status);
+    // Queued translations go on while this reply still counts as in flight,
+    // so that completion is announced once, when the last one ends.
+    if (kind == NDT_IndexItemTranslation) {
+        m_headlines.remove(reply);
+        dispatchIndexItemTranslations(m_headlineTarget);
+    } else if (kind == NDT_ArticleTranslation) {
+        if (auto *carrier =
+                qobject_cast<CLElementCarrier *>(reply->request().originatingObject())) {
+            markUntranslated(carrier->element);
+            carrier->element = nullptr;
+        }
+        dispatchArticleTranslations();
+    }
+    // Withdrawn first: consumers may issue the next request at once.
+    releaseReply(reply);
+    if (kind == NDT_VersionCheck)
+        emit versionCheckRespond(nullptr);
+    else if (isDownloadKind(kind))
+        emit notifyDownloadResult(url, kind, false);
+}
+
 void NetworkModule::releaseReply(QNetworkReply *reply)
 {
     // A handled reply goes even when a receiver already took it off the table.
+    m_headlines.remove(reply);
+    m_bodies.remove(reply);
     if (!unregisterReply(reply))
         reply->deleteLater();
 }
@@ -546,6 +689,9 @@ void NetworkModule::handleDownload(QNetworkReply *reply, const QString &url, CON
     const bool sizeAccepted =
         expected == QLatin1String("0") || expected == QString::number(bytes.size());
     if (!sizeAccepted || !isSafeDownloadPath(localPath)) {
+        // A short or overlong body is a transfer that went wrong.
+        if (!sizeAccepted)
+            emit notifyNetworkStatus(kind, NS_ReadFailed);
         emit notifyDownloadResult(url, kind, false);
         return;
     }
@@ -579,13 +725,7 @@ void NetworkModule::handleReplyTimeout()
         timer->start(installerGraceTimeout);
         return;
     }
-    const QString url = replyUrl(reply);
-    handleReplyError(QNetworkReply::TimeoutError, kind);
-    unregisterReply(reply);
-    if (kind == NDT_VersionCheck)
-        emit versionCheckRespond(nullptr);
-    else if (kind == NDT_SoftwareDownload || kind == NDT_FileDownload)
-        emit notifyDownloadResult(url, kind, false);
+    failReply(reply, NS_TransferTimeout);
 }
 
 void NetworkModule::downloadProgressUpdate(qint64 received, qint64 total)
@@ -593,7 +733,7 @@ void NetworkModule::downloadProgressUpdate(qint64 received, qint64 total)
     Q_UNUSED(total)
     if (received <= 0)
         return;
-    emit notifyNetworkStatus(NDT_None, 2114, QString::number(received));
+    emit notifyNetworkStatus(NDT_None, NS_BytesReceived, QString::number(received));
 }
 
 // Translation --------------------------------------------------------------
@@ -612,6 +752,7 @@ void NetworkModule::requestArticleTranslation(CLElement *cloneRoot)
     // Answers still in flight point into a clone that may no longer exist.
     abortKind(NDT_ArticleTranslation);
     articleTranslationQueue.clear();
+    m_untranslated = 0;
     collectTranslatable(cloneRoot);
     dispatchArticleTranslations();
 }
@@ -643,8 +784,10 @@ void NetworkModule::dispatchArticleTranslations()
             continue;
         const CLElement *source = element->source;
         CLTranslator *translator = processor->findTranslator(source->language, element->language);
-        if (!translator)
+        if (!translator) {
+            markUntranslated(element);
             continue;
+        }
         QString text;
         if (source->value->type == DataText)
             text = source->value->text;
@@ -668,6 +811,7 @@ void NetworkModule::dispatchArticleTranslations()
             postRequest(translator->entry, body, carrier, nextTranslationManager());
         if (!reply) {
             delete carrier;
+            markUntranslated(element);
             continue;
         }
         // An aborted request takes its carrier with it.
@@ -697,9 +841,25 @@ void NetworkModule::applyTranslationResult(CLElement *result, CLElement *target)
             delete target->value;
             target->value = value;
             reportTranslationProgress(cloneRoot);
+        } else {
+            // An answer without text would leave the element pending for ever.
+            markUntranslated(target);
         }
+    } else if (target && cloneRoot && cloneRoot->kind == ArticlePage) {
+        markUntranslated(target);
     }
     delete result;
+}
+
+void NetworkModule::markUntranslated(CLElement *target)
+{
+    if (!target || target->value || !target->source || !target->source->value)
+        return;
+    const CLElement *cloneRoot = rootOf(target);
+    if (!cloneRoot || cloneRoot->kind != ArticlePage)
+        return;
+    ++m_untranslated;
+    keepOriginal(target);
 }
 
 void NetworkModule::keepOriginal(CLElement *target)
@@ -723,6 +883,8 @@ void NetworkModule::reportTranslationProgress(CLElement *cloneRoot)
     int pending = 0;
     if (countTranslation(cloneRoot, done, pending)) {
         qDebug() << "got a complete translation page";
+        if (m_untranslated > 0)
+            emit articleTranslationIncomplete(cloneRoot, m_untranslated);
         emit articleTranslated(cloneRoot);
     } else {
         qDebug().noquote() << QStringLiteral("done/todo=%1,%2").arg(done).arg(pending);
@@ -755,4 +917,7 @@ void NetworkModule::dispatchIndexItemTranslations(const QString &targetLanguage)
         if (activeCount(NDT_IndexItemTranslation) >= maxPendingTranslations)
             break;
     }
+    // Nothing sent and nothing in flight: no answer will end the run.
+    if (indexItemQueue.isEmpty() && activeCount(NDT_IndexItemTranslation) == 0)
+        emit indexItemTranslationCompleted();
 }

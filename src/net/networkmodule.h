@@ -11,6 +11,7 @@
 #include <QMultiMap>
 #include <QMutex>
 #include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -60,6 +61,24 @@ public:
     static QString downloadTarget(const QString &localPath);
     /// The name a translator goes by in `language`.
     static QString translatorDisplayName(const CLTranslator *translator, const QString &language);
+    /// Whether a URL may be requested at all: only http and https, with a host.
+    static bool isFetchableUrl(const QString &url);
+    /// The most bytes a reply of a kind may bring; a download never more than
+    /// the size it announced beforehand (`expected`, decimal; "0" or empty: any).
+    static qint64 bodyLimit(int kind, const QString &expected = QString());
+
+    /// Body caps: a reply that brings more is aborted and reported as failed.
+    static constexpr qint64 MaxPageBytes = 16 * 1024 * 1024;
+    static constexpr qint64 MaxImageBytes = 16 * 1024 * 1024;
+    static constexpr qint64 MaxTranslationBytes = 1024 * 1024;
+    static constexpr qint64 MaxVersionCheckBytes = 1024 * 1024;
+    static constexpr qint64 MaxDownloadBytes = 64 * 1024 * 1024;
+    /// Redirects one request may follow.
+    static constexpr int MaxRedirects = 10;
+
+    /// Elements of the current article translation that kept their original
+    /// text because their translation failed or no engine reads them.
+    int untranslatedParts() const { return m_untranslated; }
 
     CLProcessor *processor = nullptr; ///< not owned
     I18NManager *i18n = nullptr;      ///< not owned
@@ -89,6 +108,9 @@ signals:
     void indexItemTranslated(CLElement *result, TranslatableHeadline *item);
     void indexItemTranslationCompleted();
     void articleTranslated(CLElement *cloneRoot);
+    /// Sent right before `articleTranslated` when `untranslatedParts` of the
+    /// clone kept their original text.
+    void articleTranslationIncomplete(CLElement *cloneRoot, int untranslatedParts);
     void activeOperationForIndex(bool active);
     void activeOperationForArticle(bool active);
     void versionCheckRespond(QByteArray *data);
@@ -113,6 +135,7 @@ private:
     enum class Busy { IndexOn, IndexOff, ArticleOn, ArticleOff, HeadlinesDone };
 
     QNetworkReply *getRequest(const QString &url, QObject *origin);
+    QNetworkRequest makeRequest(const QString &url, QObject *origin) const;
     QNetworkReply *postRequest(const QString &url, const QByteArray &body, QObject *origin,
                                QNetworkAccessManager *via = nullptr);
     QNetworkAccessManager *nextTranslationManager();
@@ -120,6 +143,13 @@ private:
     void registerReply(QNetworkReply *reply);
     bool unregisterReply(QNetworkReply *reply);
     void releaseReply(QNetworkReply *reply);
+    /// Ends a reply that brought nothing usable: reports `status` (0: none),
+    /// tells the kind's consumer and lets queued translations go on.
+    void failReply(QNetworkReply *reply, int status);
+    /// Moves arrived bytes out of the reply, aborting it past its cap.
+    void readBody(QNetworkReply *reply);
+    /// Reports a request refused before it went out (scheme or no reply).
+    void reportRefused(const QString &url, CONetworkDataType kind);
     void withdrawReply(QNetworkReply *reply);
     void emitBusy(const QList<Busy> &signalsToEmit);
     void collectTranslatable(CLElement *element);
@@ -127,6 +157,8 @@ private:
     void applyTranslationResult(CLElement *result, CLElement *target);
     /// Gives an element with nothing to translate its original value.
     void keepOriginal(CLElement *target);
+    /// An element whose translation failed keeps its original value.
+    void markUntranslated(CLElement *target);
     void reportTranslationProgress(CLElement *cloneRoot);
     void handleDownload(QNetworkReply *reply, const QString &url, CONetworkDataType kind,
                         const QByteArray &bytes);
@@ -140,4 +172,7 @@ private:
     /// Headline requests in flight; the pointer guards against items deleted meanwhile.
     QHash<QNetworkReply *, PendingHeadline> m_headlines;
     QString m_headlineTarget;
+    /// Bytes read so far, per reply in flight.
+    QHash<QNetworkReply *, QByteArray> m_bodies;
+    int m_untranslated = 0;
 };

@@ -2,8 +2,33 @@
 
 #include "clconstants.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QNetworkProxy>
 #include <QSettings>
+
+namespace {
+
+// The settings file holds the proxy password in plain text: only its owner
+// may read it. QSettings replaces the file on each write and keeps the mode.
+void restrictToOwner(const QSettings &settings)
+{
+    const QString path = settings.fileName();
+    if (settings.format() != QSettings::NativeFormat && settings.format() != QSettings::IniFormat)
+        return;
+    if (!QFile::exists(path)) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        // Created empty and private before anything secret is written to it.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                       QFile::ReadOwner | QFile::WriteOwner))
+            return;
+    }
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+} // namespace
 
 ProxyManager::ProxyManager(QObject *parent) : QObject(parent)
 {
@@ -19,7 +44,8 @@ ProxyManager::ProxyManager(QObject *parent) : QObject(parent)
         user = settings.value(QStringLiteral(TS_KEY_PROXY_USER), QString()).toString();
         password = settings.value(QStringLiteral(TS_KEY_PROXY_PASSWORD), QString()).toString();
         // Unusable stored values mean direct access; they stay stored until the next save.
-        if (!portOk || host.isEmpty() || port < 1)
+        // A port past 65535 would wrap to another one.
+        if (!portOk || host.isEmpty() || port < 1 || port > 65535)
             mode = 0;
     }
     applyProxy();
@@ -27,7 +53,7 @@ ProxyManager::ProxyManager(QObject *parent) : QObject(parent)
 
 void ProxyManager::applyProxy()
 {
-    if (mode == 0) {
+    if (mode == 0 || port < 1 || port > 65535) {
         QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::NoProxy));
         return;
     }
@@ -39,10 +65,13 @@ void ProxyManager::applyProxy()
 void ProxyManager::save()
 {
     QSettings settings;
+    restrictToOwner(settings);
     settings.setValue(QStringLiteral(TS_KEY_PROXY_MODE), mode);
     settings.setValue(QStringLiteral(TS_KEY_PROXY_HOST), host);
     settings.setValue(QStringLiteral(TS_KEY_PROXY_PORT), port);
     settings.setValue(QStringLiteral(TS_KEY_PROXY_USER), user);
     settings.setValue(QStringLiteral(TS_KEY_PROXY_PASSWORD), password);
+    settings.sync();
+    restrictToOwner(settings);
     applyProxy();
 }

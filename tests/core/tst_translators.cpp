@@ -264,7 +264,9 @@ private slots:
         QTest::newRow("non-ASCII text sent unescaped as UTF-8")
             << answer("El primer p\xC3\xA1rrafo.") << u"El primer párrafo."_s;
         QTest::newRow("escaped quote and brace do not end the text")
-            << answer("Hola \\\"Mundo\\\"}, fin") << u"Hola \\\"Mundo\\\"}, fin"_s;
+            << answer("Hola \\\"Mundo\\\"}, fin") << u"Hola \"Mundo\"}, fin"_s;
+        QTest::newRow("JSON escapes decoded")
+            << answer("L\\u00ednea uno\\nl\\u00ednea dos\\\\") << u"Línea uno\nlínea dos\\"_s;
         QTest::newRow("markup stripped and entities decoded")
             << answer("<i>negrita<\\/i> &eacute;") << u"negrita é"_s;
         QTest::newRow("error answer gives nothing")

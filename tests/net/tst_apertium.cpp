@@ -71,6 +71,10 @@ private slots:
                       new CLData(truth.value(u"title"_s).toString()), article.get());
         for (const QString &paragraph : paragraphs)
             new CLElement(ArticleText, u"en"_s, nullptr, new CLData(paragraph), article.get());
+        // The service answers JSON: quotes and line breaks come escaped.
+        new CLElement(ArticleText, u"en"_s, nullptr,
+                      new CLData(u"He said \"hello\" to the owner.\nThe second line."_s),
+                      article.get());
         std::unique_ptr<CLElement> clone(new CLElement(article.get(), u"es"_s, nullptr));
 
         NetworkModule module;
@@ -81,7 +85,7 @@ private slots:
         QVERIFY2(translated.wait(60000), service.output().constData());
         // Only requests and progress are reported: no failure of any kind.
         for (const QList<QVariant> &args : std::as_const(status))
-            QVERIFY2(QList<int>({2112, 2114}).contains(args.at(1).toInt()),
+            QVERIFY2(QList<int>({NS_Connecting, NS_BytesReceived}).contains(args.at(1).toInt()),
                      qPrintable(args.at(1).toString()));
 
         const QRegularExpression spanish(
@@ -92,7 +96,10 @@ private slots:
             QVERIFY2(text.toLower().contains(spanish), qPrintable(text));
             if (i > 0)
                 QVERIFY2(text.endsWith(u"\n(Apertium)"_s), qPrintable(text));
+            QVERIFY2(!text.contains(u'\\'), qPrintable(text));
         }
+        const QString quoted = clone->children.constLast()->text();
+        QVERIFY2(quoted.count(u'"') == 2 && quoted.count(u'\n') == 2, qPrintable(quoted));
     }
 };
 

@@ -82,6 +82,12 @@ private slots:
             << u"1||8080|alice|~"_s << u"0||8080|alice|"_s << u"direct"_s;
         QTest::newRow("port zero falls back to direct")
             << u"2|proxy.example|0|~|~"_s << u"0|proxy.example|0||"_s << u"direct"_s;
+        // 65536 would wrap to port 0, 68616 to 3080: another service.
+        QTest::newRow("port above 65535 falls back to direct")
+            << u"1|proxy.example|68616|~|~"_s << u"0|proxy.example|68616||"_s << u"direct"_s;
+        QTest::newRow("highest port is kept")
+            << u"1|proxy.example|65535|~|~"_s << u"1|proxy.example|65535||"_s
+            << u"http :@proxy.example:65535"_s;
     }
 
     void loadValidation()
@@ -102,6 +108,48 @@ private slots:
         QTEST(applied(), "applied");
         // Loading never rewrites what is stored, even what it could not use.
         QCOMPARE(::stored(), settings);
+    }
+
+    void passwordFileOwnerOnly_data()
+    {
+        QTest::addColumn<bool>("existing"); // the settings file exists before, readable by all
+        QTest::newRow("new settings file is private") << false;
+        QTest::newRow("existing readable settings file made private") << true;
+    }
+
+    void passwordFileOwnerOnly()
+    {
+        QFETCH(bool, existing);
+        QString path;
+        {
+            QSettings settings;
+            settings.clear();
+            settings.sync();
+            path = settings.fileName();
+        }
+        QFile::remove(path);
+        if (existing) {
+            QSettings other;
+            other.setValue(u"LastSize"_s, QSize(800, 600));
+            other.sync();
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner |
+                                                    QFile::ReadGroup | QFile::ReadOther));
+        }
+        ProxyManager manager;
+        manager.mode = 1, manager.host = u"proxy.example"_s, manager.port = 3128;
+        manager.user = u"alice"_s, manager.password = u"s3cret"_s;
+        manager.save();
+        const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner;
+        const QFile::Permissions everyone = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        QCOMPARE(QFile::permissions(path) & (owner | everyone), owner);
+        // Later writes of other settings keep the file private.
+        {
+            QSettings other;
+            other.setValue(u"LastPosition"_s, QPoint(3, 4));
+        }
+        QCOMPARE(QFile::permissions(path) & (owner | everyone), owner);
+        QCOMPARE(QSettings().value(u"ProxyPassword"_s).toString(), u"s3cret"_s);
     }
 
     void routes_data()
