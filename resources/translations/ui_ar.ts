@@ -7,8 +7,8 @@
         <translation>حول Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>الأيقونات: Adwaita من مشروع GNOME (بترخيص CC BY-SA 3.0 أو LGPL 3)؛ الأعلام: مذكورة مع تراخيصها في مجلد doc ضمن مجلد التثبيت.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>الأيقونات: Breeze من KDE وAdwaita من مشروع GNOME ‏(LGPL 3)؛ الأعلام: iso-flags-svg (ملكية عامة).</translation>
     </message>
     <message>
         <source>Never</source>

@@ -7,8 +7,8 @@
         <translation>Über Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>Symbole: Adwaita vom GNOME-Projekt (CC BY-SA 3.0 oder LGPL 3); Flaggen: Urheber und Lizenzen sind im doc-Ordner der Installation angegeben.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>Symbole: Breeze von KDE und Adwaita vom GNOME-Projekt (LGPL 3); Flaggen: iso-flags-svg (gemeinfrei).</translation>
     </message>
     <message>
         <source>Never</source>

@@ -7,8 +7,8 @@
         <translation>About Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</translation>
     </message>
     <message>
         <source>Never</source>

@@ -7,8 +7,8 @@
         <translation>Acerca de Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>Iconos: Adwaita del Proyecto GNOME (CC BY-SA 3.0 o LGPL 3); banderas: autoría y licencias indicadas en la carpeta doc de la instalación.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>Iconos: Breeze de KDE y Adwaita del Proyecto GNOME (LGPL 3); banderas: iso-flags-svg (dominio público).</translation>
     </message>
     <message>
         <source>Never</source>

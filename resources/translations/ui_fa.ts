@@ -7,8 +7,8 @@
         <translation>درباره Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>نمادها: Adwaita از پروژه GNOME (CC BY-SA 3.0 یا LGPL 3)؛ پرچم‌ها: منبع و مجوز آن‌ها در پوشه doc محل نصب آمده است.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>نمادها: Breeze از KDE و Adwaita از پروژه GNOME ‏(LGPL 3)؛ پرچم‌ها: iso-flags-svg (مالکیت عمومی).</translation>
     </message>
     <message>
         <source>Never</source>

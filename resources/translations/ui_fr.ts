@@ -7,8 +7,8 @@
         <translation>À propos de Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>Icônes : Adwaita du projet GNOME (CC BY-SA 3.0 ou LGPL 3) ; drapeaux : auteurs et licences indiqués dans le dossier doc de l'installation.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>Icônes : Breeze de KDE et Adwaita du projet GNOME (LGPL 3) ; drapeaux : iso-flags-svg (domaine public).</translation>
     </message>
     <message>
         <source>Never</source>

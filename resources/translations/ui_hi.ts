@@ -7,8 +7,8 @@
         <translation>Tessolin के बारे में</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>आइकन: GNOME प्रोजेक्ट का Adwaita (CC BY-SA 3.0 या LGPL 3); झंडे: इनका श्रेय और लाइसेंस इंस्टॉलेशन के doc फ़ोल्डर में दिया गया है।</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>आइकन: KDE का Breeze और GNOME प्रोजेक्ट का Adwaita (LGPL 3); झंडे: iso-flags-svg (सार्वजनिक डोमेन)।</translation>
     </message>
     <message>
         <source>Never</source>

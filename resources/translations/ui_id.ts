@@ -7,8 +7,8 @@
         <translation>Tentang Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>Ikon: Adwaita dari Proyek GNOME (CC BY-SA 3.0 atau LGPL 3); bendera: kredit beserta lisensinya tercantum di folder doc pada direktori instalasi.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>Ikon: Breeze dari KDE dan Adwaita dari Proyek GNOME (LGPL 3); bendera: iso-flags-svg (domain publik).</translation>
     </message>
     <message>
         <source>Never</source>

@@ -7,8 +7,8 @@
         <translation>Informazioni su Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>Icone: Adwaita del Progetto GNOME (CC BY-SA 3.0 o LGPL 3); bandiere: autori e licenze indicati nella cartella doc dell'installazione.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>Icone: Breeze di KDE e Adwaita del Progetto GNOME (LGPL 3); bandiere: iso-flags-svg (pubblico dominio).</translation>
     </message>
     <message>
         <source>Never</source>

@@ -7,8 +7,8 @@
         <translation>אודות Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>סמלים: Adwaita מאת מיזם GNOME (CC BY-SA 3.0 או LGPL 3); דגלים: הקרדיט והרישיון שלהם מופיעים בתיקיית doc שבתיקיית ההתקנה.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>סמלים: Breeze של KDE ו-Adwaita של מיזם GNOME ‏(LGPL 3); דגלים: iso-flags-svg (נחלת הכלל).</translation>
     </message>
     <message>
         <source>Never</source>

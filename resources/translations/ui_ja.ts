@@ -7,8 +7,8 @@
         <translation>Tessolin について</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>アイコン：GNOME プロジェクトの Adwaita（CC BY-SA 3.0 または LGPL 3）、国旗：クレジットとライセンスはインストール先の doc フォルダーに記載されています。</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>アイコン: KDE の Breeze と GNOME プロジェクトの Adwaita（LGPL 3）、国旗: iso-flags-svg（パブリックドメイン）。</translation>
     </message>
     <message>
         <source>Never</source>

@@ -7,8 +7,8 @@
         <translation>Tessolin 정보</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>아이콘: GNOME 프로젝트의 Adwaita(CC BY-SA 3.0 또는 LGPL 3), 국기: 출처와 라이선스는 설치 폴더의 doc 폴더에 있습니다.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>아이콘: KDE의 Breeze와 GNOME 프로젝트의 Adwaita (LGPL 3); 국기: iso-flags-svg (퍼블릭 도메인).</translation>
     </message>
     <message>
         <source>Never</source>

@@ -7,8 +7,8 @@
         <translation>O programie Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>Ikony: Adwaita autorstwa projektu GNOME (CC BY-SA 3.0 lub LGPL 3); flagi: informacje o autorach i licencjach znajdują się w folderze doc katalogu instalacyjnego.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>Ikony: Breeze od KDE i Adwaita od Projektu GNOME (LGPL 3); flagi: iso-flags-svg (domena publiczna).</translation>
     </message>
     <message>
         <source>Never</source>

@@ -7,8 +7,8 @@
         <translation>Sobre o Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>Ícones: Adwaita do Projeto GNOME (CC BY-SA 3.0 ou LGPL 3); bandeiras: autoria e licenças indicadas na pasta doc da instalação.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>Ícones: Breeze do KDE e Adwaita do Projeto GNOME (LGPL 3); bandeiras: iso-flags-svg (domínio público).</translation>
     </message>
     <message>
         <source>Never</source>

@@ -7,8 +7,8 @@
         <translation>Despre Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>Pictograme: Adwaita de la Proiectul GNOME (CC BY-SA 3.0 sau LGPL 3); steaguri: autorii și licențele sunt menționate în dosarul doc al instalării.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>Pictograme: Breeze de la KDE și Adwaita de la Proiectul GNOME (LGPL 3); steaguri: iso-flags-svg (domeniu public).</translation>
     </message>
     <message>
         <source>Never</source>

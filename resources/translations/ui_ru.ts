@@ -7,8 +7,8 @@
         <translation>О программе Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>Значки: Adwaita от проекта GNOME (CC BY-SA 3.0 или LGPL 3); флаги: сведения об авторах и лицензиях находятся в папке doc каталога установки.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>Значки: Breeze от KDE и Adwaita от проекта GNOME (LGPL 3); флаги: iso-flags-svg (общественное достояние).</translation>
     </message>
     <message>
         <source>Never</source>

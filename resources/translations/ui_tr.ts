@@ -7,8 +7,8 @@
         <translation>Tessolin Hakkında</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>Simgeler: GNOME Projesi'nin Adwaita teması (CC BY-SA 3.0 veya LGPL 3); bayraklar: emeği geçenler ve lisansları, kurulum dizinindeki doc klasöründe belirtilmiştir.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>Simgeler: KDE'den Breeze ve GNOME Projesi'nden Adwaita (LGPL 3); bayraklar: iso-flags-svg (kamu malı).</translation>
     </message>
     <message>
         <source>Never</source>

@@ -7,8 +7,8 @@
         <translation>Про Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>Піктограми: Adwaita від проєкту GNOME (CC BY-SA 3.0 або LGPL 3); прапори: відомості про авторів і ліцензії містяться в теці doc каталогу встановлення.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>Піктограми: Breeze від KDE та Adwaita від проєкту GNOME (LGPL 3); прапори: iso-flags-svg (суспільне надбання).</translation>
     </message>
     <message>
         <source>Never</source>

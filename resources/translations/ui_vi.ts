@@ -7,8 +7,8 @@
         <translation>Giới thiệu Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>Biểu tượng: Adwaita của Dự án GNOME (CC BY-SA 3.0 hoặc LGPL 3); cờ: thông tin tác giả và giấy phép có trong thư mục doc của thư mục cài đặt.</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>Biểu tượng: Breeze của KDE và Adwaita của Dự án GNOME (LGPL 3); cờ: iso-flags-svg (phạm vi công cộng).</translation>
     </message>
     <message>
         <source>Never</source>

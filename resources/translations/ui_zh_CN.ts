@@ -7,8 +7,8 @@
         <translation>关于 Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>图标：GNOME 项目的 Adwaita（CC BY-SA 3.0 或 LGPL 3）；旗帜：其署名与许可证见安装目录下的 doc 文件夹。</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>图标：KDE 的 Breeze 和 GNOME 项目的 Adwaita（LGPL 3）；旗帜：iso-flags-svg（公有领域）。</translation>
     </message>
     <message>
         <source>Never</source>

@@ -7,8 +7,8 @@
         <translation>關於 Tessolin</translation>
     </message>
     <message>
-        <source>Icons: Adwaita by the GNOME Project (CC BY-SA 3.0 or LGPL 3); flags: credited with their licence in the installation's doc folder.</source>
-        <translation>圖示：GNOME 專案的 Adwaita（CC BY-SA 3.0 或 LGPL 3）；旗幟：其出處與授權說明見安裝目錄下的 doc 資料夾。</translation>
+        <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
+        <translation>圖示：KDE 的 Breeze 與 GNOME 專案的 Adwaita（LGPL 3）；旗幟：iso-flags-svg（公有領域）。</translation>
     </message>
     <message>
         <source>Never</source>

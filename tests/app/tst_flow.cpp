@@ -127,6 +127,22 @@ private slots:
         QCOMPARE(f->requestsTo("/translate"), posts);
     }
 
+    // A part the engine fails keeps its original text; the article still
+    // shows translated, and the status bar says that parts were left out.
+    void partlyTranslatedArticle()
+    {
+        f->site->server.script(
+            "/translate", {ScriptedAnswer::Translate, 200, {}, 0, u"pier"_s});
+        QVERIFY(f->openIndex());
+        QVERIFY(f->openArticle(u"Harbour opens"_s, u"The pier"_s));
+        QTest::keyClick(f->window->originalView(), Qt::Key_T);
+        QTRY_VERIFY(f->translatedText().contains(u"HARBOUR OPENS"_s));
+        QVERIFY(f->translatedText().contains(u"The pier"_s));
+        QTRY_COMPARE(f->window->statusBar()->currentMessage(),
+                     u"Some parts were not translated"_s);
+        f->site->server.script("/translate", {ScriptedAnswer::Translate});
+    }
+
     void staleTranslation_data()
     {
         QTest::addColumn<int>("action");
