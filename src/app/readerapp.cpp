@@ -23,6 +23,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
@@ -110,7 +111,13 @@ QString ReaderApp::programLanguageFor(const QString &localeName)
                                  || name.contains(QLatin1String("Hant"));
         return traditional ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN");
     }
-    const QString language = name.left(2).toLower();
+    // A language code proper: two lower-case letters, alone or before a
+    // country ("C" and "POSIX" are no languages).
+    static const QRegularExpression languagePart(QStringLiteral("^([a-z]{2})(?:_|$)"));
+    const QRegularExpressionMatch match = languagePart.match(name);
+    if (!match.hasMatch())
+        return QStringLiteral("en");
+    const QString language = match.captured(1);
     for (const CodeAlias &alias : CodeAliases) {
         if (language == QLatin1String(alias.locale))
             return QLatin1String(alias.program);
@@ -304,6 +311,7 @@ void ReaderApp::showErrorMessage(int code, const QString &argument)
         messageBox->setText(text);
     }
     shownCodes.append(code);
+    shownTexts.append(messageBox->text());
     qDebug("Start-up message %d: %s", code, qUtf8Printable(messageBox->text()));
     if (quietMessages)
         return;

@@ -78,6 +78,7 @@ public:
     /// and unattended runs); the last code shown is kept either way.
     bool quietMessages = false;
     QList<int> shownCodes;
+    QStringList shownTexts;
 
 signals:
     void translationResourceUpdated();

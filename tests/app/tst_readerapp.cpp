@@ -1,0 +1,140 @@
+// The application object's own rules: which interface language a system
+// locale starts in, the report of profiles that failed to load, and a missing
+// interface translation.
+
+#include "clprocessor.h"
+#include "i18nmanager.h"
+#include "readerapp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestReaderApp : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TestReaderApp(ReaderApp *app) : m_app(app) {}
+
+private slots:
+    void initTestCase()
+    {
+        m_app->quietMessages = true;
+        m_app->messageBox = new QMessageBox;
+        m_app->processor = new CLProcessor(m_app);
+    }
+
+    // A locale the program has no interface for starts in English rather
+    // than reporting a missing translation at every start.
+    void programLanguageFor_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("C locale") << "C" << "en";
+        QTest::newRow("POSIX locale") << "POSIX" << "en";
+        QTest::newRow("language outside the 21") << "nl_NL" << "en";
+        QTest::newRow("empty") << "" << "en";
+        QTest::newRow("German") << "de_DE" << "de";
+        QTest::newRow("Brazilian Portuguese") << "pt_BR" << "pt";
+        QTest::newRow("Korean has its own code") << "ko_KR" << "kr";
+        QTest::newRow("Polish has its own code") << "pl_PL" << "po";
+        QTest::newRow("Hebrew has its own code") << "he_IL" << "iw";
+        QTest::newRow("Chinese of China") << "zh_CN" << "zh_CN";
+        QTest::newRow("Chinese without a country") << "zh" << "zh_CN";
+        QTest::newRow("Chinese of Taiwan") << "zh_TW" << "zh_TW";
+        QTest::newRow("Chinese of Hong Kong") << "zh_HK" << "zh_TW";
+        QTest::newRow("traditional script tag") << "zh-Hant-MO" << "zh_TW";
+    }
+    void programLanguageFor()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, expected);
+        QCOMPARE(ReaderApp::programLanguageFor(locale), expected);
+    }
+
+    // Three profiles that fail: the report names each file, one a line, after
+    // the header and before a time stamp; the box counts them.
+    void failedProfilesAreReported()
+    {
+        QTemporaryDir dir;
+        CLProcessor *processor = m_app->processor;
+        processor->profileDir = dir.path();
+        processor->translatorDir = dir.path();
+        processor->catalogueFile = u"sites.xml"_s;
+        processor->translatorFile = u"translators.xml"_s;
+        processor->filterDir = dir.path();
+        processor->filterFile = u"filters.xml"_s;
+        QVERIFY(writeFile(dir.filePath(u"sites.xml"_s),
+                          "<sites>\n"
+                          " <site id=\"(s)GI.missing\" version=\"1.0\" file=\"missing.xml\"/>\n"
+                          " <site id=\"(s)GI.broken\" version=\"1.0\" file=\"broken.xml\"/>\n"
+                          " <site id=\"(s)GI.other\" version=\"1.0\" file=\"other.xml\"/>\n"
+                          "</sites>\n"));
+        QVERIFY(writeFile(dir.filePath(u"broken.xml"_s), "<site id="));
+        QVERIFY(writeFile(dir.filePath(u"other.xml"_s), "<nothing/>"));
+        m_app->shownCodes.clear();
+        m_app->shownTexts.clear();
+        m_app->refreshProcessor(true, false);
+
+        QVERIFY(m_app->shownCodes.contains(2009));
+        QCOMPARE(m_app->shownTexts.value(m_app->shownCodes.indexOf(2009)),
+                 u"3 profiles were failed for loading"_s);
+        QFile report(dir.filePath(u"profile_error.log"_s));
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(report.readAll()).split(u'\n');
+        QCOMPARE(lines.value(0), u"Profiles failed to be loaded:"_s);
+        QCOMPARE(QStringList(lines.mid(1, 3)).join(u' '), u"missing.xml broken.xml other.xml"_s);
+        QVERIFY(QDateTime::fromString(lines.value(4), u"yyyy-MM-dd hh:mm:ss"_s).isValid());
+        QCOMPARE(lines.value(5), QString());
+    }
+
+    // No translation for the interface language: 2008 once, and the windows
+    // still hear that the translation was (re)loaded.
+    void missingTranslationIsReportedOnce()
+    {
+        I18NManager languages(nullptr, u"en_GB"_s);
+        languages.uiLanguage = u"xx"_s;
+        m_app->i18nManager = &languages;
+        m_app->shownCodes.clear();
+        m_app->shownTexts.clear();
+        QSignalSpy updated(m_app, &ReaderApp::translationResourceUpdated);
+        m_app->refreshTranslationResource();
+        QCOMPARE(m_app->shownCodes, QList<int>{2008});
+        QCOMPARE(updated.size(), 1);
+        languages.uiLanguage = u"de"_s;
+        m_app->shownCodes.clear();
+        m_app->shownTexts.clear();
+        m_app->refreshTranslationResource();
+        QVERIFY(m_app->shownCodes.isEmpty());
+        QCOMPARE(updated.size(), 2);
+        m_app->i18nManager = nullptr;
+    }
+
+private:
+    ReaderApp *m_app;
+};
+
+int main(int argc, char *argv[])
+{
+    ReaderApp app(argc, argv);
+    TestReaderApp test(&app);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_readerapp.moc"
