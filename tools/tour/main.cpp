@@ -172,6 +172,9 @@ int main(int argc, char *argv[])
     shoot(window, QStringLiteral("page-index"));
     settle(1500); // pictures
     shoot(window, QStringLiteral("article"));
+    window->showSiteIndex();
+    shoot(window, QStringLiteral("site-index-article"));
+    window->showPageIndex();
 
     if (!opened || language != QLatin1String("en"))
         openArticle(window, QString::fromUtf8(english.site), QString::fromUtf8(english.headline),
