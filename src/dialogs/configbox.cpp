@@ -3,6 +3,7 @@
 #include "titlebar.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -121,6 +122,14 @@ void ConfigBox::retranslateUI()
         m_cancelButton->setText(tr("Cancel"));
     if (m_okButton)
         m_okButton->setText(tr("OK"));
+    // A label lines its text up by the text's own direction, so an address or
+    // a version number would sit at the left of a right-to-left dialog while
+    // the translated lines around it sit at the right. They all follow the
+    // interface instead.
+    const Qt::Alignment side =
+        Qt::AlignAbsolute | (QGuiApplication::isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft);
+    for (QLabel *label : findChildren<QLabel *>(QStringLiteral("DialogCommonLabel")))
+        label->setAlignment(side | (label->alignment() & Qt::AlignVertical_Mask));
 }
 
 void ConfigBox::showEvent(QShowEvent *event)

@@ -44,13 +44,44 @@ const QString GroupCustom = QStringLiteral("(f)customed");
 class AllRowsBox : public QCheckBox
 {
 public:
-    explicit AllRowsBox(QWidget *parent) : QCheckBox(parent) { setTristate(true); }
+    explicit AllRowsBox(QHeaderView *header) : QCheckBox(header), m_header(header)
+    {
+        setTristate(true);
+        header->installEventFilter(this);
+        header->viewport()->installEventFilter(this);
+        connect(header, &QHeaderView::sectionResized, this, &AllRowsBox::place);
+        connect(header, &QHeaderView::geometriesChanged, this, &AllRowsBox::place);
+    }
+
+    /// Over the rows' check marks, which sit at the leading edge of their
+    /// cells: the left, or the right in a right-to-left dialog.
+    void place()
+    {
+        const QSize size = sizeHint();
+        resize(size);
+        const int start = m_header->sectionViewportPosition(0);
+        const int x = m_header->isRightToLeft()
+                          ? start + m_header->sectionSize(0) - 4 - size.width()
+                          : start + 4;
+        move(qMax(0, x), qMax(0, (m_header->sizeHint().height() - size.height()) / 2));
+    }
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_header &&
+            (event->type() == QEvent::Resize || event->type() == QEvent::LayoutDirectionChange))
+            place();
+        return QCheckBox::eventFilter(watched, event);
+    }
+
     void nextCheckState() override
     {
         setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     }
+
+private:
+    QHeaderView *m_header;
 };
 
 QTableWidget *makeTable(const int columns, QWidget *parent)
@@ -74,12 +105,8 @@ QTableWidget *makeTable(const int columns, QWidget *parent)
 
 QCheckBox *makeAllBox(QTableWidget *table)
 {
-    QHeaderView *header = table->horizontalHeader();
-    auto *box = new AllRowsBox(header);
-    const QSize size = box->sizeHint();
-    box->resize(size);
-    // Over the rows' check marks, which sit at the left of their cells.
-    box->move(4, qMax(0, (header->sizeHint().height() - size.height()) / 2));
+    auto *box = new AllRowsBox(table->horizontalHeader());
+    box->place();
     return box;
 }
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -391,11 +392,35 @@ void ContentScrollView::refreshImageTable()
     setDocumentHtml(false);
 }
 
+namespace {
+
+// The HTML import fixes every block left-to-right; an article's paragraphs
+// take their direction from their own text instead, so Arabic or Hebrew text
+// reads from the right whatever the interface language.
+void followTextDirection(QTextDocument *document)
+{
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (format.layoutDirection() == Qt::LayoutDirectionAuto)
+            continue;
+        format.setLayoutDirection(Qt::LayoutDirectionAuto);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
+    cursor.endEditBlock();
+}
+
+} // namespace
+
 void ContentScrollView::setDocumentHtml(bool toTop)
 {
     QScrollBar *bar = verticalScrollBar();
     const int position = bar->value();
     setHtml(html());
+    if (!m_parts[HeadlinePart].isEmpty())
+        followTextDirection(document());
     if (toTop) {
         moveCursor(QTextCursor::Start);
         bar->setValue(0);

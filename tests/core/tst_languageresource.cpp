@@ -10,7 +10,7 @@ namespace {
 const QStringList Locales =
     u"en zh_CN zh_TW es fr ru uk de ja kr it po ro pt ar iw tr id hi vi fa"_s.split(u' ');
 const QStringList Countries = u"ae ar au bh br ca cl cn cu de eg es fr id il in it ir jp ke kp kr "
-                              "mx my ph pl pk ro ru sa sg th tr tw ua gb us vn za"_s.split(u' ');
+                              "lb mx my ph pl pk ro ru sa sg th tr tw ua gb us vn za"_s.split(u' ');
 
 } // namespace
 
@@ -41,7 +41,7 @@ private slots:
     void everyNameInEveryLocale()
     {
         // A repeated code or locale would silently replace names, so the count catches it too.
-        QCOMPARE(m_names.size(), (21 + 39) * 21);
+        QCOMPARE(m_names.size(), (21 + 40) * 21);
         for (const QString &group : {u"languages"_s, u"countries"_s})
             for (const QString &code : group == u"languages"_s ? Locales : Countries)
                 for (const QString &locale : Locales) {
@@ -52,6 +52,25 @@ private slots:
                                  name.compare(code, Qt::CaseInsensitive) != 0,
                              qPrintable(key));
                 }
+    }
+
+    // A site whose country has no name shows an empty place in the site index.
+    void shippedSitesHaveCountryNames()
+    {
+        const QDir profiles(QStringLiteral(TESSOLIN_SOURCE_DIR "/data/conf/profile"));
+        const QRegularExpression country(u"<site [^>]*\\bcountry=\"([^\"]*)\""_s);
+        int sites = 0;
+        for (const QString &name : profiles.entryList({u"*.xml"_s}, QDir::Files)) {
+            QFile file(profiles.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QRegularExpressionMatch match = country.match(QString::fromUtf8(file.readAll()));
+            if (!match.hasMatch())
+                continue;
+            ++sites;
+            const QString key = u"countries/"_s + match.captured(1) + u"/en"_s;
+            QVERIFY2(m_names.contains(key), qPrintable(name + u": "_s + key));
+        }
+        QVERIFY(sites > 10);
     }
 
     void anchors_data()
@@ -71,6 +90,7 @@ private slots:
         row("zh_TW display locale in simplified script", "countries/tw/zh_TW", u"台灣"_s);
         row("menu capitalisation lost", "languages/de/fr", u"Allemand"_s);
         row("short English country name replaced", "countries/gb/en", u"UK"_s);
+        row("Lebanon (a shipped site's country) unnamed", "countries/lb/ar", u"لبنان"_s);
     }
     void anchors()
     {

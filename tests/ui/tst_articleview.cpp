@@ -352,6 +352,36 @@ private slots:
         QVERIFY(!view.toHtml().contains("font-weight:700"));
     }
 
+    void paragraphDirection_data()
+    {
+        // The article text, the interface direction, and the direction of each paragraph.
+        columns<QString, bool, QString>("text", "rightToLeft", "directions");
+        row("English text in an English interface", "One.\nTwo.", false, "ltr ltr");
+        row("Arabic text in an English interface", "افتتحت المكتبة.\nوقد زرع.", false, "rtl rtl");
+        row("Arabic text in an Arabic interface", "افتتحت المكتبة.", true, "rtl");
+        row("English text in an Arabic interface", "The ferry Wren.", true, "ltr");
+        row("Hebrew and English paragraphs", "שלום עולם.\nHello.", false, "rtl ltr");
+        row("a paragraph starting with a number", "2026: عام جديد.", false, "rtl");
+    }
+    void paragraphDirection()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, rightToLeft);
+        QFETCH(QString, directions);
+        View view;
+        view.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        view.resize(600, 300);
+        view.showArticle("T", "S", "D", text, nullptr, nullptr);
+        QStringList seen;
+        for (const QString &paragraph : text.split('\n')) {
+            const QTextBlock block =
+                view.document()->findBlock(view.toPlainText().indexOf(paragraph));
+            QCOMPARE(block.text(), paragraph);
+            seen << (block.textDirection() == Qt::RightToLeft ? "rtl" : "ltr");
+        }
+        QCOMPARE(seen.join(' '), directions);
+    }
+
     void readingPositionAndClearing()
     {
         View view;

@@ -538,6 +538,37 @@ private slots:
         }
     }
 
+    // The all-rows box sits over the column of check marks, which is at the
+    // right of a right-to-left dialog.
+    void allRowsBoxOverCheckColumn_data()
+    {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("left to right") << Qt::LeftToRight;
+        QTest::newRow("right to left") << Qt::RightToLeft;
+    }
+    void allRowsBoxOverCheckColumn()
+    {
+        QFETCH(Qt::LayoutDirection, direction);
+        FilterConfigBox box;
+        box.setLayoutDirection(direction);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QList<std::pair<QTableWidget *, QCheckBox *>> pairs = {
+            {box.siteTable, box.siteAllBox},
+            {box.topicTable, box.topicAllBox},
+            {box.keywordSetTable, box.keywordSetAllBox}};
+        for (const auto &[table, all] : pairs) {
+            QHeaderView *header = table->horizontalHeader();
+            const int start = header->sectionViewportPosition(0);
+            const QRect column(start, 0, header->sectionSize(0), header->height());
+            QVERIFY2(column.contains(all->geometry().center()),
+                     qPrintable(QStringLiteral("box at %1, column %2..%3")
+                                    .arg(all->geometry().center().x())
+                                    .arg(column.left())
+                                    .arg(column.right())));
+        }
+    }
+
     void screenshots()
     {
         if (qEnvironmentVariableIsEmpty("TESSOLIN_SCREENSHOTS"))
