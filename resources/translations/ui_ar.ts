@@ -8,7 +8,7 @@
     </message>
     <message>
         <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
-        <translation>الأيقونات: Breeze من KDE وAdwaita من مشروع GNOME ‏(LGPL 3)؛ الأعلام: iso-flags-svg (ملكية عامة).</translation>
+        <translation>الأيقونات: Breeze من KDE وAdwaita من مشروع GNOME (بترخيص LGPL 3)؛ الأعلام: iso-flags-svg (ملكية عامة).</translation>
     </message>
     <message>
         <source>Never</source>

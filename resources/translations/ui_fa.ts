@@ -8,7 +8,7 @@
     </message>
     <message>
         <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
-        <translation>نمادها: Breeze از KDE و Adwaita از پروژه GNOME ‏(LGPL 3)؛ پرچم‌ها: iso-flags-svg (مالکیت عمومی).</translation>
+        <translation>نمادها: Breeze از KDE و Adwaita از پروژه GNOME (LGPL 3)؛ پرچم‌ها: iso-flags-svg (مالکیت عمومی).</translation>
     </message>
     <message>
         <source>Never</source>

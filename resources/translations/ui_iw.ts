@@ -8,7 +8,7 @@
     </message>
     <message>
         <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
-        <translation>סמלים: Breeze של KDE ו-Adwaita של מיזם GNOME ‏(LGPL 3); דגלים: iso-flags-svg (נחלת הכלל).</translation>
+        <translation>סמלים: Breeze מאת KDE ו-Adwaita מאת מיזם GNOME (LGPL 3); דגלים: iso-flags-svg (נחלת הכלל).</translation>
     </message>
     <message>
         <source>Never</source>

@@ -8,7 +8,7 @@
     </message>
     <message>
         <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
-        <translation>アイコン: KDE の Breeze と GNOME プロジェクトの Adwaita（LGPL 3）、国旗: iso-flags-svg（パブリックドメイン）。</translation>
+        <translation>アイコン：KDE の Breeze と GNOME プロジェクトの Adwaita（LGPL 3）、国旗：iso-flags-svg（パブリックドメイン）。</translation>
     </message>
     <message>
         <source>Never</source>

@@ -8,7 +8,7 @@
     </message>
     <message>
         <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
-        <translation>아이콘: KDE의 Breeze와 GNOME 프로젝트의 Adwaita (LGPL 3); 국기: iso-flags-svg (퍼블릭 도메인).</translation>
+        <translation>아이콘: KDE의 Breeze 및 GNOME 프로젝트의 Adwaita(LGPL 3), 국기: iso-flags-svg(퍼블릭 도메인).</translation>
     </message>
     <message>
         <source>Never</source>

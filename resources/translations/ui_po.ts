@@ -8,7 +8,7 @@
     </message>
     <message>
         <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
-        <translation>Ikony: Breeze od KDE i Adwaita od Projektu GNOME (LGPL 3); flagi: iso-flags-svg (domena publiczna).</translation>
+        <translation>Ikony: Breeze autorstwa KDE i Adwaita autorstwa projektu GNOME (LGPL 3); flagi: iso-flags-svg (domena publiczna).</translation>
     </message>
     <message>
         <source>Never</source>

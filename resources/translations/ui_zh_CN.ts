@@ -8,7 +8,7 @@
     </message>
     <message>
         <source>Icons: Breeze by KDE and Adwaita by the GNOME Project (LGPL 3); flags: iso-flags-svg (public domain).</source>
-        <translation>图标：KDE 的 Breeze 和 GNOME 项目的 Adwaita（LGPL 3）；旗帜：iso-flags-svg（公有领域）。</translation>
+        <translation>图标：KDE 的 Breeze 与 GNOME 项目的 Adwaita（LGPL 3）；旗帜：iso-flags-svg（公有领域）。</translation>
     </message>
     <message>
         <source>Never</source>
