@@ -58,6 +58,7 @@ ReaderApp::ReaderApp(int &argc, char **argv) : QApplication(argc, argv)
 {
     initUiResources();
     translator = new QTranslator(this);
+    qtTranslator = new QTranslator(this);
     setApplicationName(QStringLiteral(TS_APP_NAME));
     setApplicationVersion(QStringLiteral(TS_APP_VERSION));
     setOrganizationDomain(QStringLiteral(TS_ORGANIZATION_DOMAIN));
@@ -324,9 +325,6 @@ void ReaderApp::refreshTranslationResource()
     if (translator->load(QStringLiteral("ui_") + language, QStringLiteral(":/translation"))) {
         installTranslator(translator);
         // Qt's own dialogs (print, file) follow when Debian ships their catalogue.
-        static QTranslator *qtTranslator = nullptr;
-        if (!qtTranslator)
-            qtTranslator = new QTranslator(this);
         removeTranslator(qtTranslator);
         if (qtTranslator->load(QStringLiteral("qtbase_") + qtLocaleOf(language),
                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

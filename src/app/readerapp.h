@@ -73,6 +73,7 @@ public:
     UpgradeConfirmationBox *upgradeConfirmationBox = nullptr;
     AppDownloadCompleteBox *appDownloadCompleteBox = nullptr;
     QTranslator *translator = nullptr;
+    QTranslator *qtTranslator = nullptr; ///< Qt's own texts (print and file dialogs)
 
     /// When set, start-up messages are logged instead of shown modally (tests
     /// and unattended runs); the last code shown is kept either way.
