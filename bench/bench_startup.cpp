@@ -3,10 +3,11 @@
 // profiles, and the peak resident memory of each. A catalogue of one profile
 // is the baseline of the same run.
 
+#include "apppaths.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QFile>
@@ -19,19 +20,6 @@
 #include <vector>
 
 namespace {
-
-bool copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        if (!QFile::copy(file, target))
-            return false;
-    }
-    return true;
-}
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -131,8 +119,8 @@ void measureConfiguration(const char *name, const QString &executable, const QSt
     for (const char *part : {"conf", "skin", "doc", "log"})
         QDir().mkpath(appDir + QLatin1Char('/') + QLatin1String(part));
     for (const char *part : {"conf", "skin", "doc"}) {
-        if (!copyTree(buildAppDir + QLatin1Char('/') + QLatin1String(part),
-                      appDir + QLatin1Char('/') + QLatin1String(part))) {
+        if (!AppPaths::seedMissingFiles(buildAppDir + QLatin1Char('/') + QLatin1String(part),
+                                        appDir + QLatin1Char('/') + QLatin1String(part))) {
             std::printf("%s: cannot copy the installation data\n", name);
             return;
         }
