@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QBuffer>
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Small helpers every test area shares: files, the shared news corpus, the
+// shipped data, isolated settings and generated pictures. Header-only, so the
+// core tests (which link no support sources) can use it too.
+
+namespace testkit {
+
+inline QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+inline QString sourcePath(const QString &relative)
+{
+    return QStringLiteral(TESSOLIN_SOURCE_DIR "/") + relative;
+}
+
+inline QString shippedProfileDir()
+{
+    return sourcePath(QStringLiteral("data/conf/profile"));
+}
+
+inline QString corpusPath(const QString &relative)
+{
+    return QStringLiteral(TESSOLIN_CORPUS "/") + relative;
+}
+
+inline bool haveCorpus()
+{
+    return QFile::exists(corpusPath(QStringLiteral("manifest.json")));
+}
+
+/// The raw bytes of corpus page ID, or empty when the corpus is absent.
+inline QByteArray readCorpusPage(const QString &id)
+{
+    return readAll(corpusPath(QStringLiteral("pages/") + id + QStringLiteral(".html")));
+}
+
+/// The ground truth of corpus page ID (JSON), or empty.
+inline QByteArray readCorpusTruth(const QString &id)
+{
+    return readAll(corpusPath(QStringLiteral("truth/") + id + QStringLiteral(".json")));
+}
+
+/// The program's 21 interface language codes (the codes of its own files).
+inline const QStringList &interfaceLanguages()
+{
+    static const QStringList codes = QStringLiteral(
+        "ar de en es fa fr hi id it iw ja kr po pt ro ru tr uk vi zh_CN zh_TW")
+                                         .split(QLatin1Char(' '));
+    return codes;
+}
+
+/// A PNG of the given size in one colour.
+inline QByteArray png(int width, int height, const QColor &color = QColor(40, 90, 160))
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+/// Sends QSettings and QStandardPaths of this process into a temporary folder
+/// for as long as the object lives.
+class IsolatedSettings
+{
+public:
+    IsolatedSettings()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+    }
+    QString path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace testkit
