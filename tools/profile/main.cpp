@@ -44,6 +44,7 @@ const Command Commands[] = {
     {"pack", "pack IN OUT"},
     {"unpack", "unpack IN OUT"},
     {"query", "query --translators FILE --from CODE --to CODE TEXT"},
+    {"answer", "answer FILE|-"},
 };
 
 void write(FILE *stream, const QByteArray &bytes)
@@ -71,6 +72,13 @@ int usage(const QString &command, const QString &problem = QString())
             printErr(u"usage: "_s + ToolName + u' ' + QLatin1String(entry.synopsis));
     }
     return ExitUsage;
+}
+
+int help()
+{
+    for (const Command &entry : Commands)
+        printOut(u"usage: "_s + ToolName + u' ' + QLatin1String(entry.synopsis));
+    return ExitOk;
 }
 
 int unusable(const QString &path, const QString &why)
@@ -462,6 +470,8 @@ int main(int argc, char *argv[])
     if (arguments.isEmpty())
         return usage(QString(), u"no command given"_s);
     const QString command = arguments.takeFirst();
+    if (command == u"--help"_s || command == u"-h"_s || command == u"help"_s)
+        return help();
     if (command == u"extract"_s)
         return runExtract(arguments);
     if (command == u"check"_s)
