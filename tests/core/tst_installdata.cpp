@@ -43,6 +43,19 @@ const NameRow nameRows[] = {
     {"Lebanon (a shipped site's country) unnamed", "countries/lb/ar", u"لبنان"_s},
 };
 
+// Headlines some shipped keyword package hides.
+struct HeadlineRow
+{
+    const char *name;
+    QString headline;
+};
+const HeadlineRow headlineRows[] = {
+    {"lottery", "Lottery jackpot rises again"},
+    {"sponsored", "Sponsored: the best kettles"},
+    {"football in Chinese", u"足球联赛今晚开幕"_s},
+    {"horoscope in German", u"Ihr Horoskop für Montag"_s},
+};
+
 } // namespace
 
 class TestInstallData : public QObject
@@ -109,17 +122,10 @@ private slots:
 
     // The shipped keyword packages load whole, and a fresh install hides
     // nothing until the user ticks a package.
-    void filters_data()
-    {
-        QTest::addColumn<QString>("headline");
-        QTest::newRow("lottery") << u"Lottery jackpot rises again"_s;
-        QTest::newRow("sponsored") << u"Sponsored: the best kettles"_s;
-        QTest::newRow("football in Chinese") << u"足球联赛今晚开幕"_s;
-        QTest::newRow("horoscope in German") << u"Ihr Horoskop für Montag"_s;
-    }
+    void filters_data() { testkit::rows(headlineRows); }
     void filters()
     {
-        QFETCH(QString, headline);
+        const QString &headline = testkit::current(headlineRows).headline;
         CLProcessor processor;
         processor.filterDir = appDir() + u"/conf/filter"_s;
         processor.filterFile = u"filters.xml"_s;

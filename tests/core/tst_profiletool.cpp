@@ -217,6 +217,30 @@ const AnswerRow answerRows[] = {
     {"answer over 1 MiB is invalid", "TR|R0\n" + QByteArray(1024 * 1024, 'x'), 1, invalid},
 };
 
+struct TreeRow
+{
+    const char *name;
+    QString arguments; // besides the article's URL
+    QByteArray input;
+};
+const TreeRow treeRows[] = {
+    {"profile file", "--profile=@/good.xml @/page.html", {}},
+    {"catalogue with a compressed profile", "--catalogue=@/cat --type=article @/page.html", {}},
+    {"page from standard input", "--profile=@/good.xml --site=(s)GI.test -", Page},
+};
+
+struct PackRow
+{
+    const char *name;
+    QByteArray xml;
+};
+const PackRow packRows[] = {
+    {"profile with declaration", GoodProfile},
+    {"non-ASCII text, CRLF line ends and a byte order mark",
+     "\xef\xbb\xbf<a>\r\n<b>Gr\xc3\xbc\xc3\x9f"
+     "e</b>\r\n</a>\r\n"},
+};
+
 } // namespace
 
 #ifndef TESSOLIN_PROFILE_TOOL
@@ -302,23 +326,12 @@ private slots:
         QVERIFY2(pattern.match(QString::fromUtf8(checked)).hasMatch(), checked.constData());
     }
 
-    void extractTree_data()
-    {
-        QTest::addColumn<QString>("arguments");
-        QTest::addColumn<QByteArray>("input");
-        const QString article = u"extract --url=http://EXAMPLE.com/news/1 "_s;
-        QTest::newRow("profile file")
-            << article + u"--profile=@/good.xml @/page.html"_s << QByteArray();
-        QTest::newRow("catalogue with a compressed profile")
-            << article + u"--catalogue=@/cat --type=article @/page.html"_s << QByteArray();
-        QTest::newRow("page from standard input")
-            << article + u"--profile=@/good.xml --site=(s)GI.test -"_s << QByteArray(Page);
-    }
+    void extractTree_data() { testkit::rows(treeRows); }
     void extractTree()
     {
-        QFETCH(QString, arguments);
-        QFETCH(QByteArray, input);
-        const auto [code, out, err] = run(arguments, input);
+        const TreeRow &r = testkit::current(treeRows);
+        const auto [code, out, err] =
+            run(u"extract --url=http://EXAMPLE.com/news/1 "_s + r.arguments, r.input);
         QVERIFY2(code == 0, err.constData());
         QCOMPARE(QString::fromUtf8(out).remove(QRegularExpression(u"\n *"_s)),
                  QString::fromUtf8(ExpectedTree));
@@ -335,26 +348,15 @@ private slots:
         QCOMPARE(error.error, QJsonParseError::NoError);
     }
 
-    void packRoundTrip_data()
-    {
-        QTest::addColumn<QByteArray>("xml");
-
-        QTest::newRow("profile with declaration") << QByteArray(GoodProfile);
-        QTest::newRow("non-ASCII text, CRLF line ends and a byte order mark")
-            << QByteArray("\xef\xbb\xbf<a>\r\n<b>Gr\xc3\xbc\xc3\x9f"
-                          "e</b>\r\n</a>\r\n");
-    }
+    void packRoundTrip_data() { testkit::rows(packRows); }
     void packRoundTrip()
     {
-        QFETCH(QByteArray, xml);
-
+        const QByteArray &xml = testkit::current(packRows).xml;
         QVERIFY(write(u"plain.xml"_s, xml));
         QCOMPARE(std::get<0>(run(u"pack @/plain.xml @/stored.tdf"_s)), 0);
         QVERIFY(loadXmlDocument(m_dir.filePath(u"stored.tdf"_s)));
         QCOMPARE(std::get<0>(run(u"unpack @/stored.tdf @/again.xml"_s)), 0);
-        QFile again(m_dir.filePath(u"again.xml"_s));
-        QVERIFY(again.open(QIODevice::ReadOnly));
-        QCOMPARE(again.readAll(), xml);
+        QCOMPARE(testkit::readAll(m_dir.filePath(u"again.xml"_s)), xml);
     }
 
     void answers_data() { testkit::rows(answerRows); }

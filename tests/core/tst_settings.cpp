@@ -25,10 +25,9 @@ struct MarkingTranslator : QTranslator
 bool writeSkinTree(const QString &root, const QString &entries)
 {
     for (const QString &entry : entries.split(u' ', Qt::SkipEmptyParts)) {
-        QFile file(root + u'/' + entry.section(u'=', 0, 0));
-        if (!QDir().mkpath(QFileInfo(file).path()) ||
-            !(entry.endsWith(u'/') || (file.open(QIODevice::WriteOnly) &&
-                                       file.write(entry.section(u'=', 1).toUtf8()) >= 0)))
+        const QString path = root + u'/' + entry.section(u'=', 0, 0);
+        if (!QDir().mkpath(QFileInfo(path).path()) ||
+            !(entry.endsWith(u'/') || testkit::writeAll(path, entry.section(u'=', 1).toUtf8())))
             return false;
     }
     return true;
@@ -92,12 +91,11 @@ class TestSettings : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_settingsDir;
+    testkit::IsolatedSettings m_settings;
 
 private slots:
     void initTestCase()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
         QCoreApplication::setOrganizationName(TS_ORGANIZATION_NAME);
         QCoreApplication::setApplicationName(TS_APP_NAME);
     }
