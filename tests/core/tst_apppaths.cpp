@@ -1,4 +1,5 @@
 #include "apppaths.h"
+#include "testkit.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,16 +12,25 @@ namespace {
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && testkit::writeAll(path, bytes);
 }
 
-QByteArray readFile(const QString &path)
+// Arguments, TESSOLIN_APP_DIR (empty: unset) and the folder chosen.
+struct DirRow
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+    const char *name;
+    QStringList arguments;
+    QByteArray environment;
+    QString expected;
+};
+const DirRow dirRows[] = {
+    {"executable folder by default", {"tessolin"}, "", "/opt/tessolin"},
+    {"option with separate value", {"tessolin", "--app-dir", "/srv/a/"}, "", "/srv/a"},
+    {"option with equals sign", {"tessolin", "--app-dir=/srv/b"}, "", "/srv/b"},
+    {"environment when no option", {"tessolin"}, "/srv/env", "/srv/env"},
+    {"option wins over environment", {"tessolin", "--app-dir", "/srv/a"}, "/srv/env", "/srv/a"},
+    {"option without value is ignored", {"tessolin", "--app-dir"}, "", "/opt/tessolin"},
+};
 
 } // namespace
 
@@ -29,35 +39,16 @@ class TestAppPaths : public QObject
     Q_OBJECT
 
 private slots:
-    void chooseInstallDir_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QByteArray>("environment");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("executable folder by default")
-            << QStringList{"tessolin"} << QByteArray() << "/opt/tessolin";
-        QTest::newRow("option with separate value")
-            << QStringList{"tessolin", "--app-dir", "/srv/a/"} << QByteArray() << "/srv/a";
-        QTest::newRow("option with equals sign")
-            << QStringList{"tessolin", "--app-dir=/srv/b"} << QByteArray() << "/srv/b";
-        QTest::newRow("environment when no option")
-            << QStringList{"tessolin"} << QByteArray("/srv/env") << "/srv/env";
-        QTest::newRow("option wins over environment")
-            << QStringList{"tessolin", "--app-dir", "/srv/a"} << QByteArray("/srv/env")
-            << "/srv/a";
-        QTest::newRow("option without value is ignored")
-            << QStringList{"tessolin", "--app-dir"} << QByteArray() << "/opt/tessolin";
-    }
+    void chooseInstallDir_data() { testkit::rows(dirRows); }
     void chooseInstallDir()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QByteArray, environment);
-        QFETCH(QString, expected);
-        if (environment.isEmpty())
+        const DirRow &r = testkit::current(dirRows);
+        if (r.environment.isEmpty())
             qunsetenv(AppPaths::OverrideVariable);
         else
-            qputenv(AppPaths::OverrideVariable, environment);
-        QCOMPARE(AppPaths::chooseInstallDir(arguments, QStringLiteral("/opt/tessolin")), expected);
+            qputenv(AppPaths::OverrideVariable, r.environment);
+        QCOMPARE(AppPaths::chooseInstallDir(r.arguments, QStringLiteral("/opt/tessolin")),
+                 r.expected);
         qunsetenv(AppPaths::OverrideVariable);
     }
 
@@ -80,14 +71,14 @@ private slots:
         QVERIFY(writeFile(install.filePath("conf/filter/filters.xml"), "installed filters"));
         const QString data = AppPaths::prepareDataDir(install.path(), user.path(), false);
         QCOMPARE(data, user.path());
-        QCOMPARE(readFile(user.filePath("conf/profile/sites.xml")), "installed catalogue");
+        QCOMPARE(testkit::readAll(user.filePath("conf/profile/sites.xml")), "installed catalogue");
         QVERIFY(QFileInfo(user.filePath("log")).isDir());
 
         QVERIFY(writeFile(user.filePath("conf/profile/sites.xml"), "updated by the user"));
         QVERIFY(writeFile(install.filePath("conf/profile/new.xml"), "new in this version"));
         QCOMPARE(AppPaths::prepareDataDir(install.path(), user.path(), false), user.path());
-        QCOMPARE(readFile(user.filePath("conf/profile/sites.xml")), "updated by the user");
-        QCOMPARE(readFile(user.filePath("conf/profile/new.xml")), "new in this version");
+        QCOMPARE(testkit::readAll(user.filePath("conf/profile/sites.xml")), "updated by the user");
+        QCOMPARE(testkit::readAll(user.filePath("conf/profile/new.xml")), "new in this version");
     }
 
     void unwritableFolderIsDetected()

@@ -1,12 +1,15 @@
 #include "clelement.h"
 #include "clprocessor.h"
 #include "clsitemodel.h"
+#include "testkit.h"
 
 #include <QtTest>
 
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using testkit::current;
+using testkit::rows;
 
 namespace {
 
@@ -38,6 +41,59 @@ QString idsOf(const QList<CLSiteIndexItem *> &entries)
     return ids.join(u' ');
 }
 
+struct InvalidRow
+{
+    const char *name;
+    QByteArray catalogue; // null: no file at all
+};
+const InvalidRow invalidRows[] = {
+    {"no catalogue file", QByteArray()},
+    {"root is not sites", "<site><site id='(s)GIa' version='1' file='a.xml'/></site>"},
+    {"every entry lacks an attribute",
+     "<sites><site version='1' file='a.xml'/><site id='(s)GIb' file='b.xml'/>"
+     "<site id='(s)GIc' version='1'/><site id='(s)GId' version='1' file=''/></sites>"},
+};
+
+QByteArray withNestedTopics(int depth)
+{
+    return profileXml(u"(s)GIbad"_s)
+        .replace("<step_text_extract/>",
+                 "\n" + QByteArray("<topic name='D' id='d' type='x'>").repeated(depth) +
+                     QByteArray("</topic>").repeated(depth));
+}
+struct ErrorRow
+{
+    const char *name;
+    QByteArray profile; // null: the file is missing
+    QString reason;     // expected part of the reason
+    int line;           // where the failure was met; -1 unchecked
+};
+const ErrorRow errorRows[] = {
+    {"missing file", QByteArray(), "cannot be read", -1},
+    {"not well-formed", "<site>\n<page></site>", "not well-formed XML", 2},
+    // The profile reader recursed once per topic and overflowed the stack at this depth.
+    {"30,000 nested topics", withNestedTopics(30000), "elements nested deeper than 256", 2},
+    {"topics nested past the cap", withNestedTopics(40), "topics nested deeper than 32 levels", 2},
+    {"other root", "<sites/>", "document element is sites", -1},
+    {"id in no catalogue entry", profileXml(u"(s)GIelse"_s),
+     "no catalogue entry has the id (s)GIelse", -1},
+    {"invalid profile", "<site name=\"x\" id=\"(s)GIbad\"/>", "missing required attribute", -1},
+};
+
+// One entry per locale, in catalogue order, and the locales in the returned order. Labels
+// "code#n" tell equal locales apart, "-" is the empty locale; ids carry them.
+struct OrderRow
+{
+    const char *name;
+    QString locales, language, expected;
+};
+const OrderRow orderRows[] = {
+    {"fr first, then code order", "de ru en es fr zh_TW zh_CN", "fr", "fr en zh_CN zh_TW es ru de"},
+    {"empty and unknown locales come first", "fr - xx en", "fr", "- xx fr en"},
+    // Positions 2, 1, 1, 0: a stable sort would keep the two en entries in order.
+    {"exchange sort swaps equal positions", "zh_CN en#1 en#2 fr", "fr", "fr en#2 en#1 zh_CN"},
+};
+
 } // namespace
 
 class TestCatalogue : public QObject
@@ -49,8 +105,7 @@ class TestCatalogue : public QObject
 
     bool write(const QString &file, const QByteArray &bytes) const
     {
-        QFile out(m_dir->filePath(file));
-        return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+        return testkit::writeAll(m_dir->filePath(file), bytes);
     }
     // Loads a catalogue of "ID FILE" entries, each file a profile named after it but `missing`
     // ("*" for all).
@@ -74,21 +129,10 @@ private slots:
         m_processor->catalogueFile = u"sites.xml"_s;
     }
 
-    void invalidCatalogue_data()
-    {
-        QTest::addColumn<QByteArray>("catalogue"); // null: no file at all
-
-        QTest::newRow("no catalogue file") << QByteArray();
-        QTest::newRow("root is not sites")
-            << QByteArray("<site><site id='(s)GIa' version='1' file='a.xml'/></site>");
-        QTest::newRow("every entry lacks an attribute")
-            << QByteArray("<sites><site version='1' file='a.xml'/><site id='(s)GIb' file='b.xml'/>"
-                          "<site id='(s)GIc' version='1'/><site id='(s)GId' version='1' file=''/>"
-                          "</sites>");
-    }
+    void invalidCatalogue_data() { rows(invalidRows); }
     void invalidCatalogue()
     {
-        QFETCH(QByteArray, catalogue);
+        const QByteArray &catalogue = current(invalidRows).catalogue;
         QVERIFY(write(u"a.xml"_s, profileXml(u"(s)GIa"_s)));
         QVERIFY(catalogue.isNull() || write(u"sites.xml"_s, catalogue));
         QVERIFY(!m_processor->loadSiteCatalogue());
@@ -124,51 +168,18 @@ private slots:
             QVERIFY(page->site == index.at(0)->site || page->site == index.at(2)->site);
     }
 
-    void profileErrors_data()
-    {
-        QTest::addColumn<QByteArray>("profile"); // null: the file is missing
-        QTest::addColumn<QString>("reason");     // expected part of the reason
-
-        QTest::addColumn<int>("line"); // where the failure was met; -1 unchecked
-
-        QTest::newRow("missing file") << QByteArray() << u"cannot be read"_s << -1;
-        QTest::newRow("not well-formed")
-            << QByteArray("<site>\n<page></site>") << u"not well-formed XML"_s << 2;
-        // The profile reader recursed once per topic and overflowed the stack at this depth.
-        const QByteArray deep =
-            profileXml(u"(s)GIbad"_s)
-                .replace("<step_text_extract/>",
-                         "\n" + QByteArray("<topic name='D' id='d' type='x'>").repeated(30000) +
-                             QByteArray("</topic>").repeated(30000));
-        QTest::newRow("30,000 nested topics") << deep << u"elements nested deeper than 256"_s << 2;
-        const QByteArray nested =
-            profileXml(u"(s)GIbad"_s)
-                .replace("<step_text_extract/>",
-                         "\n" + QByteArray("<topic name='D' id='d' type='x'>").repeated(40) +
-                             QByteArray("</topic>").repeated(40));
-        QTest::newRow("topics nested past the cap")
-            << nested << u"topics nested deeper than 32 levels"_s << 2;
-        QTest::newRow("other root")
-            << QByteArray("<sites/>") << u"document element is sites"_s << -1;
-        QTest::newRow("id in no catalogue entry")
-            << profileXml(u"(s)GIelse"_s) << u"no catalogue entry has the id (s)GIelse"_s << -1;
-        QTest::newRow("invalid profile") << QByteArray("<site name=\"x\" id=\"(s)GIbad\"/>")
-                                         << u"missing required attribute"_s << -1;
-    }
+    void profileErrors_data() { rows(errorRows); }
     void profileErrors()
     {
-        QFETCH(QByteArray, profile);
-        QFETCH(QString, reason);
-
-        QVERIFY(profile.isNull() || write(u"bad.xml"_s, profile));
+        const ErrorRow &r = current(errorRows);
+        QVERIFY(r.profile.isNull() || write(u"bad.xml"_s, r.profile));
         QVERIFY(load({u"(s)GIgood good.xml"_s, u"(s)GIbad bad.xml"_s}, u"bad.xml"_s));
         QCOMPARE(idsOf(m_processor->failedEntries()), u"(s)GIbad"_s);
         QCOMPARE(m_processor->profileErrors.keys(), QStringList{u"bad.xml"_s});
         const CLProfileError recorded = m_processor->profileErrors.value(u"bad.xml"_s);
-        QVERIFY2(recorded.reason.contains(reason), qPrintable(recorded.reason));
-        QFETCH(int, line);
-        if (line >= 0)
-            QCOMPARE(recorded.line, line);
+        QVERIFY2(recorded.reason.contains(r.reason), qPrintable(recorded.reason));
+        if (r.line >= 0)
+            QCOMPARE(recorded.line, r.line);
         // Only loaded entries are offered, and a discarded profile leaves no pages behind.
         QCOMPARE(idsOf(m_processor->sitesOfCategory(CL_CATEGORY_GENERAL, u"en"_s)), u"(s)GIgood"_s);
         QCOMPARE(m_processor->allPages.size(), 1);
@@ -194,27 +205,11 @@ private slots:
         QCOMPARE(m_processor->allPages.size(), 2);
     }
 
-    void sitesOfCategory_data()
-    {
-        QTest::addColumn<QString>("locales"); // one entry per locale, in catalogue order
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("expected"); // locales in the returned order
-
-        QTest::newRow("fr first, then code order")
-            << u"de ru en es fr zh_TW zh_CN"_s << u"fr"_s << u"fr en zh_CN zh_TW es ru de"_s;
-        QTest::newRow("empty and unknown locales come first")
-            << u"fr - xx en"_s << u"fr"_s << u"- xx fr en"_s;
-        // Positions 2, 1, 1, 0: a stable sort would keep the two en entries in order.
-        QTest::newRow("exchange sort swaps equal positions")
-            << u"zh_CN en#1 en#2 fr"_s << u"fr"_s << u"fr en#2 en#1 zh_CN"_s;
-    }
+    void sitesOfCategory_data() { rows(orderRows); }
     void sitesOfCategory()
     {
-        QFETCH(QString, locales);
-        QFETCH(QString, language);
-
-        // Labels "code#n" tell equal locales apart, "-" is the empty locale; ids carry them.
-        const QStringList labels = locales.split(u' ');
+        const OrderRow &r = current(orderRows);
+        const QStringList labels = r.locales.split(u' ');
         QStringList entries;
         for (const QString &label : labels)
             entries.append(u"(s)GI"_s + label + u' ' + label + u".xml"_s);
@@ -225,22 +220,9 @@ private slots:
             site->locale = label == u"-"_s ? QString() : label.section(u'#', 0, 0);
             QVERIFY(m_processor->registerSite(site));
         }
-        QTEST(idsOf(m_processor->sitesOfCategory(CL_CATEGORY_GENERAL, language)).remove(u"(s)GI"_s),
-              "expected");
-    }
-
-    void languageResource()
-    {
-        // A second load replaces the tables instead of adding to them.
-        QVERIFY(m_processor->loadLanguageResource() && m_processor->loadLanguageResource());
-        QCOMPARE(m_processor->languageNames.size(), 21);
-        QCOMPARE(m_processor->countryNames.size(), 40);
-        QCOMPARE(localName(m_processor->countryNames, u"th"_s, u"fr"_s), u"Tha\u00eflande"_s);
-        QCOMPARE(localName(m_processor->countryNames, u"th"_s, u"xx"_s), u"\u6cf0\u56fd"_s);
-        QCOMPARE(localName(m_processor->languageNames, u"zh_TW"_s, u"xx"_s),
-                 u"Traditional Chinese"_s);
-        const QString unknown = localName(m_processor->languageNames, u"xx"_s, u"en"_s);
-        QVERIFY(!unknown.isNull() && unknown.isEmpty());
+        QCOMPARE(
+            idsOf(m_processor->sitesOfCategory(CL_CATEGORY_GENERAL, r.language)).remove(u"(s)GI"_s),
+            r.expected);
     }
 };
 

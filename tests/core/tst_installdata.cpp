@@ -1,22 +1,20 @@
-// The application directory the build lays out beside the executable: what
-// the program reads at start-up must be there and must load, in every
-// language.
+// The application directory the build lays out beside the executable: what the program reads
+// at start-up must be there and must load, in every language; and the compiled-in names of
+// languages and countries.
 
 #include "clfiltersettings.h"
 #include "clprocessor.h"
+#include "coreresources.h"
 #include "htmltext.h"
 #include "stylemanager.h"
+#include "testkit.h"
 
+#include <QDomDocument>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QStringList kLanguageCodes = {u"ar"_s, u"de"_s,    u"en"_s,   u"es"_s, u"fa"_s, u"fr"_s,
-                                    u"hi"_s, u"id"_s,    u"it"_s,   u"iw"_s, u"ja"_s, u"kr"_s,
-                                    u"po"_s, u"pt"_s,    u"ro"_s,   u"ru"_s, u"tr"_s, u"uk"_s,
-                                    u"vi"_s, u"zh_CN"_s, u"zh_TW"_s};
 
 QString appDir()
 {
@@ -27,18 +25,70 @@ QString appDir()
 #endif
 }
 
+struct NameRow
+{
+    const char *name, *key;
+    QString text;
+};
+const NameRow nameRows[] = {
+    {"kr named as Kanuri instead of Korean", "languages/kr/en", u"Korean"_s},
+    {"po named as a dialect instead of Polish", "languages/po/en", u"Polish"_s},
+    {"iw named by the withdrawn ISO code", "languages/iw/en", u"Hebrew"_s},
+    {"kr display locale not Korean", "languages/en/kr", u"영어"_s},
+    {"iw display locale not Hebrew", "countries/jp/iw", u"יפן"_s},
+    {"zh_CN display locale in traditional script", "languages/de/zh_CN", u"德语"_s},
+    {"zh_TW display locale in simplified script", "countries/tw/zh_TW", u"台灣"_s},
+    {"menu capitalisation lost", "languages/de/fr", u"Allemand"_s},
+    {"short English country name replaced", "countries/gb/en", u"UK"_s},
+    {"Lebanon (a shipped site's country) unnamed", "countries/lb/ar", u"لبنان"_s},
+};
+
+// Headlines some shipped keyword package hides.
+struct HeadlineRow
+{
+    const char *name;
+    QString headline;
+};
+const HeadlineRow headlineRows[] = {
+    {"lottery", "Lottery jackpot rises again"},
+    {"sponsored", "Sponsored: the best kettles"},
+    {"football in Chinese", u"足球联赛今晚开幕"_s},
+    {"horoscope in German", u"Ihr Horoskop für Montag"_s},
+};
+
 } // namespace
 
 class TestInstallData : public QObject
 {
     Q_OBJECT
 
+    QHash<QString, QString> m_names;     // "GROUP/CODE/LOCALE" -> name
+    QHash<QString, QStringList> m_codes; // "GROUP" -> codes in file order
+
 private slots:
     void initTestCase()
     {
-        if (appDir().isEmpty())
-            QSKIP("built without the application data");
         fillEntityTable();
+        initCoreResources();
+        QFile file(u":/translation/gui.xml"_s);
+        QDomDocument doc;
+        QVERIFY2(file.open(QIODevice::ReadOnly) && doc.setContent(&file),
+                 "resource not compiled in");
+        for (const QString &group : {u"languages"_s, u"countries"_s})
+            for (QDomElement e = doc.documentElement().firstChildElement(group).firstChildElement();
+                 !e.isNull(); e = e.nextSiblingElement()) {
+                m_codes[group].append(e.attribute(u"code"_s));
+                for (QDomElement d = e.firstChildElement(u"i18n"_s).firstChildElement();
+                     !d.isNull(); d = d.nextSiblingElement())
+                    m_names.insert(group + u'/' + e.attribute(u"code"_s) + u'/' +
+                                       d.attribute(u"locale"_s),
+                                   d.text());
+            }
+    }
+    void init()
+    {
+        if (appDir().isEmpty() && !QByteArray(QTest::currentTestFunction()).startsWith("name"))
+            QSKIP("built without the application data");
     }
 
     // The program reads only the packed engine file; it must hold every
@@ -51,7 +101,7 @@ private slots:
         QVERIFY(packed.loadTranslators());
 
         CLProcessor plain;
-        plain.translatorDir = TESSOLIN_SOURCE_DIR "/data/conf/profile";
+        plain.translatorDir = testkit::shippedProfileDir();
         plain.translatorFile = u"translators.xml"_s;
         QVERIFY(plain.loadTranslators());
         QVERIFY(!plain.translators.isEmpty());
@@ -72,17 +122,10 @@ private slots:
 
     // The shipped keyword packages load whole, and a fresh install hides
     // nothing until the user ticks a package.
-    void filters_data()
-    {
-        QTest::addColumn<QString>("headline");
-        QTest::newRow("lottery") << u"Lottery jackpot rises again"_s;
-        QTest::newRow("sponsored") << u"Sponsored: the best kettles"_s;
-        QTest::newRow("football in Chinese") << u"足球联赛今晚开幕"_s;
-        QTest::newRow("horoscope in German") << u"Ihr Horoskop für Montag"_s;
-    }
+    void filters_data() { testkit::rows(headlineRows); }
     void filters()
     {
-        QFETCH(QString, headline);
+        const QString &headline = testkit::current(headlineRows).headline;
         CLProcessor processor;
         processor.filterDir = appDir() + u"/conf/filter"_s;
         processor.filterFile = u"filters.xml"_s;
@@ -104,52 +147,18 @@ private slots:
         QVERIFY(!passesKeywords(processor.filterSettings, headline, QString()));
     }
 
-    // The generated sheets: every language has both, set in its script's fonts.
-    void skin_data()
-    {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("indexFont");
-        QTest::addColumn<QString>("articleFont");
-        QTest::addColumn<QString>("lineHeight");
-        const QString sans = u"\"Noto Sans\""_s, serif = u"\"DejaVu Serif\""_s;
-        for (const QString &code : kLanguageCodes)
-            QTest::newRow(qPrintable(code)) << code << QString() << QString() << QString();
-        QTest::newRow("Latin: sans index, serif article") << u"fr"_s << sans << serif << u"150%"_s;
-        QTest::newRow("Cyrillic like Latin") << u"uk"_s << sans << serif << u"150%"_s;
-        QTest::newRow("Arabic") << u"ar"_s << u"Noto Naskh Arabic"_s << u"Noto Naskh Arabic"_s
-                                << u"170%"_s;
-        QTest::newRow("Persian uses the Arabic script")
-            << u"fa"_s << u"Noto Naskh Arabic"_s << u"Noto Naskh Arabic"_s << u"170%"_s;
-        QTest::newRow("Hebrew") << u"iw"_s << u"David"_s << u"David"_s << u"150%"_s;
-        QTest::newRow("Hindi") << u"hi"_s << u"Noto Sans Devanagari"_s << u"Noto Sans Devanagari"_s
-                               << u"170%"_s;
-        QTest::newRow("Simplified Chinese")
-            << u"zh_CN"_s << u"Noto Sans CJK SC"_s << u"Noto Sans CJK SC"_s << u"165%"_s;
-        QTest::newRow("Traditional Chinese")
-            << u"zh_TW"_s << u"Noto Sans CJK TC"_s << u"Noto Sans CJK TC"_s << u"165%"_s;
-        QTest::newRow("Japanese") << u"ja"_s << u"Noto Sans CJK JP"_s << u"Noto Sans CJK JP"_s
-                                  << u"165%"_s;
-        QTest::newRow("Korean") << u"kr"_s << u"Noto Sans CJK KR"_s << u"Noto Sans CJK KR"_s
-                                << u"165%"_s;
-    }
+    // The generated sheets: every language has both, with no placeholder left, which would void
+    // the whole rule.
     void skin()
     {
-        QFETCH(QString, code);
-        QFETCH(QString, indexFont);
-        QFETCH(QString, articleFont);
-        QFETCH(QString, lineHeight);
         StyleManager styles(appDir() + u"/skin"_s);
         QVERIFY(styles.loadSkins());
-        const QString index = styles.indexSheets.value(code);
-        const QString article = styles.articleSheets.value(code);
-        QVERIFY(index.contains(u"IndexItem {"_s));
-        QVERIFY(article.contains(u"#text {"_s));
-        // A placeholder left in a sheet would void the whole rule.
-        QVERIFY(!index.contains(u'@') && !article.contains(u'@'));
-        if (!indexFont.isEmpty()) {
-            QVERIFY(index.contains(indexFont));
-            QVERIFY(article.contains(articleFont));
-            QVERIFY(article.contains(u"line-height: "_s + lineHeight));
+        for (const QString &code : testkit::interfaceLanguages()) {
+            const QString index = styles.indexSheets.value(code);
+            const QString article = styles.articleSheets.value(code);
+            QVERIFY2(index.contains(u"IndexItem {"_s) && article.contains(u"#text {"_s),
+                     qPrintable(code));
+            QVERIFY2(!index.contains(u'@') && !article.contains(u'@'), qPrintable(code));
         }
     }
 
@@ -158,7 +167,7 @@ private slots:
     void localPages_data()
     {
         QTest::addColumn<QString>("code");
-        for (const QString &code : kLanguageCodes)
+        for (const QString &code : testkit::interfaceLanguages())
             QTest::newRow(qPrintable(code)) << code;
     }
     void localPages()
@@ -187,6 +196,57 @@ private slots:
     }
 
     void logFolder() { QVERIFY(QFileInfo(appDir() + u"/log"_s).isDir()); }
+
+    void namesInEveryLocale()
+    {
+        // The languages are the interface languages, each named once.
+        QStringList languages = m_codes.value(u"languages"_s),
+                    expected = testkit::interfaceLanguages();
+        languages.sort();
+        expected.sort();
+        QCOMPARE(languages, expected);
+        QCOMPARE(
+            QSet<QString>(m_codes[u"countries"_s].cbegin(), m_codes[u"countries"_s].cend()).size(),
+            m_codes[u"countries"_s].size());
+        // A repeated locale would silently replace names, so the count catches it too.
+        QCOMPARE(m_names.size(),
+                 (languages.size() + m_codes[u"countries"_s].size()) * expected.size());
+        for (const QString &group : {u"languages"_s, u"countries"_s})
+            for (const QString &code : m_codes.value(group))
+                for (const QString &locale : expected) {
+                    const QString key = group + u'/' + code + u'/' + locale;
+                    const QString name = m_names.value(key);
+                    // A name equal to its code means the generator fell back to the raw code.
+                    QVERIFY2(!name.trimmed().isEmpty() &&
+                                 name.compare(code, Qt::CaseInsensitive) != 0,
+                             qPrintable(key));
+                }
+    }
+
+    // A site whose country has no name shows an empty place in the site index.
+    void namesOfShippedSitesCountries()
+    {
+        const QDir profiles(testkit::shippedProfileDir());
+        const QRegularExpression country(u"<site [^>]*\\bcountry=\"([^\"]*)\""_s);
+        int sites = 0;
+        for (const QString &name : profiles.entryList({u"*.xml"_s}, QDir::Files)) {
+            const QRegularExpressionMatch match =
+                country.match(QString::fromUtf8(testkit::readAll(profiles.filePath(name))));
+            if (!match.hasMatch())
+                continue;
+            ++sites;
+            const QString key = u"countries/"_s + match.captured(1) + u"/en"_s;
+            QVERIFY2(m_names.contains(key), qPrintable(name + u": "_s + key));
+        }
+        QVERIFY(sites > 10);
+    }
+
+    void nameAnchors_data() { testkit::rows(nameRows); }
+    void nameAnchors()
+    {
+        const NameRow &r = testkit::current(nameRows);
+        QCOMPARE(m_names.value(QLatin1String(r.key)), r.text);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestInstallData)

@@ -1,5 +1,6 @@
 #include "clconstants.h"
 #include "loghandler.h"
+#include "testkit.h"
 
 #include <QtTest>
 
@@ -42,6 +43,59 @@ int runChild(int argc, char **argv)
 }
 
 const QByteArray TooLong = "Log message is too long, skiped.\n";
+const QByteArray e5110 = QByteArray("\xc3\xa9").repeated(5110);
+
+// logDir: 0 none, 1 empty, 2 holding a log with "earlier\n". log: null for no log file.
+struct RecordRow
+{
+    const char *name;
+    QString actions;
+    int logDir;
+    QByteArray log, standardError = {};
+    bool aborts = false;
+};
+const RecordRow recordRows[] = {
+    {"records appended after earlier content in order", "set=file debug:one debug:two", 2,
+     "earlier\nDEBUG: one\nDEBUG: two\n"},
+    {"missing file created, prefix follows the message type, UTF-8 bytes",
+     u"set=file debug:Zürich info:i warning:w critical:c"_s, 1,
+     "DEBUG: Z\xc3\xbcrich\nDEBUG: i\nWARNING: w\nCRITICAL: c\n"},
+    {"message at the limit logged whole", "set=file critical#10220#y", 1,
+     "CRITICAL: " + QByteArray("y").repeated(10220) + "\n"},
+    {"one byte over the limit replaced, next message kept",
+     "set=file warning#10221#x warning:after", 1, TooLong + "WARNING: after\n"},
+    {"limit counted in bytes not characters", u"set=file debug#5110#é debug#5111#é"_s, 1,
+     "DEBUG: " + e5110 + "\n" + TooLong},
+    {"messages dropped for target \"unset\"", "unset debug:a critical:c debug#10221#x", 1, {}},
+    {"messages dropped for target \"set=File\"",
+     "set=File debug:a critical:c debug#10221#x",
+     1,
+     {}},
+    {"messages dropped for target \"set=files\"",
+     "set=files debug:a critical:c debug#10221#x",
+     1,
+     {}},
+    {"console records go to standard error",
+     "set=console debug:a critical:c debug#10221#x",
+     1,
+     {},
+     "DEBUG: a\nCRITICAL: c\n" + TooLong},
+    {"target change applies to the next message", "set=console debug:a set=file debug:b", 1,
+     "DEBUG: b\n", "DEBUG: a\n"},
+    {"fatal record written before abort, nothing after",
+     "set=file debug:a fatal:boom debug:never",
+     1,
+     "DEBUG: a\nFATAL: boom\n",
+     {},
+     true},
+    {"fatal on the console", "set=console fatal:boom", 1, {}, "FATAL: boom\n", true},
+    {"no log directory: messages dropped, fatal still aborts",
+     "set=file debug:a warning#10221#x fatal:boom",
+     0,
+     {},
+     {},
+     true},
+};
 
 } // namespace
 
@@ -50,62 +104,19 @@ class TestLogHandler : public QObject
     Q_OBJECT
 
 private slots:
-    void records_data()
-    {
-        QTest::addColumn<QStringList>("actions");
-        QTest::addColumn<int>("logDir");     // 0 none, 1 empty, 2 holding a log with "earlier\n"
-        QTest::addColumn<QByteArray>("log"); // null: no log file
-        QTest::addColumn<QByteArray>("standardError");
-        QTest::addColumn<bool>("aborts");
-
-        const auto row = [](const char *name, const QString &actions, int logDir,
-                            const QByteArray &log, const QByteArray &standardError = {},
-                            bool aborts = false) {
-            QTest::newRow(name) << actions.split(u' ') << logDir << log << standardError << aborts;
-        };
-        const QByteArray e5110 = QByteArray("\xc3\xa9").repeated(5110);
-        row("records appended after earlier content in order", "set=file debug:one debug:two", 2,
-            "earlier\nDEBUG: one\nDEBUG: two\n");
-        row("missing file created, prefix follows the message type, UTF-8 bytes",
-            u"set=file debug:Zürich info:i warning:w critical:c"_s, 1,
-            "DEBUG: Z\xc3\xbcrich\nDEBUG: i\nWARNING: w\nCRITICAL: c\n");
-        row("message at the limit logged whole", "set=file critical#10220#y", 1,
-            "CRITICAL: " + QByteArray("y").repeated(10220) + "\n");
-        row("one byte over the limit replaced, next message kept",
-            "set=file warning#10221#x warning:after", 1, TooLong + "WARNING: after\n");
-        row("limit counted in bytes not characters", u"set=file debug#5110#é debug#5111#é"_s, 1,
-            "DEBUG: " + e5110 + "\n" + TooLong);
-        for (const char *target : {"unset", "set=File", "set=files"})
-            QTest::addRow("messages dropped for target \"%s\"", target)
-                << QStringList{target, "debug:a", "critical:c", "debug#10221#x"} << 1
-                << QByteArray() << QByteArray() << false;
-        row("console records go to standard error", "set=console debug:a critical:c debug#10221#x",
-            1, {}, "DEBUG: a\nCRITICAL: c\n" + TooLong);
-        row("target change applies to the next message", "set=console debug:a set=file debug:b", 1,
-            "DEBUG: b\n", "DEBUG: a\n");
-        row("fatal record written before abort, nothing after",
-            "set=file debug:a fatal:boom debug:never", 1, "DEBUG: a\nFATAL: boom\n", {}, true);
-        row("fatal on the console", "set=console fatal:boom", 1, {}, "FATAL: boom\n", true);
-        row("no log directory: messages dropped, fatal still aborts",
-            "set=file debug:a warning#10221#x fatal:boom", 0, {}, {}, true);
-    }
+    void records_data() { testkit::rows(recordRows); }
     // The handler writes beside the executable and fatal messages abort, so each row runs in a
     // copy of this binary in a fresh application directory.
     void records()
     {
-        QFETCH(QStringList, actions);
-        QFETCH(int, logDir);
-        QFETCH(QByteArray, log);
-        QFETCH(QByteArray, standardError);
-        QFETCH(bool, aborts);
+        const RecordRow &r = testkit::current(recordRows);
+        const int logDir = r.logDir;
 
         QTemporaryDir dir;
         const QString appDir = dir.filePath("app");
         const QString logPath = appDir + "/log/log.txt";
         QVERIFY(QDir().mkpath(logDir ? appDir + "/log" : appDir));
-        QFile seed(logPath);
-        QVERIFY(logDir < 2 || (seed.open(QIODevice::WriteOnly) && seed.write("earlier\n") == 8));
-        seed.close();
+        QVERIFY(logDir < 2 || testkit::writeAll(logPath, "earlier\n"));
         const QString executable =
             appDir + '/' + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), executable));
@@ -124,14 +135,14 @@ private slots:
             setrlimit(RLIMIT_CORE, &none);
         });
 #endif
-        process.start(executable, QStringList{"--child", dir.filePath("settings")} + actions);
+        process.start(executable,
+                      QStringList{"--child", dir.filePath("settings")} + r.actions.split(u' '));
         QVERIFY(process.waitForStarted(30000) && process.waitForFinished(60000));
-        QCOMPARE(process.exitStatus(), aborts ? QProcess::CrashExit : QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), aborts ? SIGABRT : 0); // a crash reports its signal
-        QCOMPARE(process.readAllStandardError(), standardError);
-        QFile file(logPath);
-        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), log);
-        QCOMPARE(file.exists(), !log.isNull());
+        QCOMPARE(process.exitStatus(), r.aborts ? QProcess::CrashExit : QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), r.aborts ? SIGABRT : 0); // a crash reports its signal
+        QCOMPARE(process.readAllStandardError(), r.standardError);
+        QCOMPARE(testkit::readAll(logPath), r.log);
+        QCOMPARE(QFile::exists(logPath), !r.log.isNull());
         QCOMPARE(QFileInfo::exists(appDir + "/log"), logDir > 0);
     }
 };

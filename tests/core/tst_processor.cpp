@@ -1,22 +1,44 @@
+// The element tree the processor builds, the history of read pages, and how the processor picks
+// the page, track and topics for a page it is given.
+
 #include "clelement.h"
 #include "clfiltersettings.h"
 #include "clprocessor.h"
-#include "clprofilereader.h"
 #include "clsitemodel.h"
 #include "clstep.h"
 #include "htmltext.h"
+#include "testkit.h"
 
 #include <QDomDocument>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QtTest>
 
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using testkit::current;
+using testkit::rows;
 
 namespace {
+
+// A step that counts its calls and answers as told: 'n' null, 's' its input, 'u' upper-case
+// text, 't' upper-case text from text input only.
+class ProbeStep : public CLStep
+{
+public:
+    explicit ProbeStep(char answer)
+        : CLStep({answer == 't' ? DataText : DataBytes, DataText}, DataText), answer(answer)
+    {
+    }
+    CLData *process(CLData *input) const override
+    {
+        ++calls;
+        return answer == 's'   ? input
+               : answer == 'n' ? nullptr
+                               : new CLData(QString::fromLatin1(input->bytes).toUpper());
+    }
+    char answer;
+    static inline int calls = 0;
+};
 
 // Answers with a fixed text, `links` links, or nothing, whatever the page.
 struct ScriptedStep : CLStep
@@ -101,6 +123,111 @@ void installSites(CLProcessor &processor, const QList<CLSite *> &sites)
         QVERIFY(processor.registerSite(site));
 }
 
+// Stored history hashes were taken from these strings: they must not change.
+struct UrlRow
+{
+    const char *name;
+    QString url, expected;
+};
+const UrlRow urlRows[] = {
+    {"ASCII stays byte-identical", "http://x/a b?q=%7E&r=1#f", "http://x/a b?q=%7E&r=1#f"},
+    {"Latin-1 stays byte-identical", u"http://x/caf\u00e9"_s, u"http://x/caf\u00e9"_s},
+    // Beyond Latin-1 the link used to turn into question marks, another address.
+    {"Chinese percent-encoded as UTF-8", u"http://x/\u4e2d\u6587.html"_s,
+     "http://x/%E4%B8%AD%E6%96%87.html"},
+    {"Cyrillic between Latin-1 characters", u"http://x/\u00e9\u0434\u00e9?a=\u0434"_s,
+     u"http://x/\u00e9%D0%B4\u00e9?a=%D0%B4"_s},
+    {"character beyond the BMP", u"http://x/\U0001F600"_s, "http://x/%F0%9F%98%80"},
+    {"lone surrogate becomes the replacement character", u"http://x/"_s + QChar(0xD800),
+     "http://x/%EF%BF%BD"},
+};
+
+struct ChainRow
+{
+    const char *name;
+    QByteArray answers, bytes; // answers: one step each
+    QString result;            // type and payload, empty for null
+    int stepsRun;
+};
+const ChainRow chainRows[] = {
+    {"no steps", "", "abc", "", 0},
+    {"empty bytes", "u", "", "", 0},
+    {"first step refuses bytes", "t", "abc", "", 0},
+    {"pass-through keeps bytes", "s", "abc", "bytes abc", 1},
+    {"chain of two", "su", "abc", "text ABC", 2},
+    {"null ends the chain", "nu", "abc", "", 1},
+};
+
+// The tree, its origin id and language, then "read" when in the history once.
+struct ChoiceRow
+{
+    const char *name;
+    QString url;
+    int pageType;
+    QString siteId;
+    QByteArray bytes;
+    QString result;
+};
+const QString news = "http://x/news/1";
+const ChoiceRow choiceRows[] = {
+    {"url accepted by no page", "http://nowhere.example/", 2, {}, "<A>", "null"},
+    {"empty bytes", news, 2, "a", {}, "null"},
+    {"every track rejects the bytes", news, 2, "a", "plain", "null"},
+    {"matching page of type 0", "http://a.example/misc", 0, {}, "<A>", "null"},
+    {"first track whose filter passes", news, 2, "a", "<A>", "10:URL(11:A1) a en read"},
+    {"later track when the first rejects", news, 2, "a", "<B>", "10:URL(11:A2) a en read"},
+    {"site id picks the other of two matches, any type", news, 0, "b", "<B>",
+     "10:URL(11:B) b fr read"},
+    {"named site without a match falls back to another", "http://b.example/front", 1, "a", "<A>",
+     "1:front front fr"},
+    {"index page yields its root, not read", "http://a.example/index", 1, "a", "<A>",
+     "1:index index en"},
+};
+
+struct DisabledRow
+{
+    const char *name;
+    QStringList disabled;
+    QString tree;
+};
+const DisabledRow disabledRows[] = {
+    {"exact path among several entries", {"x", "s.(t)gh"}, "4:(t)g(7:G,14:B,14:C),14:E"},
+    {"site entry covers only its (t) topics", {"s"}, "14:E"},
+    {"group entry drops its sub-topics but is no plain prefix", {"s.(t)g"}, "14:H,14:E"},
+    {"sub-topic entry drops its untagged child, keeps the parent",
+     {"s.(t)g.(t)b"},
+     "4:(t)g(7:G),14:H,14:E"},
+};
+
+struct NodeRow
+{
+    const char *name;
+    int kind, groupKind;
+    QString defaultText;
+    int reply; // -1 nothing, 0 the text "found", else that many links
+    QString nodes;
+};
+const NodeRow nodeRows[] = {
+    {"index group made although nothing found", IndexEntry1, IndexGroup1, {}, -1, "4:t"},
+    {"url list of three gives three siblings in order",
+     IndexEntry2,
+     0,
+     {},
+     3,
+     "8:link 1,8:link 2,8:link 3"},
+    {"url list entries go below the group",
+     IndexEntry1,
+     IndexGroup1,
+     {},
+     2,
+     "4:t(7:link 1,7:link 2)"},
+    {"source falls back to default text", ArticleSource, 0, "S", -1, "12:S"},
+    {"datetime falls back to default text", ArticleDatetime, 0, "D", -1, "13:D"},
+    {"text falls back to default text", ArticleText, 0, "T", -1, "14:T"},
+    {"title ignores default text", ArticleTitle, 0, "Untitled", -1, {}},
+    {"found text wins over default text", ArticleSource, 0, "S", 0, "12:found"},
+};
+
 } // namespace
 
 class TestProcessor : public QObject
@@ -110,40 +237,119 @@ class TestProcessor : public QObject
 private slots:
     void initTestCase() { fillEntityTable(); }
 
-    void pageAndTrackChoice_data()
+    void cloneMirrorsShape()
     {
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<int>("pageType");
-        QTest::addColumn<QString>("siteId");
-        QTest::addColumn<QByteArray>("bytes");
-        // The tree, its origin id and language, then "read" when in the history once.
-        QTest::addColumn<QString>("result");
-
-        const QString news = u"http://x/news/1"_s;
-        const auto row = [](const char *name, const QString &url, int type, const QString &site,
-                            const QByteArray &bytes, const QString &result) {
-            QTest::newRow(name) << url << type << site << bytes << result;
+        CLTopic group;
+        CLElement root(IndexPage, u"en"_s, nullptr, new CLData(u"Index"_s), nullptr);
+        auto *g = new CLElement(IndexGroup1, u"en"_s, &group, new CLData(u"World"_s), &root);
+        for (const char *url : {"http://a/1", "http://a/2"})
+            new CLElement(IndexEntry1, u"en"_s, nullptr, new CLURLData(url, url, URLHtml), g);
+        CLElement clone(&root, u"fr"_s, nullptr);
+        std::function<void(const CLElement *, const CLElement *)> check = [&](auto *c, auto *s) {
+            QVERIFY(c->source == s && c->kind == s->kind && c->origin == s->origin);
+            QVERIFY(!c->value && c->language == u"fr"_s);
+            QCOMPARE(c->children.size(), s->children.size());
+            for (int i = 0; i < c->children.size(); ++i) {
+                QCOMPARE(c->children.at(i)->parent, c);
+                check(c->children.at(i), s->children.at(i));
+            }
         };
-        row("url accepted by no page", "http://nowhere.example/", 2, {}, "<A>", "null");
-        row("empty bytes", news, 2, "a", {}, "null");
-        row("every track rejects the bytes", news, 2, "a", "plain", "null");
-        row("matching page of type 0", "http://a.example/misc", 0, {}, "<A>", "null");
-        row("first track whose filter passes", news, 2, "a", "<A>", "10:URL(11:A1) a en read");
-        row("later track when the first rejects", news, 2, "a", "<B>", "10:URL(11:A2) a en read");
-        row("site id picks the other of two matches, any type", news, 0, "b", "<B>",
-            "10:URL(11:B) b fr read");
-        row("named site without a match falls back to another", "http://b.example/front", 1, "a",
-            "<A>", "1:front front fr");
-        row("index page yields its root, not read", "http://a.example/index", 1, "a", "<A>",
-            "1:index index en");
+        check(&clone, &root);
     }
+
+    void countTranslation()
+    {
+        CLElement article(ArticlePage, u"en"_s, nullptr, new CLData(u"http://x/a"_s), nullptr);
+        for (const char *text : {"T", "Body"})
+            new CLElement(ArticleTitle, u"en"_s, nullptr, new CLData(QString(text)), &article);
+        new CLElement(ArticleImage, u"en"_s, nullptr, nullptr, &article);
+        CLElement clone(&article, u"es"_s, nullptr);
+        // A node added by hand (no source) is not part of the translation.
+        new CLElement(ArticleText, u"es"_s, nullptr, nullptr, &clone);
+
+        // Root and the image without a source value count as done; valued sources wait.
+        for (int filled = 0; filled <= 2; ++filled) {
+            if (filled > 0)
+                clone.children.at(filled - 1)->value = new CLData(u"x"_s);
+            int done = 0, pending = 0;
+            QCOMPARE(::countTranslation(&clone, done, pending), filled == 2);
+            QCOMPARE(QList<int>({done, pending}), QList<int>({2 + filled, 2 - filled}));
+        }
+    }
+
+    void historyHashAndFile()
+    {
+        // Hashes already stored in readers' history files must stay valid: the high nibble
+        // folds back in, and text counts in UTF-16 units.
+        QCOMPARE(::historyHash(u""_s), 0u);
+        QCOMPARE(::historyHash(u"abcdefgh"_s), 0x89ab038u);
+        QCOMPARE(::historyHash(u"http://example.com/news/1"_s), 0xc26d421u);
+        QCOMPARE(::historyHash(u"ü"_s), 0xfcu);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"access.his"_s);
+        QCOMPARE(saveHistory({}, path), 0);
+        QVERIFY(QFile::exists(path) && testkit::readAll(path).isEmpty());
+        QCOMPARE(saveHistory({1, 256}, path), 2);
+        QVERIFY(QList<QByteArray>({QByteArray::fromHex("0000000100000100"),
+                                   QByteArray::fromHex("0000010000000001")})
+                    .contains(testkit::readAll(path)));
+        QSet<quint32> set;
+        QCOMPARE(loadHistory(set, path), 2);
+        QCOMPARE(set, (QSet<quint32>{1, 256}));
+        // Duplicates in the file count, the set holds each once; a torn record is no member.
+        QVERIFY(saveBytes(QByteArray::fromHex("0000000700000007000000090102"), path));
+        QCOMPARE(loadHistory(set, path), 3);
+        QCOMPARE(set, (QSet<quint32>{1, 256, 7, 9}));
+        QCOMPARE(loadHistory(set, dir.filePath(u"missing.his"_s)), 0);
+        QCOMPARE(saveHistory(set, dir.filePath(u"no/such/dir/access.his"_s)), 0);
+    }
+
+    void savesReplaceAtomically()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"site.xml"_s);
+        QVERIFY(saveBytes("old contents", path) && saveBytes("new", path));
+        QCOMPARE(testkit::readAll(path), QByteArray("new"));
+        QVERIFY(!saveBytes("x", dir.path())); // a directory can't be replaced
+        QDomDocument doc;
+        QVERIFY(doc.setContent(QByteArray("<filters><set name='a'/></filters>")));
+        QVERIFY(saveDocument(doc, path));
+        QCOMPARE(testkit::readAll(path), QByteArray("<filters>\n <set name=\"a\"/>\n</filters>\n"));
+        QVERIFY(!saveDocument(QDomDocument(), path));
+        QCOMPARE(testkit::readAll(path), QByteArray("<filters>\n <set name=\"a\"/>\n</filters>\n"));
+    }
+
+    void urlRecord_data() { rows(urlRows); }
+    void urlRecord()
+    {
+        const UrlRow &r = current(urlRows);
+        const CLURLData record(r.url, u"<b>Big</b>  news"_s, URLHtml);
+        QCOMPARE(record.url, r.expected);
+        QCOMPARE(record.title, u"Big news"_s);
+        QVERIFY(CLURLData(r.url, QString(), URLImage).title.isNull());
+    }
+
+    void runChain_data() { rows(chainRows); }
+    void runChain()
+    {
+        const ChainRow &r = current(chainRows);
+        CLTopic topic;
+        for (char answer : r.answers)
+            addStep(&topic, new ProbeStep(answer));
+        ProbeStep::calls = 0;
+        const std::unique_ptr<CLData> result(::runChain(&topic, r.bytes));
+        QCOMPARE(!result                    ? QString()
+                 : result->type == DataText ? u"text "_s + result->text
+                                            : u"bytes "_s + QString::fromLatin1(result->bytes),
+                 r.result);
+        QCOMPARE(ProbeStep::calls, r.stepsRun);
+    }
+
+    void pageAndTrackChoice_data() { rows(choiceRows); }
     void pageAndTrackChoice()
     {
-        QFETCH(QString, url);
-        QFETCH(int, pageType);
-        QFETCH(QString, siteId);
-        QFETCH(QByteArray, bytes);
-
+        const ChoiceRow &r = current(choiceRows);
         // alpha (en): an index, an article with two layouts, a type-0 page; beta (fr): the same
         // article URLs and a front page of its own.
         auto *alpha = new CLSite, *beta = new CLSite;
@@ -162,34 +368,20 @@ private slots:
         CLProcessor processor;
         installSites(processor, {alpha, beta});
 
-        const std::unique_ptr<CLElement> root(processor.process(url, bytes, pageType, siteId));
-        QString got = root ? describe({root.get()}).replace(url, u"URL"_s) + u' ' +
+        const std::unique_ptr<CLElement> root(
+            processor.process(r.url, r.bytes, r.pageType, r.siteId));
+        QString got = root ? describe({root.get()}).replace(r.url, u"URL"_s) + u' ' +
                                  root->origin->id + u' ' + root->language
                            : u"null"_s;
-        delete processor.process(url, bytes, pageType, siteId);
-        if (processor.history == QSet<quint32>{historyHash(url)})
+        delete processor.process(r.url, r.bytes, r.pageType, r.siteId);
+        if (processor.history == QSet<quint32>{historyHash(r.url)})
             got += u" read"_s;
-        QTEST(got, "result");
+        QCOMPARE(got, r.result);
     }
 
-    void disabledTopics_data()
-    {
-        QTest::addColumn<QStringList>("disabled");
-        QTest::addColumn<QString>("tree");
-
-        const auto row = [](const char *name, const QStringList &disabled, const QString &tree) {
-            QTest::newRow(name) << disabled << tree;
-        };
-        row("exact path among several entries", {"x", "s.(t)gh"}, "4:(t)g(7:G,14:B,14:C),14:E");
-        row("site entry covers only its (t) topics", {"s"}, "14:E");
-        row("group entry drops its sub-topics but is no plain prefix", {"s.(t)g"}, "14:H,14:E");
-        row("sub-topic entry drops its untagged child, keeps the parent", {"s.(t)g.(t)b"},
-            "4:(t)g(7:G),14:H,14:E");
-    }
+    void disabledTopics_data() { rows(disabledRows); }
     void disabledTopics()
     {
-        QFETCH(QStringList, disabled);
-
         CLSite site;
         site.id = u"s"_s;
         CLTopic *group = newTopic(u"(t)g"_s, IndexEntry1, u"G"_s, IndexGroup1);
@@ -199,73 +391,18 @@ private slots:
         CLTrack *track = newTrack(newPage(&site, u"p"_s, PageArticle, u"*"_s), {}, group);
         addTopic(track, newTopic(u"(t)gh"_s, ArticleText, u"H"_s));
         addTopic(track, newTopic(u"e"_s, ArticleText, u"E"_s));
-        QTEST(nodesOf(track->topics, disabled), "tree");
+        QCOMPARE(nodesOf(track->topics, current(disabledRows).disabled),
+                 current(disabledRows).tree);
     }
 
-    void topicNodes_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("groupKind");
-        QTest::addColumn<QString>("defaultText");
-        QTest::addColumn<int>("reply"); // -1 nothing, 0 the text "found", else that many links
-        QTest::addColumn<QString>("nodes");
-
-        const auto row = [](const char *name, int kind, int group, const QString &defaultText,
-                            int reply, const QString &nodes) {
-            QTest::newRow(name) << kind << group << defaultText << reply << nodes;
-        };
-        row("index group made although nothing found", IndexEntry1, IndexGroup1, {}, -1, "4:t");
-        row("url list of three gives three siblings in order", IndexEntry2, 0, {}, 3,
-            "8:link 1,8:link 2,8:link 3");
-        row("url list entries go below the group", IndexEntry1, IndexGroup1, {}, 2,
-            "4:t(7:link 1,7:link 2)");
-        row("source falls back to default text", ArticleSource, 0, "S", -1, "12:S");
-        row("datetime falls back to default text", ArticleDatetime, 0, "D", -1, "13:D");
-        row("text falls back to default text", ArticleText, 0, "T", -1, "14:T");
-        row("title ignores default text", ArticleTitle, 0, "Untitled", -1, {});
-        row("found text wins over default text", ArticleSource, 0, "S", 0, "12:found");
-    }
+    void topicNodes_data() { rows(nodeRows); }
     void topicNodes()
     {
-        QFETCH(int, kind);
-        QFETCH(int, groupKind);
-        QFETCH(QString, defaultText);
-        QFETCH(int, reply);
-
-        const std::unique_ptr<CLTopic> topic(
-            newTopic(u"t"_s, kind, reply < 0 ? QString() : u"found"_s, groupKind, qMax(reply, 0)));
-        topic->defaultText = defaultText;
-        QTEST(nodesOf({topic.get()}), "nodes");
-    }
-
-    void corpusArticle()
-    {
-        QFile page(TESSOLIN_CORPUS "/pages/en-taipeitimes.html");
-        QFile truthFile(TESSOLIN_CORPUS "/truth/en-taipeitimes.json");
-        if (!page.open(QIODevice::ReadOnly) || !truthFile.open(QIODevice::ReadOnly))
-            QSKIP("news corpus not available");
-        const QJsonObject truth = QJsonDocument::fromJson(truthFile.readAll()).object();
-
-        const auto profile =
-            loadXmlDocument(TESSOLIN_SOURCE_DIR "/data/conf/profile/taipeitimes.xml");
-        CLSite *site = profile ? readProfile(*profile) : nullptr;
-        QVERIFY(site);
-        CLProcessor processor;
-        installSites(processor, {site});
-
-        const std::unique_ptr<CLElement> root(
-            processor.process(truth[u"url"_s].toString(), page.readAll(), PageArticle, site->id));
-        QVERIFY(root);
-        QHash<int, QString> texts;
-        for (const CLElement *node : root->children)
-            texts.insert(node->kind, node->text());
-        QCOMPARE(texts.value(ArticleTitle).trimmed(), truth[u"title"_s].toString());
-        // Every paragraph whole, and little besides.
-        const QString text = texts.value(ArticleText).simplified(),
-                      expected = truth[u"text"_s].toString();
-        for (const QString &paragraph : expected.split(u"\n\n"_s))
-            QVERIFY2(text.contains(paragraph.simplified()), qPrintable(paragraph));
-        QVERIFY2(text.size() < expected.size() * 1.1, qPrintable(text));
+        const NodeRow &r = current(nodeRows);
+        const std::unique_ptr<CLTopic> topic(newTopic(
+            u"t"_s, r.kind, r.reply < 0 ? QString() : u"found"_s, r.groupKind, qMax(r.reply, 0)));
+        topic->defaultText = r.defaultText;
+        QCOMPARE(nodesOf({topic.get()}), r.nodes);
     }
 };
 

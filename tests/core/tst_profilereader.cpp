@@ -1,8 +1,12 @@
+// The profile reader and the site model it fills: what a profile file becomes, and what it
+// refuses, with the place of the fault.
+
 #include "clcuttingsteps.h"
 #include "clelement.h"
 #include "clextractsteps.h"
 #include "clprofilereader.h"
 #include "clsitemodel.h"
+#include "testkit.h"
 
 #include <QDomDocument>
 #include <QtTest>
@@ -10,37 +14,181 @@
 #include <functional>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+using testkit::current;
+using testkit::rows;
+
 extern const char completeXml[]; // defined below the class, which moc must read first
+
+namespace {
+
+CLI18n *i18nFrom(const QString &xml)
+{
+    QDomDocument doc;
+    return doc.setContent(xml) ? parseI18n(doc.documentElement()) : nullptr;
+}
+
+QString d(const char *locale, const QString &text)
+{
+    return u"<display locale='%1'>%2</display>"_s.arg(QLatin1String(locale), text);
+}
+struct I18nRow
+{
+    const char *name;
+    QString xml, expected; // "original|locale=name", null for no record
+};
+const I18nRow i18nRows[] = {
+    {"later display wins", "<i18n original='en'>" + d("en", "1") + d("en", "2") + "</i18n>",
+     "en|en=2"},
+    {"missing original is empty", "<i18n>" + d("fr", "Un") + "</i18n>", "|fr=Un"},
+    {"nested display found", "<i18n original='de'><g>" + d("de", "E") + "</g></i18n>", "de|de=E"},
+    {"CDATA in white space", "<i18n>" + d("ja", "\n <![CDATA[<b>N</b>]]>\n") + "</i18n>",
+     "|ja=<b>N</b>"},
+    {"display without locale under the empty locale", "<i18n><display>P</display></i18n>", "|=P"},
+    {"other tag is no record", "<names original='en'>" + d("en", "N") + "</names>", QString()},
+};
+
+struct KindRow
+{
+    const char *name;
+    QString type;
+    int depth, groupKind, kind;
+};
+const KindRow kindRows[] = {
+    {"index at depth 1", "article-index", 1, IndexGroup1, IndexEntry1},
+    {"index at depth 3", "article-index", 3, IndexGroup3, IndexEntry3},
+    {"index four deep has no kinds", "article-index", 4, 0, 0},
+    {"title", "article-title", 1, 0, ArticleTitle},
+    {"image list at any depth", "article-image-list", 2, 0, ArticleImage},
+    {"translate text", "translate-text", 1, 0, TranslateText},
+    {"unknown word", "article-summary", 1, 0, 0},
+    {"keywords keep case", "Article-Title", 1, 0, 0},
+};
+
+// Snippet builders: each wraps its body into the smallest valid profile.
+QString site(const QString &body)
+{
+    return "<site name='S' id='s' locale='en' codeset='c' version='1' entry='e'>" + body +
+           "</site>";
+}
+QString page(const QString &body, const QString &attrs = " type='news.article'")
+{
+    return site("<page id='p' name='P'" + attrs + ">" + body + "</page>");
+}
+QString topic(const QString &body, const QString &attrs = " type='article-text'")
+{
+    return page("<track name='main'><topic id='t' name='T'" + attrs + ">" + body +
+                "</topic></track>");
+}
+QString pair(const QString &body)
+{
+    return topic("<step_pair_point>" + body + "</step_pair_point>");
+}
+const QString tPath = "site[id=s]/page[id=p]/track[name=main]/topic[id=t]";
+QString nestedTopics(int count)
+{
+    return QString("<topic id='d' name='D' type='x'>").repeated(count) +
+           QString("</topic>").repeated(count);
+}
+QString deepPath()
+{
+    QString path = tPath;
+    for (int depth = 2; depth <= MaxTopicDepth + 1; ++depth)
+        path += "/topic[id=d]";
+    return path;
+}
+
+struct AcceptRow
+{
+    const char *name;
+    QString xml, lines; // lines: whole consecutive lines of the dump
+};
+const AcceptRow acceptRows[] = {
+    {"no country gives n/a, no layout empty", site(""), "S|s|en|c|1|e||n/a"},
+    {"page nested in other elements is still a page",
+     site("<group><page id='a' name='A' type='x'/></group>"
+          "<page id='b' name='B' type='x'><page id='c' name='C' type='x'/></page>"),
+     "page a 0,0 ;\npage b 0,0 ;\npage c 0,0 ;"},
+    {"page type word is case-sensitive", page("", " type='News.Index'"), "page p 0,0 ;"},
+    {"translator entry type is 4", page("", " type='translator.entry'"), "page p 4,0 ;"},
+    {"article-index four deep gets no kinds",
+     topic("<topic id='u' name='U' type='article-index'><topic id='v' name='V' "
+           "type='article-index'><topic id='w' name='W' type='article-index'/></topic></topic>",
+           " type='article-index'"),
+     "topic t 4,7,0 '': \n  topic u 5,8,0 '': \n    topic v 6,9,0 '': \n      topic w 0,0,0 '': "},
+    {"numbers tolerate spaces and plus sign, occurrance typo is the name",
+     pair("<point_a offset=' 3 ' occurrance='+2' occurrence='5' include_pattern='yes'>x</point_a>"),
+     "topic t 0,14,0 '': pair x,1,1,3,2,1 - ;"},
+    {"cut_all no and cut_pattern true both off, last pattern wins",
+     topic("<step_section_cutter cut_all='no' cut_pattern='true'><start_pattern>a</start_pattern>"
+           "<end_pattern>b</end_pattern><start_pattern>c</start_pattern></step_section_cutter>"),
+     "topic t 0,14,0 '': cut c b 0,0"},
+    {"url extract skips empty patterns, defaults to any",
+     topic("<step_url_extract><filter_url_inc pattern=''/><filter_url_inc pattern='*n*'/>"
+           "<filter_content_inc></filter_content_inc></step_url_extract>"),
+     "topic t 0,14,0 '': url 2 prefix= tail= url=*n*; content=;"},
+    {"unknown children are ignored", topic("<step_unknown/><filter_url_inc/><point_a/>"),
+     "topic t 0,14,0 '': "},
+    {"realistic complete profile", completeXml,
+     "Daily News|daily|en|ISO-8859-1|3|http://daily.example/|wide|uk i18n=en de=Tagesnachrichten\n"
+     "page front 1,2 *daily.example/;*print*\n"
+     "track classic <div id=\"main\">;\n"
+     "topic top 4,7,1 '': pair <div id=\"top\">,1,1,0,1,0 </div>,1,3,0,2,0 ; | "
+     "url 0 prefix=http://daily.example tail=?ref url=*/story/*; content=;\n"
+     "  topic world 5,8,0 '': \n"
+     "page story 2,0 */story/*;\n"
+     "track plain ;\n"
+     "topic title 0,11,0 '': pair <h1,2,2,-10,1,1 - ;NOTITLE | cut <!-- --> 0,1 | "
+     "text space=1 | format 1,1,2,4,0\n"
+     "topic images 0,15,-1 '': url 1 prefix= tail= url=; content=;\n"
+     "topic next 0,18,0 '': attr href | tourl 1"},
+    {"site i18n is the first anywhere below site, page i18n last wins",
+     site("<page id='p' name='P' type='x'><i18n original='a'/><track name='m'><topic "
+          "id='t' name='T' type='x'><i18n original='c'/></topic></track>"
+          "<i18n original='b'/></page>"),
+     "S|s|en|c|1|e||n/a i18n=a\npage p 0,0 ; i18n=b\ntrack m ;\ntopic t 0,0,0 '' i18n=c: "},
+    // The deepest allowed nesting still loads.
+    {"topics nested to the cap", topic(nestedTopics(MaxTopicDepth - 1)), "S|s|en|c|1|e||n/a"},
+};
+
+struct RejectRow
+{
+    const char *name;
+    QString xml, reason, path;
+};
+const RejectRow rejectRows[] = {
+    {"empty document", {}, "document has no element", {}},
+    {"sites root", "<sites><site/></sites>", "document element is sites, not site", "sites"},
+    {"site without id", "<site name='S' locale='en' codeset='c' version='1' entry='e'/>",
+     "missing required attribute id", "site[name=S]"},
+    {"site with empty entry", site("").replace("entry='e'", "entry=''"),
+     "required attribute entry is empty", "site[id=s]"},
+    {"filter_url_exc without pattern", page("<filter_url_exc/>"),
+     "filter_url_exc with empty pattern", "site[id=s]/page[id=p]/filter_url_exc"},
+    {"failing second page after a good one",
+     site("<page id='a' name='A' type='x'/><page id='b' name='B' type='x'><track/></page>"),
+     "missing required attribute name", "site[id=s]/page[id=b]/track"},
+    {"failing step in a sub-topic after good steps",
+     topic("<step_text_extract/><topic id='u' name='U' type='x'><step_text_extract/>"
+           "<step_url_extract url_type='x'/></topic>"),
+     "attribute url_type has unknown value \"x\"", tPath + "/topic[id=u]/step_url_extract"},
+    {"pair pointer with only point_b", pair("<point_b>b</point_b>"),
+     "step_pair_point without point_a", tPath + "/step_pair_point"},
+    {"backward point from begin", pair("<point_a direction='backward'>x</point_a>"),
+     "point_a: a backward point cannot start from the beginning",
+     tPath + "/step_pair_point/point_a"},
+    {"count not a whole number", topic("<step_text_format append_line='1.5'/>"),
+     "attribute append_line is not a number", tPath + "/step_text_format"},
+    // Each level is one more reader call; without the cap deep profiles overflow the stack.
+    {"topics nested past the cap", topic(nestedTopics(MaxTopicDepth)),
+     "topics nested deeper than 32 levels", deepPath()},
+};
+
+} // namespace
 
 class TestProfileReader : public QObject
 {
     Q_OBJECT
-
-    // Snippet builders: each wraps its body into the smallest valid profile.
-    QString site(const QString &body)
-    {
-        return "<site name='S' id='s' locale='en' codeset='c' version='1' entry='e'>" + body +
-               "</site>";
-    }
-    QString page(const QString &body, const QString &attrs = " type='news.article'")
-    {
-        return site("<page id='p' name='P'" + attrs + ">" + body + "</page>");
-    }
-    QString topic(const QString &body, const QString &attrs = " type='article-text'")
-    {
-        return page("<track name='main'><topic id='t' name='T'" + attrs + ">" + body +
-                    "</topic></track>");
-    }
-    QString pair(const QString &body)
-    {
-        return topic("<step_pair_point>" + body + "</step_pair_point>");
-    }
-    const QString topicPath = "site[id=s]/page[id=p]/track[name=main]/topic[id=t]";
-    static QString nestedTopics(int count)
-    {
-        return QString("<topic id='d' name='D' type='x'>").repeated(count) +
-               QString("</topic>").repeated(count);
-    }
 
     static QDomDocument parsed(const QString &xml)
     {
@@ -129,133 +277,29 @@ class TestProfileReader : public QObject
     }
 
 private slots:
-    void accepts_data()
-    {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<QString>("lines"); // whole consecutive lines of the dump
-
-        const auto row = [](const char *name, const QString &xml, const QString &lines) {
-            QTest::newRow(name) << xml << lines;
-        };
-        row("no country gives n/a, no layout empty", site(""), "S|s|en|c|1|e||n/a");
-        row("page nested in other elements is still a page",
-            site("<group><page id='a' name='A' type='x'/></group>"
-                 "<page id='b' name='B' type='x'><page id='c' name='C' type='x'/></page>"),
-            "page a 0,0 ;\npage b 0,0 ;\npage c 0,0 ;");
-        row("page type word is case-sensitive", page("", " type='News.Index'"), "page p 0,0 ;");
-        row("translator entry type is 4", page("", " type='translator.entry'"), "page p 4,0 ;");
-        row("article-index four deep gets no kinds",
-            topic("<topic id='u' name='U' type='article-index'><topic id='v' name='V' "
-                  "type='article-index'><topic id='w' name='W' type='article-index'/></topic>"
-                  "</topic>",
-                  " type='article-index'"),
-            "topic t 4,7,0 '': \n  topic u 5,8,0 '': \n    topic v 6,9,0 '': \n      topic w 0,0,0 "
-            "'': ");
-        row("numbers tolerate spaces and plus sign, occurrance typo is the name",
-            pair("<point_a offset=' 3 ' occurrance='+2' occurrence='5' "
-                 "include_pattern='yes'>x</point_a>"),
-            "topic t 0,14,0 '': pair x,1,1,3,2,1 - ;");
-        row("cut_all no and cut_pattern true both off, last pattern wins",
-            topic("<step_section_cutter cut_all='no' cut_pattern='true'><start_pattern>a"
-                  "</start_pattern><end_pattern>b</end_pattern><start_pattern>c</start_pattern>"
-                  "</step_section_cutter>"),
-            "topic t 0,14,0 '': cut c b 0,0");
-        row("url extract skips empty patterns, defaults to any",
-            topic("<step_url_extract><filter_url_inc pattern=''/><filter_url_inc pattern='*n*'/>"
-                  "<filter_content_inc></filter_content_inc></step_url_extract>"),
-            "topic t 0,14,0 '': url 2 prefix= tail= url=*n*; content=;");
-        row("unknown children are ignored", topic("<step_unknown/><filter_url_inc/><point_a/>"),
-            "topic t 0,14,0 '': ");
-        row("realistic complete profile", completeXml,
-            "Daily News|daily|en|ISO-8859-1|3|http://daily.example/|wide|uk i18n=en "
-            "de=Tagesnachrichten\n"
-            "page front 1,2 *daily.example/;*print*\n"
-            "track classic <div id=\"main\">;\n"
-            "topic top 4,7,1 '': pair <div id=\"top\">,1,1,0,1,0 </div>,1,3,0,2,0 ; | "
-            "url 0 prefix=http://daily.example tail=?ref url=*/story/*; content=;\n"
-            "  topic world 5,8,0 '': \n"
-            "page story 2,0 */story/*;\n"
-            "track plain ;\n"
-            "topic title 0,11,0 '': pair <h1,2,2,-10,1,1 - ;NOTITLE | cut <!-- --> 0,1 | "
-            "text space=1 | format 1,1,2,4,0\n"
-            "topic images 0,15,-1 '': url 1 prefix= tail= url=; content=;\n"
-            "topic next 0,18,0 '': attr href | tourl 1");
-        row("site i18n is the first anywhere below site, page i18n last wins",
-            site("<page id='p' name='P' type='x'><i18n original='a'/><track name='m'><topic "
-                 "id='t' name='T' type='x'><i18n original='c'/></topic></track>"
-                 "<i18n original='b'/></page>"),
-            "S|s|en|c|1|e||n/a i18n=a\npage p 0,0 ; i18n=b\ntrack m ;\ntopic t 0,0,0 '' i18n=c: ");
-    }
+    void accepts_data() { rows(acceptRows); }
     void accepts()
     {
-        QFETCH(QString, xml);
-        QFETCH(QString, lines);
+        const AcceptRow &r = current(acceptRows);
         CLProfileError error;
         error.reason = "left over from an earlier call";
-        std::unique_ptr<CLSite> s(readProfile(parsed(xml), &error));
+        std::unique_ptr<CLSite> s(readProfile(parsed(r.xml), &error));
         QVERIFY2(s && error.isEmpty(), qPrintable(error.toString()));
         const QString all = dump(s.get()).join('\n');
-        QVERIFY2(("\n" + all + "\n").contains("\n" + lines + "\n"), qPrintable(all));
+        QVERIFY2(("\n" + all + "\n").contains("\n" + r.lines + "\n"), qPrintable(all));
     }
 
-    void rejects_data()
-    {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<QString>("reason");
-        QTest::addColumn<QString>("path");
-
-        const auto row = [](const char *name, const QString &xml, const QString &reason,
-                            const QString &path) { QTest::newRow(name) << xml << reason << path; };
-        const QString pairPath = topicPath + "/step_pair_point";
-        row("empty document", {}, "document has no element", {});
-        row("sites root", "<sites><site/></sites>", "document element is sites, not site", "sites");
-        row("site without id", "<site name='S' locale='en' codeset='c' version='1' entry='e'/>",
-            "missing required attribute id", "site[name=S]");
-        row("site with empty entry", site("").replace("entry='e'", "entry=''"),
-            "required attribute entry is empty", "site[id=s]");
-        row("filter_url_exc without pattern", page("<filter_url_exc/>"),
-            "filter_url_exc with empty pattern", "site[id=s]/page[id=p]/filter_url_exc");
-        row("failing second page after a good one",
-            site("<page id='a' name='A' type='x'/><page id='b' name='B' type='x'><track/></page>"),
-            "missing required attribute name", "site[id=s]/page[id=b]/track");
-        row("failing step in a sub-topic after good steps",
-            topic("<step_text_extract/><topic id='u' name='U' type='x'><step_text_extract/>"
-                  "<step_url_extract url_type='x'/></topic>"),
-            "attribute url_type has unknown value \"x\"",
-            topicPath + "/topic[id=u]/step_url_extract");
-        row("pair pointer with only point_b", pair("<point_b>b</point_b>"),
-            "step_pair_point without point_a", pairPath);
-        row("backward point from begin", pair("<point_a direction='backward'>x</point_a>"),
-            "point_a: a backward point cannot start from the beginning", pairPath + "/point_a");
-        row("count not a whole number", topic("<step_text_format append_line='1.5'/>"),
-            "attribute append_line is not a number", topicPath + "/step_text_format");
-        // Each level is one more reader call; without the cap deep profiles overflow the stack.
-        QString deepPath = topicPath;
-        for (int depth = 2; depth <= MaxTopicDepth + 1; ++depth)
-            deepPath += "/topic[id=d]";
-        row("topics nested past the cap", topic(nestedTopics(MaxTopicDepth)),
-            "topics nested deeper than 32 levels", deepPath);
-    }
+    void rejects_data() { rows(rejectRows); }
     void rejects()
     {
-        QFETCH(QString, xml);
-        QFETCH(QString, reason);
-        const QDomDocument doc = parsed(xml);
+        const RejectRow &r = current(rejectRows);
+        const QDomDocument doc = parsed(r.xml);
         CLProfileError error;
         QVERIFY(!std::unique_ptr<CLSite>(readProfile(doc, &error)));
-        QVERIFY2(error.reason.contains(reason), qPrintable(error.reason));
-        QTEST(error.path, "path");
+        QVERIFY2(error.reason.contains(r.reason), qPrintable(error.reason));
+        QCOMPARE(error.path, r.path);
         // The error record is optional; without it the outcome must not change.
         QVERIFY(!std::unique_ptr<CLSite>(readProfile(doc)));
-    }
-
-    void topicDepthLimit()
-    {
-        // The deepest allowed nesting still loads.
-        CLProfileError error;
-        const std::unique_ptr<CLSite> loaded(
-            readProfile(parsed(topic(nestedTopics(MaxTopicDepth - 1))), &error));
-        QVERIFY2(loaded, qPrintable(error.toString()));
     }
 
     void reportsPosition()
@@ -266,9 +310,77 @@ private slots:
                                     "<step_text_format insert_line='a'/></topic></track>")),
                         &error)));
         QCOMPARE(error.toString(),
-                 "4:37: " + topicPath + "/step_text_format: attribute insert_line is not a number");
+                 "4:37: " + tPath + "/step_text_format: attribute insert_line is not a number");
         // Without a position the prefix is left out.
         QCOMPARE((CLProfileError{"sites", -1, -1, "wrong root"}).toString(), "sites: wrong root");
+    }
+
+    void parseI18n_data() { rows(i18nRows); }
+    void parseI18n()
+    {
+        const I18nRow &r = current(i18nRows);
+        const std::unique_ptr<CLI18n> record(i18nFrom(r.xml));
+        QCOMPARE(!record ? QString()
+                         : record->original + u'|' + record->displays.keys().join(u',') + u'=' +
+                               record->displays.values().join(u','),
+                 r.expected);
+    }
+
+    void localNameFallsBack()
+    {
+        QHash<QString, CLI18n *> table{
+            {u"th"_s, i18nFrom(u"<i18n original='zh_CN'><display locale='zh_CN'>泰国</display>"
+                               u"<display locale='fr'>Thaïlande</display></i18n>"_s)},
+            {u"bare"_s, i18nFrom(u"<i18n><display locale='en'>Bare</display></i18n>"_s)}};
+        QCOMPARE(::localName(table, u"th"_s, u"fr"_s), u"Thaïlande"_s);
+        QCOMPARE(::localName(table, u"th"_s, u"xx"_s), u"泰国"_s); // the original's name
+        QCOMPARE(::localName(table, u"th"_s, QString()), u"泰国"_s);
+        QVERIFY(!::localName(table, u"xx"_s, u"en"_s).isNull()); // unknown code: ""
+        QCOMPARE(::localName(table, u"xx"_s, u"en"_s), u""_s);
+        QCOMPARE(::localName(table, u"bare"_s, u"de"_s), u""_s); // no original to fall back on
+        qDeleteAll(table);
+    }
+
+    void siteTree()
+    {
+        CLSite site;
+        site.id = u"s"_s;
+        QList<CLTopic *> t; // a, b, c, d under the index page; e under the article page
+        for (const char *id : {"a", "b", "c", "d", "e"}) {
+            t.append(new CLTopic);
+            t.last()->id = QLatin1String(id);
+        }
+        for (const int type : {PageIndex, PageArticle}) {
+            addPage(&site, new CLPage);
+            site.pages.last()->type = type;
+            addTrack(site.pages.last(), new CLTrack);
+        }
+        addTopic(site.pages[0]->tracks[0], t[0]);
+        addSubTopic(t[0], t[1]);
+        addSubTopic(t[1], t[2]);
+        addTopic(site.pages[0]->tracks[0], t[3]);
+        addTopic(site.pages[1]->tracks[0], t[4]);
+        QCOMPARE(topicPath(t[2]), u"s.a.b.c"_s);
+        QCOMPARE(subTopicsOf(t[0]), t.mid(1, 2));
+        QCOMPARE(topicsOf(&site, PageIndex), t.first(4));
+        QCOMPARE(topicsOf(&site, PageArticle), t.mid(4));
+        QCOMPARE(topicsOf(&site, PageAny).size(), 5);
+        CLTopic orphan;
+        orphan.id = u"x"_s;
+        QCOMPARE(topicPath(&orphan), u"x"_s);
+        addPage(&site, site.pages[0]); // a page is held once
+        addPage(&site, nullptr);
+        QCOMPARE(site.pages.size(), 2);
+    }
+
+    void topicKinds_data() { rows(kindRows); }
+    void topicKinds()
+    {
+        const KindRow &r = current(kindRows);
+        int groupKind = -1, kind = -1;
+        topicKindsFor(r.type, r.depth, &groupKind, &kind);
+        QCOMPARE(groupKind, r.groupKind);
+        QCOMPARE(kind, r.kind);
     }
 };
 

@@ -1,10 +1,13 @@
 #include "clconstants.h"
 #include "i18nmanager.h"
 #include "stylemanager.h"
+#include "testkit.h"
 
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+using testkit::current;
+using testkit::rows;
 
 namespace {
 
@@ -22,14 +25,65 @@ struct MarkingTranslator : QTranslator
 bool writeSkinTree(const QString &root, const QString &entries)
 {
     for (const QString &entry : entries.split(u' ', Qt::SkipEmptyParts)) {
-        QFile file(root + u'/' + entry.section(u'=', 0, 0));
-        if (!QDir().mkpath(QFileInfo(file).path()) ||
-            !(entry.endsWith(u'/') || (file.open(QIODevice::WriteOnly) &&
-                                       file.write(entry.section(u'=', 1).toUtf8()) >= 0)))
+        const QString path = root + u'/' + entry.section(u'=', 0, 0);
+        if (!QDir().mkpath(QFileInfo(path).path()) ||
+            !(entry.endsWith(u'/') || testkit::writeAll(path, entry.section(u'=', 1).toUtf8())))
             return false;
     }
     return true;
 }
+
+// Interface, target and automatic translation as stored, and the same three as read.
+struct LanguageRow
+{
+    const char *name;
+    QString systemLocale;
+    QStringList stored;
+    QString languages;
+};
+const LanguageRow languageRows[] = {
+    {"zh_TW locale widened to simplified Chinese", "zh_TW", {}, "zh_CN zh_CN 0"},
+    {"country part of the locale dropped", "de_AT", {}, "de de 0"},
+    {"unsupported locale language kept", "nl_NL", {}, "nl nl 0"},
+    {"stored values win over the locale", "de_AT", {"ja", "fr", "true"}, "ja fr 1"},
+    {"stored zh widened too", "en_US", {"zh", "zh"}, "zh_CN zh_CN 0"},
+    {"stored zh_TW not narrowed", "en_US", {"zh_TW"}, "zh_TW en 0"},
+    {"stored empty value is not replaced by the locale", "fr_FR", {""}, " fr 0"},
+};
+
+// The skin tree (empty: no skin root at all), whether it loads, and the skins found.
+struct SkinRow
+{
+    const char *name;
+    QString tree;
+    bool loaded;
+    QString skins;
+};
+const SkinRow skinRows[] = {
+    {"missing skin root fails", "", false, ""},
+    {"other skins without default fail", "dark/ui.css=d", false, "dark"},
+    {"empty base sheet of default fails", "default/ui.css=", false, "default"},
+    {"sorted ignoring case, hidden dirs and files skipped",
+     "b/ A/ default/ui.css=b .hidden/ zeta=z C/", true, "A b C default"},
+};
+
+// Besides default/ui.css=BASE; in the default skin unless one is named; names the table.
+struct SheetRow
+{
+    const char *name;
+    QString file, key, fallback, sheet;
+};
+const SheetRow sheetRows[] = {
+    {"language sheet preferred", "ui_ar.css=AR", "ar", "default", "AR"},
+    {"missing language falls back to base", "ui_ar.css=AR", "fr", "default", "BASE"},
+    {"nothing under either key gives empty", "index_ar.css=AR", "fr", "fr", ""},
+    {"empty language sheet falls back", "ui_de.css=", "de", "default", "BASE"},
+    {"article falls back to interface language", "article_en.css=EN", "ja", "en", "EN"},
+    {"code outside the language list not loaded", "ui_nl.css=NL", "nl", "default", "BASE"},
+    {"Chinese sheet stored under full code", "ui_zh_CN.css=ZH", "zh_CN", "default", "ZH"},
+    {"sheet read as UTF-8", u"index_ru.css=Привет"_s, "ru", "en", u"Привет"_s},
+    {"only the default skin loaded at start", "alpha/ui_fr.css=A", "fr", "default", "BASE"},
+};
 
 } // namespace
 
@@ -37,46 +91,27 @@ class TestSettings : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_settingsDir;
+    testkit::IsolatedSettings m_settings;
 
 private slots:
     void initTestCase()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
         QCoreApplication::setOrganizationName(TS_ORGANIZATION_NAME);
         QCoreApplication::setApplicationName(TS_APP_NAME);
     }
     void init() { QSettings().clear(); }
 
-    void languageSettingsRead_data()
-    {
-        QTest::addColumn<QString>("systemLocale");
-        QTest::addColumn<QStringList>("stored"); // interface, target, automatic translation
-        QTest::addColumn<QString>("languages");  // the same three as read
-
-        const auto row = [](const char *name, const QString &locale, const QStringList &stored,
-                            const QString &read) {
-            QTest::newRow(name) << locale << stored << read;
-        };
-        row("zh_TW locale widened to simplified Chinese", "zh_TW", {}, "zh_CN zh_CN 0");
-        row("country part of the locale dropped", "de_AT", {}, "de de 0");
-        row("unsupported locale language kept", "nl_NL", {}, "nl nl 0");
-        row("stored values win over the locale", "de_AT", {"ja", "fr", "true"}, "ja fr 1");
-        row("stored zh widened too", "en_US", {"zh", "zh"}, "zh_CN zh_CN 0");
-        row("stored zh_TW not narrowed", "en_US", {"zh_TW"}, "zh_TW en 0");
-        row("stored empty value is not replaced by the locale", "fr_FR", {""}, " fr 0");
-    }
+    void languageSettingsRead_data() { rows(languageRows); }
     void languageSettingsRead()
     {
-        QFETCH(QString, systemLocale);
-        QFETCH(QStringList, stored);
+        const LanguageRow &r = current(languageRows);
         const char *keys[] = {TS_KEY_UI_LANGUAGE, TS_KEY_TRANSLATE_TARGET_LANGUAGE,
                               TS_KEY_AUTO_TRANSLATION};
-        for (int i = 0; i < stored.size(); ++i)
-            QSettings().setValue(keys[i], stored.at(i));
-        const I18NManager m(nullptr, systemLocale);
-        QTEST(u"%1 %2 %3"_s.arg(m.uiLanguage, m.translateTargetLanguage).arg(m.autoTranslation),
-              "languages");
+        for (int i = 0; i < r.stored.size(); ++i)
+            QSettings().setValue(keys[i], r.stored.at(i));
+        const I18NManager m(nullptr, r.systemLocale);
+        QCOMPARE(u"%1 %2 %3"_s.arg(m.uiLanguage, m.translateTargetLanguage).arg(m.autoTranslation),
+                 r.languages);
     }
 
     void languageSettingsSaved()
@@ -109,73 +144,35 @@ private slots:
         QCOMPARE(names(), u"FrenceUKArabicGeneral News"_s);
     }
 
-    void loadSkins_data()
-    {
-        QTest::addColumn<QString>("tree"); // empty: no skin root at all
-        QTest::addColumn<bool>("loaded");
-        QTest::addColumn<QString>("skins");
-
-        QTest::newRow("missing skin root fails") << u""_s << false << u""_s;
-        QTest::newRow("other skins without default fail")
-            << u"dark/ui.css=d"_s << false << u"dark"_s;
-        QTest::newRow("empty base sheet of default fails")
-            << u"default/ui.css="_s << false << u"default"_s;
-        QTest::newRow("sorted ignoring case, hidden dirs and files skipped")
-            << u"b/ A/ default/ui.css=b .hidden/ zeta=z C/"_s << true << u"A b C default"_s;
-    }
+    void loadSkins_data() { rows(skinRows); }
     void loadSkins()
     {
-        QFETCH(QString, tree);
+        const SkinRow &r = current(skinRows);
         QTemporaryDir dir;
-        QVERIFY(writeSkinTree(dir.filePath(u"skin"_s), tree));
+        QVERIFY(writeSkinTree(dir.filePath(u"skin"_s), r.tree));
         StyleManager styles(dir.filePath(u"skin"_s));
-        QTEST(styles.loadSkins(), "loaded");
+        QCOMPARE(styles.loadSkins(), r.loaded);
         QStringList names;
         for (const StyleSkin &skin : std::as_const(styles.skins))
             names.append(skin.name);
-        QTEST(names.join(u' '), "skins");
+        QCOMPARE(names.join(u' '), r.skins);
     }
 
-    void sheetFor_data()
-    {
-        // Besides default/ui.css=BASE; in the default skin unless one is named; names the table.
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("fallback");
-        QTest::addColumn<QString>("sheet");
-
-        const auto row = [](const char *name, const QString &file, const QString &key,
-                            const QString &fallback, const QString &sheet) {
-            QTest::newRow(name) << file << key << fallback << sheet;
-        };
-        row("language sheet preferred", "ui_ar.css=AR", "ar", "default", "AR");
-        row("missing language falls back to base", "ui_ar.css=AR", "fr", "default", "BASE");
-        row("nothing under either key gives empty", "index_ar.css=AR", "fr", "fr", "");
-        row("empty language sheet falls back", "ui_de.css=", "de", "default", "BASE");
-        row("article falls back to interface language", "article_en.css=EN", "ja", "en", "EN");
-        row("code outside the language list not loaded", "ui_nl.css=NL", "nl", "default", "BASE");
-        row("Chinese sheet stored under full code", "ui_zh_CN.css=ZH", "zh_CN", "default", "ZH");
-        row("sheet read as UTF-8", "index_ru.css=Привет", "ru", "en", "Привет");
-        row("only the default skin loaded at start", "alpha/ui_fr.css=A", "fr", "default", "BASE");
-    }
+    void sheetFor_data() { rows(sheetRows); }
     void sheetFor()
     {
-        QFETCH(QString, file);
-        QFETCH(QString, key);
-        QFETCH(QString, fallback);
-
+        const SheetRow &r = current(sheetRows);
         QTemporaryDir dir;
-        if (!file.contains(u'/'))
-            file.prepend(u"default/"_s);
+        const QString file = r.file.contains(u'/') ? r.file : u"default/"_s + r.file;
         QVERIFY(writeSkinTree(dir.filePath(u"skin"_s), file + u" default/ui.css=BASE"_s));
         StyleManager styles(dir.filePath(u"skin"_s));
         QVERIFY(styles.loadSkins());
         const QString table = file.section(u'/', 1).section(u'_', 0, 0);
-        QTEST(StyleManager::sheetFor(table == u"index"_s     ? styles.indexSheets
-                                     : table == u"article"_s ? styles.articleSheets
-                                                             : styles.uiSheets,
-                                     key, fallback),
-              "sheet");
+        QCOMPARE(StyleManager::sheetFor(table == u"index"_s     ? styles.indexSheets
+                                        : table == u"article"_s ? styles.articleSheets
+                                                                : styles.uiSheets,
+                                        r.key, r.fallback),
+                 r.sheet);
     }
 
     void laterSkinOverlaysEarlier()

@@ -3,6 +3,7 @@
 
 #include "clupdate.h"
 #include "htmltext.h"
+#include "testkit.h"
 
 #include <QCryptographicHash>
 #include <QDomDocument>
@@ -11,6 +12,8 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+using testkit::current;
+using testkit::rows;
 
 namespace {
 
@@ -28,6 +31,78 @@ const char Profile[] = "<?xml version=\"1.0\"?><site name=\"A\" id=\"(s)GI.a\" l
                        "codeset=\"UTF-8\" version=\"2\" entry=\"http://a.example/\"><page "
                        "name=\"P\" id=\"p\" type=\"news.index\"><track name=\"t\"/></page></site>";
 
+// The name an update may write for a URL and a target id; empty: refused.
+const QString cnn = "(s)GI.cnn";
+struct NameRow
+{
+    const char *name;
+    QString url, id, fileName;
+};
+const NameRow nameRows[] = {
+    {"new file", "http://h/p/new.xml.ra", cnn, "new.xml"},
+    {"own entry's file", "http://h/cnn.xml.ra", cnn, "cnn.xml"},
+    {"without .ra", "https://h/new.xml", cnn, "new.xml"},
+    {".ra removed once", "http://h/x.ra.ra", cnn, "x.ra"},
+    {"query is not the name", "http://h/new.xml?f=../x", cnn, "new.xml"},
+    {"another entry's file", "http://h/guardian.xml.ra", cnn, QString()},
+    {"another entry's file in other case", "http://h/Guardian.XML.ra", cnn, QString()},
+    {"catalogue", "http://h/sites.xml.ra", cnn, QString()},
+    {"catalogue in other case", "http://h/SITES.xml", cnn, QString()},
+    {"error report", "http://h/profile_error.log.ra", cnn, QString()},
+    {"history", "http://h/access.his.ra", cnn, QString()},
+    {"engine file for a site", "http://h/translators.xml.ra", cnn, QString()},
+    {"engine file for an engine", "http://h/translators.xml.ra", "(r)t", "translators.xml"},
+    {"other file for an engine", "http://h/other.xml.ra", "(r)t", QString()},
+    {"installer has no profile name", "http://h/s.exe.ra", "(a)s", QString()},
+    {"unknown class", "http://h/x.xml", "(x)x", QString()},
+    {"used in this run", "http://h/taken.xml.ra", cnn, QString()},
+    {"encoded parent", "http://h/..%2Fx.xml.ra", cnn, QString()},
+    {"dot segments", "http://h/a/%2e%2e", cnn, QString()},
+    {"hidden file", "http://h/.profile.ra", cnn, QString()},
+    {"only .ra", "http://h/.ra", cnn, QString()},
+    {"folder", "http://h/dir/", cnn, QString()},
+    {"space", "http://h/a%20b.xml", cnn, QString()},
+    {"backslash", "http://h/a%5Cb.xml", cnn, QString()},
+    {"device name", "http://h/con.xml.ra", cnn, QString()},
+    {"overlong", "http://h/" + QString(200, u'a'), cnn, QString()},
+};
+
+const QByteArray profile = Profile;
+const QString size = QString::number(profile.size());
+struct FileRow
+{
+    const char *name;
+    QByteArray bytes;
+    QString id, size, fileName;
+    bool accepted;
+};
+const FileRow fileRows[] = {
+    {"profile of the target", profile, "(s)GI.a", size, "a.xml", true},
+    {"size 0 takes any size", profile, "(s)GI.a", "0", "a.xml", true},
+    {"compressed profile under a name without .xml", packXml(profile), "(s)GI.a", "0", "a.prf",
+     true},
+    {"plain profile under a compressed name", profile, "(s)GI.a", size, "a.prf", false},
+    {"size mismatch", profile, "(s)GI.a", "10", "a.xml", false},
+    {"profile of another site", profile, "(s)GI.b", size, "a.xml", false},
+    {"not XML", "<site", "(s)GI.a", "0", "a.xml", false},
+    {"a profile is no engine file", profile, "(r)t", size, "translators.xml", false},
+    {"installer bytes are not parsed", "MZ", "(a)s", "2", "installer", true},
+    {"over 64 MiB", QByteArray(MaxUpdateDownloadSize + 1, 'x'), "(a)s", "0", "installer", false},
+};
+
+// Whatever the values, the catalogue reads back to exactly them.
+struct LineRow
+{
+    const char *name;
+    QString id, version, file;
+};
+const LineRow lineRows[] = {
+    {"plain", "(s)GI.cnn", "1.0", "cnn.xml"},
+    {"quote and markup", "(s)GI.q\"/><site id=\"x", "1<2&3>'", "a.xml"},
+    {"white space", "(s)GI. a\tb\nc\rd", " 1 ", "a.xml"},
+    {"non-ASCII", u"(s)GI.日本"_s, u"é"_s, "a.xml"},
+};
+
 } // namespace
 
 class TestUpdateFiles : public QObject
@@ -35,55 +110,13 @@ class TestUpdateFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void fileNames_data()
-    {
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("name");
-
-        const QString cnn = u"(s)GI.cnn"_s;
-        QTest::newRow("new file") << u"http://h/p/new.xml.ra"_s << cnn << u"new.xml"_s;
-        QTest::newRow("own entry's file") << u"http://h/cnn.xml.ra"_s << cnn << u"cnn.xml"_s;
-        QTest::newRow("without .ra") << u"https://h/new.xml"_s << cnn << u"new.xml"_s;
-        QTest::newRow(".ra removed once") << u"http://h/x.ra.ra"_s << cnn << u"x.ra"_s;
-        QTest::newRow("query is not the name")
-            << u"http://h/new.xml?f=../x"_s << cnn << u"new.xml"_s;
-        QTest::newRow("another entry's file") << u"http://h/guardian.xml.ra"_s << cnn << QString();
-        QTest::newRow("another entry's file in other case")
-            << u"http://h/Guardian.XML.ra"_s << cnn << QString();
-        QTest::newRow("catalogue") << u"http://h/sites.xml.ra"_s << cnn << QString();
-        QTest::newRow("catalogue in other case") << u"http://h/SITES.xml"_s << cnn << QString();
-        QTest::newRow("error report") << u"http://h/profile_error.log.ra"_s << cnn << QString();
-        QTest::newRow("history") << u"http://h/access.his.ra"_s << cnn << QString();
-        QTest::newRow("engine file for a site")
-            << u"http://h/translators.xml.ra"_s << cnn << QString();
-        QTest::newRow("engine file for an engine")
-            << u"http://h/translators.xml.ra"_s << u"(r)t"_s << u"translators.xml"_s;
-        QTest::newRow("other file for an engine")
-            << u"http://h/other.xml.ra"_s << u"(r)t"_s << QString();
-        QTest::newRow("installer has no profile name")
-            << u"http://h/s.exe.ra"_s << u"(a)s"_s << QString();
-        QTest::newRow("unknown class") << u"http://h/x.xml"_s << u"(x)x"_s << QString();
-        QTest::newRow("used in this run") << u"http://h/taken.xml.ra"_s << cnn << QString();
-        QTest::newRow("encoded parent") << u"http://h/..%2Fx.xml.ra"_s << cnn << QString();
-        QTest::newRow("dot segments") << u"http://h/a/%2e%2e"_s << cnn << QString();
-        QTest::newRow("hidden file") << u"http://h/.profile.ra"_s << cnn << QString();
-        QTest::newRow("only .ra") << u"http://h/.ra"_s << cnn << QString();
-        QTest::newRow("folder") << u"http://h/dir/"_s << cnn << QString();
-        QTest::newRow("space") << u"http://h/a%20b.xml"_s << cnn << QString();
-        QTest::newRow("backslash") << u"http://h/a%5Cb.xml"_s << cnn << QString();
-        QTest::newRow("device name") << u"http://h/con.xml.ra"_s << cnn << QString();
-        QTest::newRow("overlong") << u"http://h/"_s + QString(200, u'a') << cnn << QString();
-    }
-
+    void fileNames_data() { rows(nameRows); }
     void fileNames()
     {
-        QFETCH(QString, url);
-        QFETCH(QString, id);
-        QFETCH(QString, name);
+        const NameRow &r = current(nameRows);
         CLUpdateTarget target;
-        target.id = id;
-        QCOMPARE(updateFileName(url, target, rules()), name);
+        target.id = r.id;
+        QCOMPARE(updateFileName(r.url, target, rules()), r.fileName);
     }
 
     void checksums_data()
@@ -112,87 +145,36 @@ private slots:
         QCOMPARE(checksumMatches("abc", checksum), matches);
     }
 
-    void downloadedFiles_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<bool>("accepted");
-
-        const QByteArray profile = Profile;
-        const QString size = QString::number(profile.size());
-        QTest::newRow("profile of the target")
-            << profile << u"(s)GI.a"_s << size << u"a.xml"_s << true;
-        QTest::newRow("size 0 takes any size")
-            << profile << u"(s)GI.a"_s << u"0"_s << u"a.xml"_s << true;
-        QTest::newRow("compressed profile under a name without .xml")
-            << packXml(profile) << u"(s)GI.a"_s << u"0"_s << u"a.prf"_s << true;
-        QTest::newRow("plain profile under a compressed name")
-            << profile << u"(s)GI.a"_s << size << u"a.prf"_s << false;
-        QTest::newRow("size mismatch") << profile << u"(s)GI.a"_s << u"10"_s << u"a.xml"_s << false;
-        QTest::newRow("profile of another site")
-            << profile << u"(s)GI.b"_s << size << u"a.xml"_s << false;
-        QTest::newRow("not XML") << QByteArray("<site") << u"(s)GI.a"_s << u"0"_s << u"a.xml"_s
-                                 << false;
-        QTest::newRow("a profile is no engine file")
-            << profile << u"(r)t"_s << size << u"translators.xml"_s << false;
-        QTest::newRow("installer bytes are not parsed")
-            << QByteArray("MZ") << u"(a)s"_s << u"2"_s << u"installer"_s << true;
-        QTest::newRow("over 64 MiB") << QByteArray(MaxUpdateDownloadSize + 1, 'x') << u"(a)s"_s
-                                     << u"0"_s << u"installer"_s << false;
-    }
-
+    void downloadedFiles_data() { rows(fileRows); }
     void downloadedFiles()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, id);
-        QFETCH(QString, size);
-        QFETCH(QString, fileName);
-        QFETCH(bool, accepted);
+        const FileRow &r = current(fileRows);
         CLUpdateTarget target;
-        target.id = id;
-        target.bytes = size;
-        target.checksum = sha256Hex(bytes);
-        const QString problem = checkDownloadedFile(bytes, target, fileName);
-        QVERIFY2(problem.isEmpty() == accepted, qPrintable(problem));
+        target.id = r.id;
+        target.bytes = r.size;
+        target.checksum = sha256Hex(r.bytes);
+        const QString problem = checkDownloadedFile(r.bytes, target, r.fileName);
+        QVERIFY2(problem.isEmpty() == r.accepted, qPrintable(problem));
     }
 
-    void catalogueText_data()
-    {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("version");
-        QTest::addColumn<QString>("file");
-
-        QTest::newRow("plain") << u"(s)GI.cnn"_s << u"1.0"_s << u"cnn.xml"_s;
-        QTest::newRow("quote and markup")
-            << u"(s)GI.q\"/><site id=\"x"_s << u"1<2&3>'"_s << u"a.xml"_s;
-        QTest::newRow("white space") << u"(s)GI. a\tb\nc\rd"_s << u" 1 "_s << u"a.xml"_s;
-        QTest::newRow("non-ASCII") << u"(s)GI.日本"_s << u"é"_s << u"a.xml"_s;
-    }
-
-    // Whatever the values, the catalogue reads back to exactly them.
+    void catalogueText_data() { rows(lineRows); }
     void catalogueText()
     {
-        QFETCH(QString, id);
-        QFETCH(QString, version);
-        QFETCH(QString, file);
+        const LineRow &r = current(lineRows);
         QDomDocument document;
         QVERIFY(document.setContent(
-            siteCatalogueText({{u"(s)GI.x"_s, u"1"_s, u"x.xml"_s}, {id, version, file}})));
+            siteCatalogueText({{u"(s)GI.x"_s, u"1"_s, u"x.xml"_s}, {r.id, r.version, r.file}})));
         const QDomElement site =
             document.documentElement().firstChildElement().nextSiblingElement();
-        QCOMPARE(site.attribute(u"id"_s), id);
-        QCOMPARE(site.attribute(u"version"_s), version);
-        QCOMPARE(site.attribute(u"file"_s), file);
+        QCOMPARE(site.attribute(u"id"_s), r.id);
+        QCOMPARE(site.attribute(u"version"_s), r.version);
+        QCOMPARE(site.attribute(u"file"_s), r.file);
     }
 
     void shippedCatalogueBytes()
     {
         // Plain values come out byte for byte as the shipped catalogue.
-        QFile shipped(QStringLiteral(TESSOLIN_SOURCE_DIR "/data/conf/profile/sites.xml"));
-        QVERIFY(shipped.open(QIODevice::ReadOnly));
-        const QByteArray bytes = shipped.readAll();
+        const QByteArray bytes = testkit::readAll(testkit::shippedProfileDir() + u"/sites.xml"_s);
         QDomDocument document;
         QVERIFY(document.setContent(bytes));
         QList<CLCatalogueLine> lines;

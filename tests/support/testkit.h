@@ -1,15 +1,20 @@
 #pragma once
 
 #include <QBuffer>
-#include <QColor>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+// The core tests see no QtGui headers; they have no use for pictures.
+#if __has_include(<QImage>)
+#include <QColor>
+#include <QImage>
+#define TESTKIT_HAVE_GUI
+#endif
 
 // Small helpers every test area shares: files, the shared news corpus, the
 // shipped data, isolated settings and generated pictures. Header-only, so the
@@ -71,6 +76,7 @@ inline const QStringList &interfaceLanguages()
     return codes;
 }
 
+#ifdef TESTKIT_HAVE_GUI
 /// A PNG of the given size in one colour.
 inline QByteArray png(int width, int height, const QColor &color = QColor(40, 90, 160))
 {
@@ -82,6 +88,7 @@ inline QByteArray png(int width, int height, const QColor &color = QColor(40, 90
     image.save(&buffer, "PNG");
     return bytes;
 }
+#endif
 
 /// Sends QSettings and QStandardPaths of this process into a temporary folder
 /// for as long as the object lives.
@@ -99,5 +106,24 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+} // namespace testkit
+
+namespace testkit {
+
+/// Data rows from a static table of structs whose first member is `name`: one column "row"
+/// holding each entry's index; current() gives the entry of the running row.
+template <typename Row, size_t N> void rows(const Row (&table)[N])
+{
+    QTest::addColumn<int>("row");
+    for (size_t i = 0; i < N; ++i)
+        QTest::newRow(table[i].name) << int(i);
+}
+
+template <typename Row, size_t N> const Row &current(const Row (&table)[N])
+{
+    QFETCH(int, row);
+    return table[row];
+}
 
 } // namespace testkit
