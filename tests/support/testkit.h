@@ -101,3 +101,24 @@ private:
 };
 
 } // namespace testkit
+
+// Data rows from a static table of structs whose first member is `const char *name`:
+// `void t_data() { testkit::addRows(table); }`, then `const Row &r = testkit::fetchRow(table);`.
+#include <QTest>
+
+namespace testkit {
+
+template <typename Row, size_t N> void addRows(const Row (&table)[N])
+{
+    QTest::addColumn<int>("row");
+    for (size_t i = 0; i < N; ++i)
+        QTest::newRow(table[i].name) << int(i);
+}
+
+template <typename Row, size_t N> const Row &fetchRow(const Row (&table)[N])
+{
+    QFETCH(int, row);
+    return table[row];
+}
+
+} // namespace testkit
