@@ -106,6 +106,8 @@ private:
 // `void t_data() { testkit::addRows(table); }`, then `const Row &r = testkit::fetchRow(table);`.
 #include <QTest>
 
+#include <algorithm>
+
 namespace testkit {
 
 template <typename Row, size_t N> void addRows(const Row (&table)[N])
@@ -119,6 +121,14 @@ template <typename Row, size_t N> const Row &fetchRow(const Row (&table)[N])
 {
     QFETCH(int, row);
     return table[row];
+}
+
+/// How many pixels of `widget`, as drawn now, have exactly the colour `color`.
+template <typename Widget> qsizetype countPixels(Widget *widget, const QColor &color)
+{
+    const QImage shot = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto *pixels = reinterpret_cast<const QRgb *>(shot.constBits());
+    return std::count(pixels, pixels + shot.width() * shot.height(), color.rgb());
 }
 
 } // namespace testkit
