@@ -85,30 +85,30 @@ const ProxyLoad proxyLoadRows[] = {
 
 struct ProxyAccept
 {
-    const char *name, *button, *host, *port, *user, *password;
-    const char *focus; // empty: accepted
-    const char *stored;
+    const char *name;
+    const char *input;  // button|host|port|user|password
+    const char *focus;  // where a refusal puts the focus; empty: accepted
+    const char *stored; // mode|host|port|user|password
 };
 const char *const Old = "0|old.host|8080|old|pw";
 const ProxyAccept proxyAcceptRows[] = {
-    {"direct keeps the other fields", "direct", "", "", "", "", "", Old},
-    {"HTTP proxy", "http", "proxy.lan", "3128", "", "", "", "1|proxy.lan|3128||"},
-    {"SOCKS with user and password", "socks", "10.0.0.1", "1080", "ann", "secret", "",
+    {"direct keeps the other fields", "direct||||", "", Old},
+    {"HTTP proxy", "http|proxy.lan|3128||", "", "1|proxy.lan|3128||"},
+    {"SOCKS with user and password", "socks|10.0.0.1|1080|ann|secret", "",
      "2|10.0.0.1|1080|ann|secret"},
-    {"host and user are trimmed, the password is not", "http", "  proxy.lan ", "3128", " ann ",
-     "  two words  ", "", "1|proxy.lan|3128|ann|  two words  "},
-    {"no user clears the password", "http", "proxy.lan", "3128", "  ", "secret", "",
-     "1|proxy.lan|3128||"},
-    {"port 65534 is accepted", "http", "proxy.lan", "65534", "", "", "", "1|proxy.lan|65534||"},
-    {"port 1 is accepted", "socks", "proxy.lan", "1", "", "", "", "2|proxy.lan|1||"},
-    {"port 65535 is refused", "http", "proxy.lan", "65535", "", "", "port", Old},
-    {"port 0 is refused", "http", "proxy.lan", "0", "", "", "port", Old},
-    {"negative port is refused", "http", "proxy.lan", "-80", "", "", "port", Old},
-    {"port beyond 32 bits is refused", "http", "proxy.lan", "4294967297", "", "", "port", Old},
-    {"port that is no number is refused", "socks", "proxy.lan", "80a", "", "", "port", Old},
-    {"empty port is refused", "socks", "proxy.lan", "", "", "", "port", Old},
-    {"blank host is refused", "http", "   ", "3128", "", "", "host", Old},
-    {"user without password is refused", "socks", "proxy.lan", "1080", "ann", "", "password", Old},
+    {"host and user are trimmed, the password is not", "http|  proxy.lan |3128| ann |  two words  ",
+     "", "1|proxy.lan|3128|ann|  two words  "},
+    {"no user clears the password", "http|proxy.lan|3128|  |secret", "", "1|proxy.lan|3128||"},
+    {"port 65534 is accepted", "http|proxy.lan|65534||", "", "1|proxy.lan|65534||"},
+    {"port 1 is accepted", "socks|proxy.lan|1||", "", "2|proxy.lan|1||"},
+    {"port 65535 is refused", "http|proxy.lan|65535||", "port", Old},
+    {"port 0 is refused", "http|proxy.lan|0||", "port", Old},
+    {"negative port is refused", "http|proxy.lan|-80||", "port", Old},
+    {"port beyond 32 bits is refused", "http|proxy.lan|4294967297||", "port", Old},
+    {"port that is no number is refused", "socks|proxy.lan|80a||", "port", Old},
+    {"empty port is refused", "socks|proxy.lan|||", "port", Old},
+    {"blank host is refused", "http|   |3128||", "host", Old},
+    {"user without password is refused", "socks|proxy.lan|1080|ann|", "password", Old},
 };
 
 QString checkedButton(const ProxyConfigBox &box)
@@ -363,16 +363,16 @@ private slots:
         box.show();
         box.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&box));
-        const QString button = r.button;
-        (button == "direct" ? box.directButton
-         : button == "http" ? box.httpButton
-                            : box.socksButton)
+        const QStringList input = QString(r.input).split('|');
+        (input[0] == "direct" ? box.directButton
+         : input[0] == "http" ? box.httpButton
+                              : box.socksButton)
             ->click();
-        if (button != "direct") {
-            box.hostEdit->setText(r.host);
-            box.portEdit->setText(r.port);
-            box.userEdit->setText(r.user);
-            box.passwordEdit->setText(r.password);
+        if (input[0] != "direct") {
+            box.hostEdit->setText(input[1]);
+            box.portEdit->setText(input[2]);
+            box.userEdit->setText(input[3]);
+            box.passwordEdit->setText(input[4]);
         }
         box.userEdit->setFocus();
         box.saveButton()->click();
