@@ -5,6 +5,7 @@
 #include "contentscrollview.h"
 #include "indexitem.h"
 #include "indexscrollview.h"
+#include "testkit.h"
 #include "viewfill.h"
 
 #include <QtTest>
@@ -19,6 +20,24 @@ CLElement *headline(CLElement *parent, const QString &title, const QString &url)
 {
     return new CLElement(IndexEntry1, u"en"_s, nullptr, new CLURLData(url, title, URLHtml), parent);
 }
+
+struct PageIndexRow
+{
+    const char *name, *keywords, *read; // keywords hiding headline subjects, URLs in the history
+    const char *entries;                // text:topic id:visited
+};
+const PageIndexRow pageIndexRows[] = {
+    {"everything", "", "",
+     "Front:-:0 Loose:-:0 World:(t)world:0 A:(t)world:0 B:(t)world:0 C:(t)world:0 "
+     "Sport:(t)sport:0 Lottery win:(t)sport:0 D:(t)sport:0"},
+    // A hidden headline takes what hangs below it along.
+    {"keyword hides a headline and its children", "Lottery", "",
+     "Front:-:0 Loose:-:0 World:(t)world:0 A:(t)world:0 B:(t)world:0 C:(t)world:0 "
+     "Sport:(t)sport:0"},
+    {"read headlines start visited", "", "http://n/b http://n/loose",
+     "Front:-:0 Loose:-:1 World:(t)world:0 A:(t)world:0 B:(t)world:1 C:(t)world:0 "
+     "Sport:(t)sport:0 Lottery win:(t)sport:0 D:(t)sport:0"},
+};
 
 } // namespace
 
@@ -62,43 +81,20 @@ private slots:
         sport.id = u"(t)sport"_s;
     }
 
-    void pageIndex_data()
-    {
-        QTest::addColumn<QString>("keywords"); // hiding headline subjects
-        QTest::addColumn<QString>("read");     // URLs in the history
-        QTest::addColumn<QString>("entries");  // text:topic id:visited
-        const QString world = "World:(t)world:0 A:(t)world:0 ";
-        QTest::newRow("everything") << ""
-                                    << ""
-                                    << "Front:-:0 Loose:-:0 " + world +
-                                           "B:(t)world:0 C:(t)world:0 Sport:(t)sport:0 "
-                                           "Lottery win:(t)sport:0 D:(t)sport:0";
-        // A hidden headline takes what hangs below it along.
-        QTest::newRow("keyword hides a headline and its children")
-            << "Lottery"
-            << ""
-            << "Front:-:0 Loose:-:0 " + world + "B:(t)world:0 C:(t)world:0 Sport:(t)sport:0";
-        QTest::newRow("read headlines start visited")
-            << ""
-            << "http://n/b http://n/loose"
-            << "Front:-:0 Loose:-:1 " + world +
-                   "B:(t)world:1 C:(t)world:0 Sport:(t)sport:0 Lottery win:(t)sport:0 D:(t)sport:0";
-    }
-
+    void pageIndex_data() { testkit::addRows(pageIndexRows); }
     // The loose headline under the root has no topic: the root's origin is the page.
     void pageIndex()
     {
-        QFETCH(QString, keywords);
-        QFETCH(QString, read);
+        const PageIndexRow &r = testkit::fetchRow(pageIndexRows);
         const std::unique_ptr<CLElement> tree(indexTree());
         CLFilterSettings filters;
         auto *set = new CLKeywordSet;
         set->filterSubject = true;
-        const QStringList words = keywords.split(u' ', Qt::SkipEmptyParts);
+        const QStringList words = QString(r.keywords).split(u' ', Qt::SkipEmptyParts);
         set->keywords = new QSet<QString>(words.begin(), words.end());
         filters.keywordSets.append(set);
         QSet<quint32> history;
-        for (const QString &url : read.split(u' ', Qt::SkipEmptyParts))
+        for (const QString &url : QString(r.read).split(u' ', Qt::SkipEmptyParts))
             history.insert(historyHash(url));
 
         IndexScrollView view;
@@ -124,7 +120,7 @@ private slots:
         }
         QCOMPARE(created, entries.size());
         QCOMPARE(view.currentItem(), view.items().value(0));
-        QTEST(entries.join(u' '), "entries");
+        QCOMPARE(entries.join(u' '), r.entries);
     }
 
     void siteIndex()
