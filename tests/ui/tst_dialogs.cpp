@@ -119,6 +119,8 @@ QString checkedButton(const ProxyConfigBox &box)
                                           : "none";
 }
 
+const QString Engines = "(t)one (t)two (t)three";
+
 /// The language dialog over three engines, the second named in English and German.
 struct Language
 {
@@ -126,10 +128,10 @@ struct Language
     I18NManager i18n{nullptr, QStringLiteral("en_US")};
     I18NConfigBox box;
 
-    explicit Language(const QStringList &engines = {"(t)one", "(t)two", "(t)three"})
+    explicit Language(bool withEngines = true)
     {
         QVERIFY(processor.loadLanguageResource());
-        for (const QString &id : engines) {
+        for (const QString &id : withEngines ? Engines.split(' ') : QStringList()) {
             auto *translator = new CLTranslator;
             translator->id = id;
             translator->name = id.mid(3) + " engine";
@@ -156,8 +158,6 @@ struct Language
         return ids.join(' ');
     }
 };
-const QString Engines = "(t)one (t)two (t)three";
-
 void select(QListWidget *list, const QString &code)
 {
     for (int row = 0; row < list->count(); ++row) {
@@ -183,11 +183,13 @@ const Move moveRows[] = {
     {"nothing selected", -1, true, "(t)one (t)two (t)three", -1},
 };
 
+enum Close { Save, Cancel, SaveWithoutEngines };
 struct LanguageAccept
 {
     const char *name, *interface, *target;
     bool automatic, moveLastUp;
-    const char *signalsSeen, *sequence;
+    const char *signalsSeen, *sequence; // the engines' order afterwards
+    Close close = Save;
 };
 const LanguageAccept languageAcceptRows[] = {
     {"no change still rewrites everything and signals nothing", "en", "de", false, false, "",
@@ -198,6 +200,9 @@ const LanguageAccept languageAcceptRows[] = {
     {"both languages, interface first", "ja", "ru", true, false, "interface target",
      "(t)one (t)two (t)three"},
     {"engine order is applied and stored", "en", "de", true, true, "", "(t)one (t)three (t)two"},
+    {"cancel changes nothing", "fr", "ru", true, true, "", "(t)one (t)two (t)three", Cancel},
+    // The engine file failed to load: the stored order must survive.
+    {"no engines keep the stored order", "en", "de", false, false, "", "", SaveWithoutEngines},
 };
 
 } // namespace
@@ -446,7 +451,7 @@ private slots:
     void languageAccept()
     {
         const LanguageAccept &r = testkit::fetchRow(languageAcceptRows);
-        Language setup;
+        Language setup(r.close != SaveWithoutEngines);
         QStringList seen;
         connect(&setup.box, &I18NConfigBox::UILanguageChanged, this, [&] {
             QVERIFY(!setup.box.isVisible());
@@ -462,47 +467,23 @@ private slots:
             setup.box.translatorList->setCurrentRow(2);
             setup.box.translatorMoveUp();
         }
-        setup.box.saveButton()->click();
-        QCOMPARE(setup.box.result(), QDialog::Accepted);
+        const bool saved = r.close != Cancel;
+        (saved ? setup.box.saveButton() : setup.box.cancelButton())->click();
+        QCOMPARE(setup.box.result(), saved ? QDialog::Accepted : QDialog::Rejected);
         QCOMPARE(seen.join(' '), r.signalsSeen);
         const QSettings settings;
-        QCOMPARE(settings.value("UILanguage").toString(), r.interface);
-        QCOMPARE(settings.value("TranslateTargetLanguage").toString(), r.target);
-        QCOMPARE(settings.value("AutoTranslation").toBool(), r.automatic);
-        QCOMPARE(settings.value("TranslatorSequence").toString(), r.sequence);
+        QCOMPARE(settings.value("UILanguage").toString(), saved ? r.interface : "en");
+        QCOMPARE(setup.i18n.uiLanguage, saved ? r.interface : "en");
+        QCOMPARE(settings.value("TranslateTargetLanguage").toString(), saved ? r.target : "de");
+        QCOMPARE(settings.contains("AutoTranslation"), saved);
+        QCOMPARE(settings.value("AutoTranslation").toBool(), saved && r.automatic);
+        QCOMPARE(settings.value("TranslatorSequence").toString(),
+                 r.close == Save ? r.sequence : "(t)three (t)one");
         QCOMPARE(setup.engineOrder(), r.sequence);
-    }
-
-    void languageCancelChangesNothing()
-    {
-        Language setup;
-        QSignalSpy interface(&setup.box, &I18NConfigBox::UILanguageChanged);
+        // Opening it again shows the values in force, not cancelled ones.
         setup.box.show();
-        select(setup.box.uiLanguageList, "fr");
-        setup.box.autoTranslationBox->setChecked(true);
-        setup.box.translatorList->setCurrentRow(2);
-        setup.box.translatorMoveUp();
-        setup.box.cancelButton()->click();
-        QCOMPARE(interface.size(), 0);
-        QCOMPARE(setup.i18n.uiLanguage, "en");
-        QVERIFY(!QSettings().contains("AutoTranslation"));
-        QCOMPARE(QSettings().value("TranslatorSequence").toString(), "(t)three (t)one");
-        QCOMPARE(setup.engineOrder(), Engines);
-        // Opening it again shows the values in force, not the cancelled ones.
-        setup.box.show();
-        QCOMPARE(setup.listed(), Engines);
-        QVERIFY(!setup.box.autoTranslationBox->isChecked());
-    }
-
-    void languageNoEnginesKeepStoredOrder()
-    {
-        // The engine file failed to load: the stored order must survive.
-        Language setup{QStringList()};
-        setup.box.show();
-        QCOMPARE(setup.box.translatorList->count(), 0);
-        setup.box.saveButton()->click();
-        QCOMPARE(setup.box.result(), QDialog::Accepted);
-        QCOMPARE(QSettings().value("TranslatorSequence").toString(), "(t)three (t)one");
+        QCOMPARE(setup.listed(), r.sequence);
+        QCOMPARE(setup.box.autoTranslationBox->isChecked(), saved && r.automatic);
     }
 };
 
