@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 // The core tests see no QtGui headers; they have no use for pictures.
 #if __has_include(<QImage>)
 #include <QColor>
@@ -107,9 +109,6 @@ private:
     QTemporaryDir m_dir;
 };
 
-} // namespace testkit
-
-namespace testkit {
 
 /// Data rows from a static table of structs whose first member is `name`: one column "row"
 /// holding each entry's index; current() gives the entry of the running row.
@@ -125,5 +124,18 @@ template <typename Row, size_t N> const Row &current(const Row (&table)[N])
     QFETCH(int, row);
     return table[row];
 }
+
+template <typename Row, size_t N> void addRows(const Row (&table)[N]) { rows(table); }
+template <typename Row, size_t N> const Row &fetchRow(const Row (&table)[N]) { return current(table); }
+
+#ifdef TESTKIT_HAVE_GUI
+/// How many pixels of `widget`, as drawn now, have exactly the colour `color`.
+template <typename Widget> qsizetype countPixels(Widget *widget, const QColor &color)
+{
+    const QImage shot = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto *pixels = reinterpret_cast<const QRgb *>(shot.constBits());
+    return std::count(pixels, pixels + shot.width() * shot.height(), color.rgb());
+}
+#endif
 
 } // namespace testkit

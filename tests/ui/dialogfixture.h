@@ -8,21 +8,7 @@
 #include "clsitemodel.h"
 #include "i18nmanager.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QWidget>
-#include <QSettings>
-#include <QStandardPaths>
-
 namespace fixture {
-
-inline void isolateSettings()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("TessolinTest"));
-    QCoreApplication::setApplicationName(QStringLiteral("TessolinDialogs"));
-    QSettings().clear();
-}
 
 inline CLI18n *names(std::initializer_list<std::pair<const char *, const char *>> displays)
 {
@@ -89,17 +75,6 @@ inline void fillCatalogue(CLProcessor &processor)
              site("tr.gamma", "Gamma", "en", "us"));
     addEntry(processor, QStringLiteral(CL_CATEGORY_GENERAL), nullptr, "news.failed");
     addEntry(processor, QStringLiteral(CL_CATEGORY_GENERAL), beta);
-}
-
-/// Saves a picture of a dialog when TESSOLIN_SCREENSHOTS names a folder
-/// (run under a real display server to see the fonts); false otherwise.
-inline bool screenshot(QWidget *widget, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("TESSOLIN_SCREENSHOTS");
-    if (folder.isEmpty())
-        return false;
-    QDir().mkpath(folder);
-    return widget->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 } // namespace fixture

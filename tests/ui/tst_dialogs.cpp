@@ -1,6 +1,17 @@
-#include "configbox.h"
-#include "titlebar.h"
+// The dialog frame every dialog shares, and the proxy and language dialogs.
 
+#include "configbox.h"
+#include "coreresources.h"
+#include "cltranslator.h"
+#include "dialogfixture.h"
+#include "i18nconfigbox.h"
+#include "proxyconfigbox.h"
+#include "proxymanager.h"
+#include "testkit.h"
+#include "titlebar.h"
+#include "uiresources.h"
+
+#include <QNetworkProxy>
 #include <QtTest>
 #include <QtTest/qtestspontaneevent.h>
 #include <QtWidgets>
@@ -30,62 +41,225 @@ QRect geometryIn(const QWidget *widget, const QWidget *ancestor)
     return QRect(widget->mapTo(ancestor, QPoint(0, 0)), widget->size());
 }
 
+struct Drag
+{
+    const char *name;
+    int bar;
+    QPoint press, to, moved;
+};
+const Drag dragRows[] = {
+    {"icon bar dragged", 0, {3, 5}, {23, 12}, {20, 7}},
+    {"empty strip dragged up and left", 1, {40, 20}, {10, 2}, {-30, -18}},
+    {"a one-pixel move moves one pixel", 1, {8, 8}, {9, 8}, {1, 0}},
+};
+
+void storeProxy(int mode, const QString &host, const QVariant &port, const QString &user,
+                const QString &password)
+{
+    QSettings settings;
+    settings.clear();
+    if (mode >= 0)
+        settings.setValue("ProxyMode", mode);
+    settings.setValue("ProxyHost", host);
+    settings.setValue("ProxyPort", port);
+    settings.setValue("ProxyUser", user);
+    settings.setValue("ProxyPassword", password);
+}
+
+struct ProxyLoad
+{
+    const char *name;
+    int mode; // -1: nothing stored
+    const char *host, *port, *button;
+    int savedMode;
+};
+const ProxyLoad proxyLoadRows[] = {
+    {"nothing stored", -1, "", "", "direct", 0},
+    {"HTTP proxy", 1, "proxy.lan", "3128", "http", 1},
+    {"SOCKS proxy", 2, "10.0.0.1", "1080", "socks", 2},
+    // The manager applies every other non-zero mode as SOCKS 5.
+    {"mode 7 shows as SOCKS and stays on", 7, "10.0.0.1", "1080", "socks", 2},
+    {"HTTP without a host is direct access", 1, "", "3128", "direct", 0},
+    {"port that is no number is direct access", 1, "proxy.lan", "x", "direct", 0},
+};
+
+struct ProxyAccept
+{
+    const char *name;
+    const char *input;  // button|host|port|user|password
+    const char *focus;  // where a refusal puts the focus; empty: accepted
+    const char *stored; // mode|host|port|user|password
+};
+const char *const Old = "0|old.host|8080|old|pw";
+const ProxyAccept proxyAcceptRows[] = {
+    {"direct keeps the other fields", "direct||||", "", Old},
+    {"HTTP proxy", "http|proxy.lan|3128||", "", "1|proxy.lan|3128||"},
+    {"SOCKS with user and password", "socks|10.0.0.1|1080|ann|secret", "",
+     "2|10.0.0.1|1080|ann|secret"},
+    {"host and user are trimmed, the password is not", "http|  proxy.lan |3128| ann |  two words  ",
+     "", "1|proxy.lan|3128|ann|  two words  "},
+    {"no user clears the password", "http|proxy.lan|3128|  |secret", "", "1|proxy.lan|3128||"},
+    {"port 65534 is accepted", "http|proxy.lan|65534||", "", "1|proxy.lan|65534||"},
+    {"port 1 is accepted", "socks|proxy.lan|1||", "", "2|proxy.lan|1||"},
+    {"port 65535 is refused", "http|proxy.lan|65535||", "port", Old},
+    {"port 0 is refused", "http|proxy.lan|0||", "port", Old},
+    {"negative port is refused", "http|proxy.lan|-80||", "port", Old},
+    {"port beyond 32 bits is refused", "http|proxy.lan|4294967297||", "port", Old},
+    {"port that is no number is refused", "socks|proxy.lan|80a||", "port", Old},
+    {"empty port is refused", "socks|proxy.lan|||", "port", Old},
+    {"blank host is refused", "http|   |3128||", "host", Old},
+    {"user without password is refused", "socks|proxy.lan|1080|ann|", "password", Old},
+};
+
+QString checkedButton(const ProxyConfigBox &box)
+{
+    return box.directButton->isChecked()  ? "direct"
+           : box.httpButton->isChecked()  ? "http"
+           : box.socksButton->isChecked() ? "socks"
+                                          : "none";
+}
+
+const QString Engines = "(t)one (t)two (t)three";
+
+/// The language dialog over three engines, the second named in English and German.
+struct Language
+{
+    CLProcessor processor;
+    I18NManager i18n{nullptr, QStringLiteral("en_US")};
+    I18NConfigBox box;
+
+    explicit Language(bool withEngines = true)
+    {
+        QVERIFY(processor.loadLanguageResource());
+        for (const QString &id : withEngines ? Engines.split(' ') : QStringList()) {
+            auto *translator = new CLTranslator;
+            translator->id = id;
+            translator->name = id.mid(3) + " engine";
+            if (id == "(t)two")
+                translator->i18n = fixture::names({{"en", "Two"}, {"de", "Zwei"}});
+            processor.translators.append(translator);
+        }
+        processor.rebuildPairIndex();
+        box.i18n = &i18n;
+        box.processor = &processor;
+    }
+    QString engineOrder() const
+    {
+        QStringList ids;
+        for (const CLTranslator *translator : processor.translators)
+            ids << translator->id;
+        return ids.join(' ');
+    }
+    QString listed() const
+    {
+        QStringList ids;
+        for (int row = 0; row < box.translatorList->count(); ++row)
+            ids << box.translatorList->item(row)->data(Qt::UserRole).toString();
+        return ids.join(' ');
+    }
+};
+void select(QListWidget *list, const QString &code)
+{
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->data(Qt::UserRole).toString() == code)
+            return list->setCurrentRow(row);
+    }
+    QFAIL(qPrintable(code));
+}
+
+struct Move
+{
+    const char *name;
+    int row; // selected before the click; -1: none
+    bool up;
+    const char *order;
+    int selectedRow;
+};
+const Move moveRows[] = {
+    {"first engine up stays", 0, true, "(t)one (t)two (t)three", 0},
+    {"last engine down stays", 2, false, "(t)one (t)two (t)three", 2},
+    {"middle engine up", 1, true, "(t)two (t)one (t)three", 0},
+    {"middle engine down", 1, false, "(t)one (t)three (t)two", 2},
+    {"nothing selected", -1, true, "(t)one (t)two (t)three", -1},
+};
+
+enum Close { Save, Cancel, SaveWithoutEngines };
+struct LanguageAccept
+{
+    const char *name, *interface, *target;
+    bool automatic, moveLastUp;
+    const char *signalsSeen, *sequence; // the engines' order afterwards
+    Close close = Save;
+};
+const LanguageAccept languageAcceptRows[] = {
+    {"no change still rewrites everything and signals nothing", "en", "de", false, false, "",
+     "(t)one (t)two (t)three"},
+    {"only the target language", "en", "fr", false, false, "target", "(t)one (t)two (t)three"},
+    {"only the interface language", "zh_TW", "de", false, false, "interface",
+     "(t)one (t)two (t)three"},
+    {"both languages, interface first", "ja", "ru", true, false, "interface target",
+     "(t)one (t)two (t)three"},
+    {"engine order is applied and stored", "en", "de", true, true, "", "(t)one (t)three (t)two"},
+    {"cancel changes nothing", "fr", "ru", true, true, "", "(t)one (t)two (t)three", Cancel},
+    // The engine file failed to load: the stored order must survive.
+    {"no engines keep the stored order", "en", "de", false, false, "", "", SaveWithoutEngines},
+};
+
 } // namespace
 
 class TestDialogs : public QObject
 {
     Q_OBJECT
+    testkit::IsolatedSettings m_settings;
 
 private slots:
+    void initTestCase()
+    {
+        initCoreResources();
+        initUiResources();
+    }
+
+    void init()
+    {
+        QSettings settings;
+        settings.clear();
+        settings.setValue("UILanguage", "en");
+        settings.setValue("TranslateTargetLanguage", "de");
+        settings.setValue("TranslatorSequence", "(t)three (t)one");
+    }
+
     void buttonRow_data()
     {
         QTest::addColumn<bool>("twoButtons");
-        QTest::addColumn<QStringList>("texts");
-        QTest::newRow("one button: centred OK") << false << QStringList{"OK"};
-        QTest::newRow("two buttons: Save and Cancel at the right")
-            << true << QStringList{"Save", "Cancel"};
+        QTest::newRow("one button: centred OK") << false;
+        QTest::newRow("two buttons: Save and Cancel at the right") << true;
     }
-
     void buttonRow()
     {
         QFETCH(bool, twoButtons);
-        QFETCH(QStringList, texts);
         CountingBox box(twoButtons);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-
         QList<QToolButton *> buttons;
         for (QToolButton *button : {box.saveButton(), box.cancelButton(), box.okButton()}) {
             if (button)
                 buttons << button;
         }
-        QStringList shown;
-        for (QToolButton *button : std::as_const(buttons)) {
-            shown << button->text();
-            QCOMPARE(button->objectName(), "DialogCommonButton");
-            QCOMPARE(button->height(), 30);
-            // The row sits below the content, never on top of it.
-            const QRect content = geometryIn(box.content, &box);
-            QVERIFY2(geometryIn(button, &box).top() >= content.bottom(),
-                     qPrintable(button->text()));
-        }
-        QCOMPARE(shown, texts);
-        QCOMPARE(box.windowTitle(), "Tessolin Config");
-
+        QCOMPARE(buttons.size(), twoButtons ? 2 : 1);
+        // The row sits below the content, never on top of it.
+        for (const QToolButton *button : std::as_const(buttons))
+            QVERIFY(geometryIn(button, &box).top() >= geometryIn(box.content, &box).bottom());
         const QWidget *frame = box.contentFrame();
         const QRect first = geometryIn(buttons.first(), frame);
         const QRect last = geometryIn(buttons.last(), frame);
-        const int leftGap = first.left();
-        const int rightGap = frame->width() - 1 - last.right();
+        const int leftGap = first.left(), rightGap = frame->width() - 1 - last.right();
+        const QByteArray gaps = QByteArray::number(leftGap) + ' ' + QByteArray::number(rightGap);
         if (twoButtons) {
             QVERIFY(first.right() < last.left());
-            QVERIFY2(rightGap < 20 && leftGap > frame->width() / 2,
-                     qPrintable(QString("%1 %2").arg(leftGap).arg(rightGap)));
+            QVERIFY2(rightGap < 20 && leftGap > frame->width() / 2, gaps);
         } else {
-            QVERIFY2(qAbs(leftGap - rightGap) <= 2,
-                     qPrintable(QString("%1 %2").arg(leftGap).arg(rightGap)));
+            QVERIFY2(qAbs(leftGap - rightGap) <= 2, gaps);
         }
-
         // The buttons close the dialog with their result.
         QSignalSpy accepted(&box, &QDialog::accepted);
         QSignalSpy rejected(&box, &QDialog::rejected);
@@ -98,25 +272,10 @@ private slots:
         }
     }
 
-    void drag_data()
-    {
-        QTest::addColumn<int>("bar");
-        QTest::addColumn<QPoint>("press");
-        QTest::addColumn<QPoint>("to");
-        QTest::addColumn<QPoint>("moved");
-        QTest::newRow("icon bar dragged") << 0 << QPoint(3, 5) << QPoint(23, 12) << QPoint(20, 7);
-        QTest::newRow("empty strip dragged up and left")
-            << 1 << QPoint(40, 20) << QPoint(10, 2) << QPoint(-30, -18);
-        QTest::newRow("press without moving stays")
-            << 1 << QPoint(8, 8) << QPoint(8, 8) << QPoint(0, 0);
-    }
-
+    void drag_data() { testkit::addRows(dragRows); }
     void drag()
     {
-        QFETCH(int, bar);
-        QFETCH(QPoint, press);
-        QFETCH(QPoint, to);
-        QFETCH(QPoint, moved);
+        const Drag &r = testkit::fetchRow(dragRows);
         CountingBox box(true);
         box.move(100, 100);
         box.show();
@@ -125,11 +284,13 @@ private slots:
         QCOMPARE(bars.size(), 2);
         const QPoint start = box.pos();
         const QSize size = box.size();
-        QTest::mousePress(bars.at(bar), Qt::LeftButton, Qt::NoModifier, press);
-        QMouseEvent move(QEvent::MouseMove, QPointF(to), bars.at(bar)->mapToGlobal(QPointF(to)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(bars.at(bar), &move);
-        QCOMPARE(box.pos() - start, moved);
+        QTest::mousePress(bars.at(r.bar), Qt::LeftButton, Qt::NoModifier, r.press);
+        QCOMPARE(box.pos(), start); // a press alone moves nothing
+        QMouseEvent move(QEvent::MouseMove, QPointF(r.to),
+                         bars.at(r.bar)->mapToGlobal(QPointF(r.to)), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(bars.at(r.bar), &move);
+        QCOMPARE(box.pos() - start, r.moved);
         QCOMPARE(box.size(), size);
     }
 
@@ -141,11 +302,9 @@ private slots:
         // Un-minimising must not throw away what the user has typed so far.
         QTest::newRow("restored by the window system keeps the edits") << true << 2;
     }
-
     void refreshOnEveryShow()
     {
         QFETCH(bool, restoredByWindowSystem);
-        QFETCH(int, refreshes);
         CountingBox box(false);
         QCOMPARE(box.refreshes, 0);
         box.show();
@@ -163,7 +322,168 @@ private slots:
             box.hide();
             box.show();
         }
-        QCOMPARE(box.refreshes, refreshes);
+        QTEST(box.refreshes, "refreshes");
+    }
+
+    void proxyLoad_data() { testkit::addRows(proxyLoadRows); }
+    void proxyLoad()
+    {
+        const ProxyLoad &r = testkit::fetchRow(proxyLoadRows);
+        storeProxy(r.mode, r.host, r.port, "ann", " pass word ");
+        ProxyManager manager;
+        ProxyConfigBox box;
+        box.manager = &manager;
+        box.show();
+        const bool direct = QString(r.button) == "direct";
+        QCOMPARE(checkedButton(box), r.button);
+        QCOMPARE(box.hostEdit->isVisible(), !direct);
+        QCOMPARE(box.passwordEdit->isVisible(), !direct);
+        if (!direct) {
+            const QStringList shown{box.hostEdit->text(), box.portEdit->text(),
+                                    box.userEdit->text(), box.passwordEdit->text()};
+            QCOMPARE(shown, QStringList({r.host, r.port, "ann", " pass word "}));
+        }
+        // Accepting what was shown keeps the proxy as it was applied.
+        const QNetworkProxy::ProxyType before = QNetworkProxy::applicationProxy().type();
+        box.saveButton()->click();
+        QCOMPARE(box.result(), QDialog::Accepted);
+        QCOMPARE(manager.mode, r.savedMode);
+        manager.save();
+        QCOMPARE(QNetworkProxy::applicationProxy().type(), before);
+        QCOMPARE(QNetworkProxy::applicationProxy().password(), r.savedMode ? " pass word " : "");
+    }
+
+    void proxyAccept_data() { testkit::addRows(proxyAcceptRows); }
+    void proxyAccept()
+    {
+        const ProxyAccept &r = testkit::fetchRow(proxyAcceptRows);
+        storeProxy(0, "old.host", 8080, "old", "pw");
+        ProxyManager manager;
+        manager.host = "old.host";
+        manager.port = 8080;
+        manager.user = "old";
+        manager.password = "pw";
+        ProxyConfigBox box;
+        box.manager = &manager;
+        box.show();
+        box.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        const QStringList input = QString(r.input).split('|');
+        (input[0] == "direct" ? box.directButton
+         : input[0] == "http" ? box.httpButton
+                              : box.socksButton)
+            ->click();
+        if (input[0] != "direct") {
+            box.hostEdit->setText(input[1]);
+            box.portEdit->setText(input[2]);
+            box.userEdit->setText(input[3]);
+            box.passwordEdit->setText(input[4]);
+        }
+        box.userEdit->setFocus();
+        box.saveButton()->click();
+        const QString focus = r.focus;
+        QCOMPARE(box.isVisible(), !focus.isEmpty());
+        if (!focus.isEmpty()) {
+            QCOMPARE(box.focusWidget(), focus == "host"   ? box.hostEdit
+                                        : focus == "port" ? box.portEdit
+                                                          : box.passwordEdit);
+        }
+        QCOMPARE(QStringList({QString::number(manager.mode), manager.host,
+                              QString::number(manager.port), manager.user, manager.password})
+                     .join('|'),
+                 r.stored);
+    }
+
+    void languageFill_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("engineTwo");
+        QTest::newRow("English interface") << "en"
+                                           << "Two";
+        QTest::newRow("German interface") << "de"
+                                          << "Zwei";
+        QTest::newRow("engine without a name in the language keeps its original") << "ja"
+                                                                                  << "Two";
+    }
+    void languageFill()
+    {
+        QFETCH(QString, language);
+        Language setup;
+        setup.i18n.uiLanguage = language;
+        setup.i18n.autoTranslation = true;
+        setup.box.show();
+        const auto selected = [](const QListWidget *list) {
+            const QList<QListWidgetItem *> items = list->selectedItems();
+            return items.size() == 1 ? items.first()->data(Qt::UserRole).toString() : QString();
+        };
+        const QListWidget *interfaces = setup.box.uiLanguageList;
+        QCOMPARE(interfaces->count(), testkit::interfaceLanguages().size());
+        QCOMPARE(setup.box.targetLanguageList->count(), testkit::interfaceLanguages().size());
+        // Every language is named in itself, whatever the interface language.
+        QCOMPARE(interfaces->item(0)->text(), "English");
+        QCOMPARE(interfaces->item(7)->text(), "Deutsch");
+        QCOMPARE(selected(interfaces), language);
+        QCOMPARE(selected(setup.box.targetLanguageList), "de");
+        QVERIFY(setup.box.autoTranslationBox->isChecked());
+        QCOMPARE(setup.listed(), Engines);
+        QCOMPARE(setup.box.translatorList->item(0)->text(), "one engine");
+        QTEST(setup.box.translatorList->item(1)->text(), "engineTwo");
+    }
+
+    void languageMove_data() { testkit::addRows(moveRows); }
+    void languageMove()
+    {
+        const Move &r = testkit::fetchRow(moveRows);
+        Language setup;
+        setup.box.show();
+        if (r.row >= 0)
+            setup.box.translatorList->setCurrentRow(r.row);
+        (r.up ? setup.box.upButton : setup.box.downButton)->click();
+        QCOMPARE(setup.listed(), r.order);
+        const QList<QListWidgetItem *> selected = setup.box.translatorList->selectedItems();
+        QCOMPARE(selected.isEmpty() ? -1 : setup.box.translatorList->row(selected.first()),
+                 r.selectedRow);
+        // The engines themselves change order only when the dialog is saved.
+        QCOMPARE(setup.engineOrder(), Engines);
+    }
+
+    void languageAccept_data() { testkit::addRows(languageAcceptRows); }
+    void languageAccept()
+    {
+        const LanguageAccept &r = testkit::fetchRow(languageAcceptRows);
+        Language setup(r.close != SaveWithoutEngines);
+        QStringList seen;
+        connect(&setup.box, &I18NConfigBox::UILanguageChanged, this, [&] {
+            QVERIFY(!setup.box.isVisible());
+            seen << "interface";
+        });
+        connect(&setup.box, &I18NConfigBox::translationLanguageChanged, this,
+                [&] { seen << "target"; });
+        setup.box.show();
+        select(setup.box.uiLanguageList, r.interface);
+        select(setup.box.targetLanguageList, r.target);
+        setup.box.autoTranslationBox->setChecked(r.automatic);
+        if (r.moveLastUp) {
+            setup.box.translatorList->setCurrentRow(2);
+            setup.box.translatorMoveUp();
+        }
+        const bool saved = r.close != Cancel;
+        (saved ? setup.box.saveButton() : setup.box.cancelButton())->click();
+        QCOMPARE(setup.box.result(), saved ? QDialog::Accepted : QDialog::Rejected);
+        QCOMPARE(seen.join(' '), r.signalsSeen);
+        const QSettings settings;
+        QCOMPARE(settings.value("UILanguage").toString(), saved ? r.interface : "en");
+        QCOMPARE(setup.i18n.uiLanguage, saved ? r.interface : "en");
+        QCOMPARE(settings.value("TranslateTargetLanguage").toString(), saved ? r.target : "de");
+        QCOMPARE(settings.contains("AutoTranslation"), saved);
+        QCOMPARE(settings.value("AutoTranslation").toBool(), saved && r.automatic);
+        QCOMPARE(settings.value("TranslatorSequence").toString(),
+                 r.close == Save ? r.sequence : "(t)three (t)one");
+        QCOMPARE(setup.engineOrder(), r.sequence);
+        // Opening it again shows the values in force, not cancelled ones.
+        setup.box.show();
+        QCOMPARE(setup.listed(), r.sequence);
+        QCOMPARE(setup.box.autoTranslationBox->isChecked(), saved && r.automatic);
     }
 };
 

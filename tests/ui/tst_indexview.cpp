@@ -1,35 +1,20 @@
 #include "animationbutton.h"
 #include "clelement.h"
-#include "clobject.h"
 #include "clprocessor.h"
 #include "clsitemodel.h"
 #include "htmltext.h"
 #include "i18nmanager.h"
 #include "indexitem.h"
 #include "indexscrollview.h"
+#include "testkit.h"
 #include "uiresources.h"
 
-#include <QApplication>
-#include <QMouseEvent>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTextDocument>
-#include <QTimer>
-#include <QWheelEvent>
 #include <QtTest>
+#include <QtWidgets>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
-
-void sendMove(QWidget *widget, const QPoint &at)
-{
-    QMouseEvent event(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)),
-                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
 
 /// An index view of 200 x 100 with `count` entries of equal height from `top` on, `current`
 /// (unless -1) current, wired as the main window does.
@@ -183,35 +168,51 @@ const Site siteRows[] = {
     {"Persian: right to left", "de", "de", true, true, "fa", "Daily  (Germany . German)", true},
 };
 
-template <typename Row, size_t N> void rows(const Row (&table)[N])
+// The link text as the page has it and as shown; "%1" is a red image on disk.
+struct Hostile
 {
-    QTest::addColumn<int>("row");
-    for (size_t i = 0; i < N; ++i)
-        QTest::newRow(table[i].name) << int(i);
-}
+    const char *name, *linkText, *shown;
+};
+const Hostile hostileRows[] = {
+    {"image markup from numeric references", "News &#60;img src=%1&#62;", "  News <img src=%1>"},
+    {"image markup from named entities", "&lt;img src=\"%1\"&gt; &lt;b&gt;bold&lt;/b&gt;",
+     "  <img src=\"%1\"> <b>bold</b>"},
+    {"link to a local file", "&#60;a href=file://%1&#62;x&#60;/a&#62;",
+     "  <a href=file://%1>x</a>"},
+};
+
+struct Wrap
+{
+    const char *name, *steps; // "WIDTH" resizes the view, "LANG" switches language
+    bool wrapped;             // the long headline takes more than one line
+};
+const Wrap wrapRows[] = {
+    {"a long headline wraps in a narrow panel", "", true},
+    {"widening the panel unwraps it, entries below follow", "1200", false},
+    {"narrowing again wraps it again", "1200 200", true},
+    {"a longer translation takes more lines", "fr", true},
+    {"switching back takes fewer again", "fr en", true},
+};
 
 } // namespace
 
 class TestIndexView : public QObject
 {
     Q_OBJECT
+    testkit::IsolatedSettings m_settings; // the language manager reads settings
 
 private slots:
     void initTestCase()
     {
         fillEntityTable(); // as start-up does: headlines decode named entities
-        QStandardPaths::setTestModeEnabled(true); // the language manager reads settings
-        QCoreApplication::setOrganizationName("TessolinTest");
-        QCoreApplication::setApplicationName("tst_indexview");
         qRegisterMetaType<CLTopic *>();
         initUiResources();
     }
 
-    void navigation_data() { rows(navRows); }
+    void navigation_data() { testkit::addRows(navRows); }
     void navigation()
     {
-        QFETCH(int, row);
-        const Nav &r = navRows[row];
+        const Nav &r = testkit::fetchRow(navRows);
         List list(r.count, r.entryHeight, r.top, r.current);
         IndexScrollView *view = list.view;
         QVERIFY(QTest::qWaitForWindowExposed(&list.host));
@@ -228,7 +229,10 @@ private slots:
                 QApplication::sendEvent(view, &event);
             } else if (arg.first() == "mouse") {
                 QWidget *under = view->childAt(10, n) ? view->childAt(10, n) : view;
-                sendMove(under, under->mapFrom(view, QPoint(10, n)));
+                const QPointF at = under->mapFrom(view, QPointF(10, n));
+                QMouseEvent event(QEvent::MouseMove, at, under->mapToGlobal(at), Qt::NoButton,
+                                  Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(under, &event);
             } else if (step.front().isDigit()) {
                 view->resize(arg.at(0).toInt(), n);
             } else if (QStringList{"up", "entered", "pressed", "released", "left"}.contains(
@@ -307,11 +311,10 @@ private slots:
         QCOMPARE(read->styleSheet(), "color: darkred;");
     }
 
-    void pageEntries_data() { rows(pageRows); }
+    void pageEntries_data() { testkit::addRows(pageRows); }
     void pageEntries()
     {
-        QFETCH(int, row);
-        const Page &r = pageRows[row];
+        const Page &r = testkit::fetchRow(pageRows);
         Tree tree;
         IndexScrollView view;
         // The main window hands each node the topic of its nearest node with an origin.
@@ -335,32 +338,16 @@ private slots:
         QCOMPARE(article.count() + local.count() + state.count(), 3);
     }
 
-    void headlinesArePlainText_data()
-    {
-        // The link text as the page has it; "%1" is a red image on disk.
-        QTest::addColumn<QString>("linkText");
-        QTest::addColumn<QString>("shown");
-
-        QTest::newRow("image markup from numeric references") << "News &#60;img src=%1&#62;"
-                                                              << "  News <img src=%1>";
-        QTest::newRow("image markup from named entities")
-            << "&lt;img src=\"%1\"&gt; &lt;b&gt;bold&lt;/b&gt;"
-            << "  <img src=\"%1\"> <b>bold</b>";
-        QTest::newRow("link to a local file") << "&#60;a href=file://%1&#62;x&#60;/a&#62;"
-                                              << "  <a href=file://%1>x</a>";
-    }
+    void headlinesArePlainText_data() { testkit::addRows(hostileRows); }
     void headlinesArePlainText()
     {
-        QFETCH(QString, linkText);
-        QFETCH(QString, shown);
+        const Hostile &r = testkit::fetchRow(hostileRows);
         QTemporaryDir dir;
         const QString image = dir.filePath("red.png");
-        QImage red(200, 200, QImage::Format_RGB32);
-        red.fill(Qt::red);
-        QVERIFY(red.save(image));
-
+        QVERIFY(testkit::writeAll(image, testkit::png(200, 200, Qt::red)));
         Tree tree;
-        tree.entry("hostile", "http://x.example/h", linkText.replace("%1", image), "group");
+        tree.entry("hostile", "http://x.example/h", QString(r.linkText).replace("%1", image),
+                   "group");
         QWidget host;
         auto *view = new IndexScrollView(&host);
         view->setGeometry(0, 0, 400, 300);
@@ -370,32 +357,19 @@ private slots:
         host.resize(400, 300);
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
-
-        QCOMPARE(entry->text(), shown.replace("%1", image));
+        QCOMPARE(entry->text(), QString(r.shown).replace("%1", image));
         // As rich text the label would have read the image to learn its size and drawn it.
         QVERIFY(entry->height() < 100);
-        const QImage shot = host.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const auto *pixels = reinterpret_cast<const QRgb *>(shot.constBits());
-        QCOMPARE(std::count(pixels, pixels + shot.width() * shot.height(), QColor(Qt::red).rgb()),
-                 0);
+        QCOMPARE(testkit::countPixels(&host, Qt::red), 0);
         // No rich-text document exists to load links or images later either.
         QCOMPARE(entry->findChild<QTextDocument *>(), nullptr);
     }
 
-    void longHeadlinesWrap_data()
-    {
-        QTest::addColumn<QString>("steps"); // "WIDTH" resizes the view, "LANG" switches language
-        QTest::addColumn<bool>("wrapped");  // the long headline takes more than one line
+    void longHeadlinesWrap_data() { testkit::addRows(wrapRows); }
 
-        QTest::newRow("a long headline wraps in a narrow panel") << "" << true;
-        QTest::newRow("widening the panel unwraps it, entries below follow") << "1200" << false;
-        QTest::newRow("narrowing again wraps it again") << "1200 200" << true;
-        QTest::newRow("a longer translation takes more lines") << "fr" << true;
-        QTest::newRow("switching back takes fewer again") << "fr en" << true;
-    }
     void longHeadlinesWrap()
     {
-        QFETCH(QString, steps);
+        const Wrap &r = testkit::fetchRow(wrapRows);
         const QString words = "Storm over the northern coast closes ports and airports";
         Tree tree;
         tree.entry("long", "http://x.example/l", words, "group");
@@ -421,7 +395,7 @@ private slots:
         }
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
-        for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
+        for (const QString &step : QString(r.steps).split(' ', Qt::SkipEmptyParts)) {
             if (step.front().isDigit()) {
                 view->resize(step.toInt(), view->height());
             } else {
@@ -430,9 +404,8 @@ private slots:
                 QApplication::processEvents();
             }
         }
-        QFETCH(bool, wrapped);
         QCOMPARE(entries.at(0)->height(), entries.at(2)->height());
-        QCOMPARE(entries.at(1)->height() > entries.at(0)->height(), wrapped);
+        QCOMPARE(entries.at(1)->height() > entries.at(0)->height(), r.wrapped);
         // The whole text fits, and the entries still stack without gaps or overlaps.
         QCOMPARE(entries.at(1)->height(), entries.at(1)->heightForWidth(view->width()));
         for (int i = 1; i < entries.size(); ++i)
@@ -441,11 +414,10 @@ private slots:
             QCOMPARE(entry->width(), view->width());
     }
 
-    void switchLocale_data() { rows(siteRows); }
+    void switchLocale_data() { testkit::addRows(siteRows); }
     void switchLocale()
     {
-        QFETCH(int, row);
-        const Site &r = siteRows[row];
+        const Site &r = testkit::fetchRow(siteRows);
         CLProcessor processor;
         processor.countryNames["de"] = new CLI18n{"en", {{"en", "Germany"}, {"fr", "Allemagne"}}};
         processor.languageNames["de"] = new CLI18n{"en", {{"en", "German"}, {"fr", "allemand"}}};

@@ -5,6 +5,7 @@
 #include "contentscrollview.h"
 #include "indexitem.h"
 #include "indexscrollview.h"
+#include "testkit.h"
 #include "viewfill.h"
 
 #include <QtTest>
@@ -19,6 +20,24 @@ CLElement *headline(CLElement *parent, const QString &title, const QString &url)
 {
     return new CLElement(IndexEntry1, u"en"_s, nullptr, new CLURLData(url, title, URLHtml), parent);
 }
+
+struct PageIndexRow
+{
+    const char *name, *keywords, *read; // keywords hiding headline subjects, URLs in the history
+    const char *entries;                // text:topic id:visited
+};
+const PageIndexRow pageIndexRows[] = {
+    {"everything", "", "",
+     "Front:-:0 Loose:-:0 World:(t)world:0 A:(t)world:0 B:(t)world:0 C:(t)world:0 "
+     "Sport:(t)sport:0 Lottery win:(t)sport:0 D:(t)sport:0"},
+    // A hidden headline takes what hangs below it along.
+    {"keyword hides a headline and its children", "Lottery", "",
+     "Front:-:0 Loose:-:0 World:(t)world:0 A:(t)world:0 B:(t)world:0 C:(t)world:0 "
+     "Sport:(t)sport:0"},
+    {"read headlines start visited", "", "http://n/b http://n/loose",
+     "Front:-:0 Loose:-:1 World:(t)world:0 A:(t)world:0 B:(t)world:1 C:(t)world:0 "
+     "Sport:(t)sport:0 Lottery win:(t)sport:0 D:(t)sport:0"},
+};
 
 } // namespace
 
@@ -62,39 +81,20 @@ private slots:
         sport.id = u"(t)sport"_s;
     }
 
-    void pageIndex_data()
-    {
-        QTest::addColumn<QStringList>("keywords"); // hiding headline subjects
-        QTest::addColumn<QStringList>("read");     // URLs in the history
-        QTest::addColumn<QString>("entries");      // text:topic id:visited
-        QTest::newRow("everything")
-            << QStringList() << QStringList()
-            << u"Front:-:0 Loose:-:0 World:(t)world:0 A:(t)world:0 B:(t)world:0 C:(t)world:0 "
-               "Sport:(t)sport:0 Lottery win:(t)sport:0 D:(t)sport:0"_s;
-        // A hidden headline takes what hangs below it along.
-        QTest::newRow("keyword hides a headline and its children")
-            << QStringList{u"Lottery"_s} << QStringList()
-            << u"Front:-:0 Loose:-:0 World:(t)world:0 A:(t)world:0 B:(t)world:0 C:(t)world:0 "
-               "Sport:(t)sport:0"_s;
-        QTest::newRow("read headlines start visited")
-            << QStringList() << QStringList{u"http://n/b"_s, u"http://n/loose"_s}
-            << u"Front:-:0 Loose:-:1 World:(t)world:0 A:(t)world:0 B:(t)world:1 C:(t)world:0 "
-               "Sport:(t)sport:0 Lottery win:(t)sport:0 D:(t)sport:0"_s;
-    }
-
+    void pageIndex_data() { testkit::addRows(pageIndexRows); }
     // The loose headline under the root has no topic: the root's origin is the page.
     void pageIndex()
     {
-        QFETCH(QStringList, keywords);
-        QFETCH(QStringList, read);
+        const PageIndexRow &r = testkit::fetchRow(pageIndexRows);
         const std::unique_ptr<CLElement> tree(indexTree());
         CLFilterSettings filters;
         auto *set = new CLKeywordSet;
         set->filterSubject = true;
-        set->keywords = new QSet<QString>(keywords.begin(), keywords.end());
+        const QStringList words = QString(r.keywords).split(u' ', Qt::SkipEmptyParts);
+        set->keywords = new QSet<QString>(words.begin(), words.end());
         filters.keywordSets.append(set);
         QSet<quint32> history;
-        for (const QString &url : read)
+        for (const QString &url : QString(r.read).split(u' ', Qt::SkipEmptyParts))
             history.insert(historyHash(url));
 
         IndexScrollView view;
@@ -120,7 +120,7 @@ private slots:
         }
         QCOMPARE(created, entries.size());
         QCOMPARE(view.currentItem(), view.items().value(0));
-        QTEST(entries.join(u' '), "entries");
+        QCOMPARE(entries.join(u' '), r.entries);
     }
 
     void siteIndex()
@@ -144,21 +144,17 @@ private slots:
         QTest::addColumn<QList<int>>("kinds"); // children in order; values numbered
         QTest::addColumn<bool>("complete");
         QTest::addColumn<QString>("shown"); // title|text|images|captions|previous|next
-        const QList<int> full{ArticleTitle, ArticleSource, ArticleDatetime, ArticleText};
-        QTest::newRow("complete article") << full << true << u"v0|v3|||-|-"_s;
-        QTest::newRow("last title wins")
-            << QList<int>{ArticleTitle, ArticleSource, ArticleDatetime, ArticleText, ArticleTitle}
-            << true << u"v4|v3|||-|-"_s;
+        const int T = ArticleTitle, S = ArticleSource, D = ArticleDatetime, X = ArticleText;
+        QTest::newRow("complete article") << QList{T, S, D, X} << true << u"v0|v3|||-|-"_s;
+        QTest::newRow("last title wins") << QList{T, S, D, X, T} << true << u"v4|v3|||-|-"_s;
         QTest::newRow("images in order, captions kept or empty")
-            << full + QList<int>{ArticleImage, ArticleImage} << true
+            << QList{T, S, D, X, int(ArticleImage), int(ArticleImage)} << true
             << u"v0|v3|http://i/4 http://i/5|cap4 |-|-"_s;
         QTest::newRow("page links from URL records and text")
-            << full + QList<int>{ArticlePreviousPage, -ArticleNextPage} << true
+            << QList{T, S, D, X, int(ArticlePreviousPage), -ArticleNextPage} << true
             << u"v0|v3|||http://p/4|v5"_s;
-        QTest::newRow("no source")
-            << QList<int>{ArticleTitle, ArticleDatetime, ArticleText} << false << u"v0|v2|||-|-"_s;
-        QTest::newRow("no date and time")
-            << QList<int>{ArticleTitle, ArticleSource, ArticleText} << false << u"v0|v2|||-|-"_s;
+        QTest::newRow("no source") << QList{T, D, X} << false << u"v0|v2|||-|-"_s;
+        QTest::newRow("no date and time") << QList{T, S, X} << false << u"v0|v2|||-|-"_s;
     }
 
     void article()

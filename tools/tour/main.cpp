@@ -18,7 +18,9 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QSettings>
+#include <QRadioButton>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -190,9 +192,23 @@ int main(int argc, char *argv[])
     }
 
     shootDialog(app.filterConfigBox, QStringLiteral("filter"));
+    if (FilterConfigBox *filter = app.filterConfigBox) {
+        filter->show();
+        for (int tab = 1; tab < filter->tabs->count(); ++tab) {
+            filter->tabs->setCurrentIndex(tab);
+            shoot(filter, QStringLiteral("filter-tab%1").arg(tab));
+        }
+        filter->hide();
+    }
     shootDialog(app.i18nConfigBox, QStringLiteral("language"));
     shootDialog(app.updateSettingBox, QStringLiteral("update-settings"));
     shootDialog(app.proxyConfigBox, QStringLiteral("proxy"));
+    if (ProxyConfigBox *proxy = app.proxyConfigBox) {
+        proxy->show();
+        proxy->socksButton->click(); // the fields a proxy shows; closed without saving
+        shoot(proxy, QStringLiteral("proxy-socks"));
+        proxy->hide();
+    }
     shootDialog(app.aboutBox, QStringLiteral("about"));
     shootDialog(app.initialConfigBox, QStringLiteral("first-run"));
     app.updateConfirmationBox->setInfo(7, 1843200);
