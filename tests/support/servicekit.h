@@ -6,6 +6,8 @@
 #include <QTcpSocket>
 #include <QtTest>
 
+#include <functional>
+
 // Programs the network and application tests start: one runner for tools that
 // finish, one service that listens on loopback, and the data-table helper.
 
@@ -18,6 +20,17 @@ template <typename Row, size_t N> void rows(const Row (&table)[N])
     for (size_t i = 0; i < N; ++i)
         QTest::newRow(table[i].name) << int(i);
 }
+
+/// Skips a test that needs a program of the installed dependencies only where the run allows
+/// it (TESSOLIN_ALLOW_SKIP=1, for runs outside the project's test command); fails otherwise.
+#define TESSOLIN_NEEDS(condition, what)                                                           \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            if (qEnvironmentVariableIntValue("TESSOLIN_ALLOW_SKIP"))                               \
+                QSKIP(what);                                                                       \
+            QFAIL(what " (scripts/install-deps installs it; TESSOLIN_ALLOW_SKIP=1 skips)");        \
+        }                                                                                          \
+    } while (false)
 
 /// Runs a program to its end; its output, or "failed: " and the output.
 inline QString run(const QString &program, const QStringList &arguments)
@@ -47,10 +60,9 @@ public:
     }
 #endif
 
-    /// Starts a program that cannot report a port of its own choosing: "PORT" in the
-    /// arguments becomes a free port, and a port taken meanwhile by another program
-    /// makes it try again with a new one.
-    bool start(const QString &program, const QStringList &arguments)
+    /// Starts a program that cannot report a port of its own choosing: `arguments` are made
+    /// for a free port, and a port taken meanwhile by another program makes it try another.
+    bool start(const QString &program, const std::function<QStringList(quint16)> &arguments)
     {
         for (int attempt = 0; attempt < 5; ++attempt) {
             QTcpServer probe;
@@ -58,10 +70,8 @@ public:
                 return false;
             port = probe.serverPort();
             probe.close();
-            QStringList args = arguments;
-            args.replaceInStrings(QStringLiteral("PORT"), QString::number(port));
             process.setProcessChannelMode(QProcess::MergedChannels);
-            process.start(program, args);
+            process.start(program, arguments(port));
             const QDeadlineTimer deadline(30000);
             while (!deadline.hasExpired() && process.state() != QProcess::NotRunning) {
                 QTcpSocket socket;
@@ -73,6 +83,13 @@ public:
             stop();
         }
         return false;
+    }
+    /// The same, with "PORT" in the arguments standing for the port.
+    bool start(const QString &program, const QStringList &arguments)
+    {
+        return start(program, [arguments](quint16 port) {
+            return QStringList(arguments).replaceInStrings(QStringLiteral("PORT"), QString::number(port));
+        });
     }
 
     void stop()
