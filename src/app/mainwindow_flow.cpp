@@ -17,6 +17,7 @@
 #include "stylemanager.h"
 #include "viewfill.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -28,6 +29,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -35,8 +37,20 @@
 
 namespace {
 
-/// Removes a view from the window; it goes at the next turn of the event
-/// loop, as a modal box may still run inside one of its handlers.
+/// Deletes an object once no modal box or popup is open: one opened from the
+/// object's own handlers runs an event loop that would delete it under them.
+void deleteOutsideModalLoops(QObject *object)
+{
+    QTimer::singleShot(0, object, [object] {
+        if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
+            QTimer::singleShot(50, object, [object] { deleteOutsideModalLoops(object); });
+        else
+            object->deleteLater();
+    });
+}
+
+/// Removes a view from the window; it goes later, as a modal box may still
+/// run inside one of its handlers.
 void retireView(IndexScrollView *view)
 {
     if (!view)
@@ -44,7 +58,7 @@ void retireView(IndexScrollView *view)
     view->disconnect();
     view->pageTree = nullptr;
     view->hide();
-    view->deleteLater();
+    deleteOutsideModalLoops(view);
 }
 
 } // namespace

@@ -1,16 +1,157 @@
-#include "flowfixture.h"
+// The main window wired to a network module that talks to the loopback news
+// site, driven as a user drives it.
 
 #include "clfiltersettings.h"
-#include "clprocessor.h"
-#include "cltranslator.h"
-#include "localservice.h"
+#include "contentscrollview.h"
+#include "i18nmanager.h"
+#include "indexitem.h"
+#include "indexscrollview.h"
+#include "mainwindow.h"
+#include "networkmodule.h"
+#include "newssite.h"
+#include "stylemanager.h"
+#include "testkit.h"
 
+#include <QDialog>
 #include <QProgressBar>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QToolButton>
+#include <QtTest>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+/// The filter dialog as the user closes it with OK, wired as the application wires it.
+class AcceptingDialog : public QDialog
+{
+public:
+    int exec() override
+    {
+        accept();
+        return QDialog::Accepted;
+    }
+};
+
+struct FlowFixture
+{
+    bool setUp()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        if (!dir.isValid() || !site.start(dir.path()))
+            return false;
+        const char *pages[][2] = {{"doc/help/en/help.html", "<p>HELP-EN</p>"},
+                                  {"doc/help/en/other.html", "<p>OTHER-HELP</p>"},
+                                  {"doc/message/en/parsing_error.html", "<p>PARSING-ERROR</p>"},
+                                  {"doc/message/en/connection_error.html", "<p>CONNECTION-ERROR</p>"},
+                                  {"doc/local.htm", "<p>LOCAL</p>"}};
+        for (const auto &page : pages)
+            writeFile(QString::fromLatin1(page[0]), page[1]);
+        languages = std::make_unique<I18NManager>(nullptr, u"en"_s);
+        languages->uiLanguage = u"en"_s;
+        languages->translateTargetLanguage = u"de"_s;
+        languages->autoTranslation = false;
+        languages->processor = &site.processor;
+        styles = std::make_unique<StyleManager>(dir.filePath(u"skin"_s));
+        module = std::make_unique<NetworkModule>();
+        module->processor = &site.processor;
+        module->i18n = languages.get();
+        module->replyTimeout = 20000;
+        window = std::make_unique<MainWindow>(module.get(), &site.processor, languages.get(),
+                                              styles.get(), dir.filePath(u"settings.ini"_s));
+        window->setPageDirectories(dir.filePath(u"doc/message"_s), dir.filePath(u"doc/help"_s));
+        window->setApplicationDir(dir.filePath(u"doc"_s));
+        window->setFilterBox(&filterBox);
+        QObject::connect(&filterBox, &QDialog::accepted, module.get(), &NetworkModule::abortCommuncation);
+        QObject::connect(&filterBox, &QDialog::accepted, window.get(), &MainWindow::showSiteIndexDisablePage);
+        window->connectNetworkModule();
+        window->refreshTranslationButtons();
+        window->resize(1000, 700);
+        window->show();
+        return true;
+    }
+
+    ~FlowFixture()
+    {
+        // The window ends the requests that write into its trees; the module goes after it.
+        window.reset();
+        module.reset();
+    }
+
+    void writeFile(const QString &relative, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(dir.filePath(relative)).path());
+        testkit::writeAll(dir.filePath(relative), bytes);
+    }
+
+    static IndexItem *entry(IndexScrollView *view, const QString &text)
+    {
+        for (IndexItem *item : view ? view->items() : QList<IndexItem *>())
+            if (item->text().trimmed() == text)
+                return item;
+        return nullptr;
+    }
+    IndexItem *headline(const QString &text) const { return entry(window->pageView(), text); }
+
+    /// Requests the site's index page and waits for the page view.
+    bool openIndex()
+    {
+        IndexScrollView *before = window->pageView();
+        window->requestIndexPage(site.url(u"/index"_s));
+        return QTest::qWaitFor([&] { return window->pageView() && window->pageView() != before; }, 10000);
+    }
+
+    /// Activates a headline and waits until the original view shows `expected`.
+    bool openArticle(const QString &text, const QString &expected)
+    {
+        IndexItem *item = headline(text);
+        if (item)
+            item->activate();
+        return item && QTest::qWaitFor([&] { return shownText().contains(expected); }, 10000);
+    }
+
+    QString shownText() const { return window->originalView()->toPlainText(); }
+    QString translatedText() const { return window->translatedView()->toPlainText(); }
+
+    int requestsTo(const QByteArray &prefix) const
+    {
+        int count = 0;
+        for (const ScriptedRequest &request : site.server.requests)
+            count += request.path.startsWith(prefix) ? 1 : 0;
+        return count;
+    }
+
+    /// Lets the engine answer late, starts `kind` translations and waits until the site holds
+    /// every request; their number.
+    int translationsHeld(int kind)
+    {
+        site.server.script("/translate", {ScriptedAnswer::Translate, 200, {}, 3000});
+        const int before = requestsTo("/translate");
+        if (kind == NDT_ArticleTranslation)
+            window->translateButton()->click();
+        else
+            window->indexTranslationToggle()->click();
+        const bool held = QTest::qWaitFor([&] {
+            const int active = module->activeCount(kind);
+            return active > 0 && requestsTo("/translate") - before == active;
+        }, 10000);
+        return held ? module->activeCount(kind) : 0;
+    }
+
+    QTemporaryDir dir;
+    NewsSite site;
+    AcceptingDialog filterBox;
+    std::unique_ptr<I18NManager> languages;
+    std::unique_ptr<StyleManager> styles;
+    std::unique_ptr<NetworkModule> module;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace
 
 class TestFlow : public QObject
 {
@@ -32,16 +173,14 @@ private slots:
         QTest::addColumn<QStringList>("hidden");
         QTest::addColumn<QStringList>("listed"); // site ids in order
         // The catalogue also names a site whose profile is missing: it never shows.
-        QTest::newRow("loaded site listed, failed profile left out")
-            << QStringList() << QStringList{u"(s)GIloop"_s};
+        QTest::newRow("loaded site listed, failed profile left out") << QStringList() << QStringList{u"(s)GIloop"_s};
         QTest::newRow("hidden site left out") << QStringList{u"(s)GIloop"_s} << QStringList();
     }
-
     void siteIndex()
     {
         QFETCH(QStringList, hidden);
         for (const QString &id : hidden)
-            f->site->processor.filterSettings->hiddenSites.insert(id);
+            f->site.processor.filterSettings->hiddenSites.insert(id);
         f->window->reloadSiteIndexView();
         QStringList listed;
         for (IndexItem *item : f->window->siteView()->items())
@@ -51,18 +190,16 @@ private slots:
 
     void pageIndex_data()
     {
-        QTest::addColumn<QStringList>("read");    // article paths read in an earlier run
-        QTest::addColumn<QStringList>("visited"); // headlines drawn as visited
-        QTest::newRow("nothing read") << QStringList() << QStringList();
-        QTest::newRow("read before starts visited")
-            << QStringList{u"/article/two"_s} << QStringList{u"Cup final tonight"_s};
+        QTest::addColumn<QString>("read"); // an article path read in an earlier run, drawn visited
+        QTest::addColumn<QString>("visited");
+        QTest::newRow("nothing read") << QString() << QString();
+        QTest::newRow("read before starts visited") << u"/article/two"_s << u"Cup final tonight"_s;
     }
-
     void pageIndex()
     {
-        QFETCH(QStringList, read);
-        for (const QString &path : read)
-            f->site->processor.history.insert(historyHash(f->site->url(path)));
+        QFETCH(QString, read);
+        if (!read.isEmpty())
+            f->site.processor.history.insert(historyHash(f->site.url(read)));
         QVERIFY(f->openIndex());
         QStringList headlines, groups, visited;
         for (IndexItem *item : f->window->pageView()->items()) {
@@ -72,12 +209,10 @@ private slots:
         }
         QCOMPARE(groups, (QStringList{u"Front page"_s, u"World"_s, u"Sport"_s}));
         // The keyword set hides the lottery headline.
-        QCOMPARE(headlines,
-                 (QStringList{u"Harbour opens"_s, u"A long report"_s, u"Empty page"_s,
-                              u"Removed story"_s, u"Slow story"_s, u"Cup final tonight"_s}));
-        QTEST(visited, "visited");
-        auto *harbour = qobject_cast<PageIndexItem *>(
-            FlowFixture::entry(f->window->pageView(), u"Harbour opens"_s));
+        QCOMPARE(headlines, (QStringList{u"Harbour opens"_s, u"A long report"_s, u"Empty page"_s,
+                                         u"Removed story"_s, u"Slow story"_s, u"Cup final tonight"_s}));
+        QTEST(visited.join(u','), "visited");
+        auto *harbour = qobject_cast<PageIndexItem *>(f->headline(u"Harbour opens"_s));
         QVERIFY(harbour && harbour->topic());
         QCOMPARE(harbour->topic()->id, u"(t)World"_s);
         QVERIFY(f->window->pageTab()->isEnabled() && f->window->pageTab()->isChecked());
@@ -100,10 +235,9 @@ private slots:
         QCOMPARE(QSize(images.at(0)->width, images.at(0)->height), QSize(120, 80));
         QCOMPARE(QSize(images.at(1)->width, images.at(1)->height), QSize(1, 1));
         QStringList order;
-        for (const ScriptedRequest &request : f->site->server.requests) {
+        for (const ScriptedRequest &request : f->site.server.requests)
             if (request.path.startsWith("/img/"))
                 order.append(QString::fromLatin1(request.path));
-        }
         // In article order, the space and the non-ASCII letter percent-encoded.
         QCOMPARE(order, (QStringList{u"/img/sea%20view.png"_s, u"/img/caf%C3%A9.gif"_s}));
         QCOMPARE(f->window->translatedView()->images().size(), 2);
@@ -116,8 +250,7 @@ private slots:
         QTest::keyClick(f->window->originalView(), Qt::Key_T);
         QTRY_VERIFY(f->translatedText().contains(u"HARBOUR OPENS"_s));
         QCOMPARE(f->window->contentStack()->currentIndex(), 1);
-        QVERIFY(f->window->translateButton()->isChecked());
-        QVERIFY(!f->window->originalButton()->isChecked());
+        QVERIFY(f->window->translateButton()->isChecked() && !f->window->originalButton()->isChecked());
         // T in the translated view goes back to the original, and again to the ready translation.
         QTest::keyClick(f->window->translatedView(), Qt::Key_T);
         QCOMPARE(f->window->contentStack()->currentIndex(), 0);
@@ -127,20 +260,17 @@ private slots:
         QCOMPARE(f->requestsTo("/translate"), posts);
     }
 
-    // A part the engine fails keeps its original text; the article still
-    // shows translated, and the status bar says that parts were left out.
+    // A part the engine fails keeps its original text; the article still shows translated,
+    // and the status bar says that parts were left out.
     void partlyTranslatedArticle()
     {
-        f->site->server.script(
-            "/translate", {ScriptedAnswer::Translate, 200, {}, 0, u"pier"_s});
+        f->site.server.script("/translate", {ScriptedAnswer::Translate, 200, {}, 0, u"pier"_s});
         QVERIFY(f->openIndex());
         QVERIFY(f->openArticle(u"Harbour opens"_s, u"The pier"_s));
         QTest::keyClick(f->window->originalView(), Qt::Key_T);
         QTRY_VERIFY(f->translatedText().contains(u"HARBOUR OPENS"_s));
         QVERIFY(f->translatedText().contains(u"The pier"_s));
-        QTRY_COMPARE(f->window->statusBar()->currentMessage(),
-                     u"Some parts were not translated"_s);
-        f->site->server.script("/translate", {ScriptedAnswer::Translate});
+        QTRY_COMPARE(f->window->statusBar()->currentMessage(), u"Some parts were not translated"_s);
     }
 
     void staleTranslation_data()
@@ -151,40 +281,45 @@ private slots:
         QTest::newRow("catalogue reload") << 2;
         QTest::newRow("local file") << 3;
         QTest::newRow("window closed") << 4;
+        QTest::newRow("site click, the article stays") << 5;
+        QTest::newRow("filter dialog OK, the article stays") << 6;
     }
 
-    // A translation ordered for one article never writes into a tree that is gone.
+    // A translation ordered for one article never writes into a tree that is gone; one
+    // interrupted under an article that stays is finished, or started again by Translate.
     void staleTranslation()
     {
         QFETCH(int, action);
-        f->site->server.script("/translate", {ScriptedAnswer::Translate, 200, {}, 300});
-        f->writeFile(u"doc/local.htm"_s, "<p>LOCAL</p>");
         QVERIFY(f->openIndex());
         QVERIFY(f->openArticle(u"Harbour opens"_s, u"The pier"_s));
-        f->window->translateButton()->click();
-        QTRY_VERIFY(f->module->activeCount(NDT_ArticleTranslation) > 0);
+        const int held = f->translationsHeld(NDT_ArticleTranslation);
+        QVERIFY(held > 0);
         switch (action) {
-        case 0:
-            QVERIFY(f->openArticle(u"Cup final tonight"_s, u"Kick-off"_s));
-            break;
-        case 1:
-            QVERIFY(f->window->showHelpPage(u"help.html"_s));
-            break;
-        case 2:
-            f->window->reloadForRefreshedTDF();
-            break;
-        case 3:
-            f->window->showLocalContentFile(u"file://"_s + f->dir->filePath(u"doc/local.htm"_s));
-            break;
-        case 4:
-            f->window.reset();
-            break;
+        case 0: QVERIFY(f->openArticle(u"Cup final tonight"_s, u"Kick-off"_s)); break;
+        case 1: QVERIFY(f->window->showHelpPage(u"help.html"_s)); break;
+        case 2: f->window->reloadForRefreshedTDF(); break;
+        case 3: f->window->showLocalContentFile(u"file://"_s + f->dir.filePath(u"doc/local.htm"_s)); break;
+        case 4: f->window.reset(); break;
+        case 5: f->window->siteView()->items().at(0)->activate(); break;
+        case 6: f->window->popupFilterCfgBox(); break;
+        }
+        if (action >= 5) {
+            QTRY_COMPARE_WITH_TIMEOUT(f->site.server.pending(), 0, 30000); // answered or withdrawn
+            if (!f->translatedText().contains(u"HARBOUR OPENS"_s)) {
+                f->window->showOriginalArticle();
+                f->window->translateButton()->click();
+            }
+            const bool shown = QTest::qWaitFor([&] { return f->translatedText().contains(u"HARBOUR OPENS"_s); }, 10000);
+            QEXPECT_FAIL("", "answers of an interrupted translation are dropped and Translate shows the unfinished clone", Abort);
+            QVERIFY(shown);
+            return;
         }
         QCOMPARE(f->module->activeCount(NDT_ArticleTranslation), 0);
         QVERIFY(f->module->articleTranslationQueue.isEmpty());
         if (f->window)
             QCOMPARE(f->window->translatedView()->element(), nullptr);
-        QTest::qWait(600); // answers that were due by now find nothing to write into
+        // Every request was withdrawn unanswered: no answer comes to write into the old tree.
+        QTRY_COMPARE(f->site.server.abandoned, held);
     }
 
     void pages()
@@ -197,9 +332,8 @@ private slots:
         QTRY_COMPARE(f->module->activeCount(NDT_ArticlePage), 0);
         QVERIFY(f->window->originalView()->nextPage());
         QCOMPARE(f->window->originalView()->previousPage(), nullptr);
-        const QList<std::pair<Qt::Key, QString>> steps = {{Qt::Key_Right, u"Page two."_s},
-                                                          {Qt::Key_Right, u"Page three."_s},
-                                                          {Qt::Key_Left, u"Page two."_s}};
+        const std::pair<Qt::Key, QString> steps[] = {
+            {Qt::Key_Right, u"Page two."_s}, {Qt::Key_Right, u"Page three."_s}, {Qt::Key_Left, u"Page two."_s}};
         for (const auto &[key, text] : steps) {
             const int before = f->requestsTo("/article/p");
             QTest::keyClick(f->window->originalView(), key);
@@ -227,7 +361,6 @@ private slots:
         QTest::newRow("page no profile reads") << u"Empty page"_s << u"PARSING-ERROR"_s;
         QTest::newRow("404") << u"Removed story"_s << u"CONNECTION-ERROR"_s;
     }
-
     void failures()
     {
         QFETCH(QString, headline);
@@ -237,14 +370,13 @@ private slots:
         QVERIFY(f->openArticle(headline, page));
         QVERIFY(!f->window->statusBar()->currentMessage().isEmpty());
         // The message page shows no article to share or translate.
-        QVERIFY(!f->window->useButton()->isEnabled());
-        QVERIFY(!f->window->translateButton()->isEnabled());
+        QVERIFY(!f->window->useButton()->isEnabled() && !f->window->translateButton()->isEnabled());
     }
 
     void stalledArticle()
     {
         QVERIFY(f->openIndex());
-        FlowFixture::entry(f->window->pageView(), u"Slow story"_s)->activate();
+        f->headline(u"Slow story"_s)->activate();
         QTRY_COMPARE(f->requestsTo("/article/stall"), 1);
         QVERIFY(f->openArticle(u"Cup final tonight"_s, u"Kick-off"_s));
         QCOMPARE(f->module->activeCount(NDT_ArticlePage), 0);
@@ -256,16 +388,15 @@ private slots:
         QProgressBar *progress = f->window->progressBar();
         f->window->indexTranslationToggle()->click();
         QVERIFY(f->window->isPageIndexTranslated());
-        QTRY_VERIFY(FlowFixture::entry(f->window->pageView(), u"CUP FINAL TONIGHT"_s));
-        QTRY_VERIFY(FlowFixture::entry(f->window->pageView(), u"HARBOUR OPENS"_s));
+        QTRY_VERIFY(f->headline(u"CUP FINAL TONIGHT"_s) && f->headline(u"HARBOUR OPENS"_s));
         QTRY_VERIFY(progress->isHidden());
-        QVERIFY(FlowFixture::entry(f->window->pageView(), u"World-de"_s));
+        QVERIFY(f->headline(u"World-de"_s));
         f->window->indexTranslationToggle()->click();
-        QVERIFY(FlowFixture::entry(f->window->pageView(), u"Harbour opens"_s));
+        QVERIFY(f->headline(u"Harbour opens"_s));
         // Every headline holds its translation now: nothing is sent, no progress shows.
         const int posts = f->requestsTo("/translate");
         f->window->indexTranslationToggle()->click();
-        QVERIFY(FlowFixture::entry(f->window->pageView(), u"HARBOUR OPENS"_s));
+        QVERIFY(f->headline(u"HARBOUR OPENS"_s));
         QVERIFY(progress->isHidden());
         QCOMPARE(f->requestsTo("/translate"), posts);
     }
@@ -277,12 +408,11 @@ private slots:
         QVERIFY(f->openIndex());
         const int posts = f->requestsTo("/translate");
         f->window->indexTranslationToggle()->click();
-        QCOMPARE(f->window->statusBar()->currentMessage(),
-                 u"No translation engine serves this language pair"_s);
+        QCOMPARE(f->window->statusBar()->currentMessage(), u"No translation engine serves this language pair"_s);
         QVERIFY(f->window->progressBar()->isHidden());
         QVERIFY(f->module->indexItemQueue.isEmpty());
         QCOMPARE(f->requestsTo("/translate"), posts);
-        QVERIFY(FlowFixture::entry(f->window->pageView(), u"Harbour opens"_s));
+        QVERIFY(f->headline(u"Harbour opens"_s));
     }
 
     void staleHeadlines_data()
@@ -296,19 +426,18 @@ private slots:
     void staleHeadlines()
     {
         QFETCH(int, action);
-        f->site->server.script("/translate", {ScriptedAnswer::Translate, 200, {}, 300});
         QVERIFY(f->openIndex());
-        f->window->indexTranslationToggle()->click();
-        QTRY_VERIFY(f->module->activeCount(NDT_IndexItemTranslation) > 0);
+        const int held = f->translationsHeld(NDT_IndexItemTranslation);
+        QVERIFY(held > 0);
         if (action == 0)
             QVERIFY(f->openIndex());
         else
             f->window->reloadForRefreshedTDF();
         QCOMPARE(f->module->activeCount(NDT_IndexItemTranslation), 0);
         QVERIFY(f->module->indexItemQueue.isEmpty());
-        QTest::qWait(600);
-        if (action == 0)
-            QVERIFY(FlowFixture::entry(f->window->pageView(), u"Harbour opens"_s));
+        // Every request was withdrawn unanswered, and the new page keeps its own headlines.
+        QTRY_COMPARE(f->site.server.abandoned, held);
+        QVERIFY(action != 0 || f->headline(u"Harbour opens"_s));
     }
 
     // Each panel keeps its own translation state; switching never starts the other's.
@@ -319,8 +448,7 @@ private slots:
         QTRY_VERIFY(f->window->progressBar()->isHidden());
         const int posts = f->requestsTo("/translate");
         f->window->siteTab()->click();
-        QVERIFY(!f->window->indexTranslationToggle()->isChecked());
-        QVERIFY(!f->window->isSiteIndexTranslated());
+        QVERIFY(!f->window->indexTranslationToggle()->isChecked() && !f->window->isSiteIndexTranslated());
         f->window->indexTranslationToggle()->click();
         QVERIFY(f->window->isSiteIndexTranslated());
         f->window->pageTab()->click();
@@ -340,10 +468,9 @@ private slots:
         QCOMPARE(done.size(), 1);
         QCOMPARE(f->window->pageView(), nullptr);
         QCOMPARE(f->window->originalView()->element(), nullptr);
-        QVERIFY(!f->window->pageTab()->isEnabled());
-        QVERIFY(!f->window->useButton()->isEnabled());
-        QVERIFY(!f->window->translateButton()->isEnabled());
-        QVERIFY(!f->window->originalButton()->isEnabled());
+        for (QWidget *button : {f->window->pageTab(), f->window->useButton(), f->window->translateButton(),
+                                f->window->originalButton()})
+            QVERIFY(!button->isEnabled());
         QCOMPARE(f->window->indexStack()->currentIndex(), 0);
         QCOMPARE(f->window->siteView()->items().size(), 1);
         // The new site model serves the next round.
@@ -352,77 +479,43 @@ private slots:
         QVERIFY(f->openArticle(u"Cup final tonight"_s, u"Kick-off"_s));
     }
 
-    // A replaced view may still be inside one of its handlers (a modal box opened
-    // from a key press): it goes at the next turn of the event loop, not at once.
+    // A view replaced while a modal box runs inside one of its handlers (here: a key press
+    // activating an entry) lives until that handler has returned.
     void replacedViewsGoLater()
     {
         QVERIFY(f->openIndex());
-        const QPointer<IndexScrollView> page = f->window->pageView();
-        const QPointer<IndexScrollView> sites = f->window->siteView();
-        auto *tree = new CLElement(IndexPage, u"en"_s, nullptr, new CLData(u"Other"_s), nullptr);
-        new CLElement(IndexEntry1, u"en"_s, nullptr,
-                      new CLURLData(f->site->url(u"/article/two"_s), u"Cup"_s, URLHtml), tree);
-        f->window->loadIndexPage(tree);
-        f->window->reloadSiteIndexView();
-        QVERIFY(page && sites);
-        QVERIFY(page->isHidden() && sites->isHidden());
+        const QPointer<IndexScrollView> page = f->window->pageView(), sites = f->window->siteView();
+        IndexItem *harbour = f->headline(u"Harbour opens"_s);
+        page->setCurrentItem(harbour);
+        bool aliveInBox = false;
+        connect(qobject_cast<PageIndexItem *>(harbour), &PageIndexItem::requestArticlePage, this, [&] {
+            QDialog box;
+            QTimer::singleShot(0, &box, [&] {
+                auto *tree = new CLElement(IndexPage, u"en"_s, nullptr, new CLData(u"Other"_s), nullptr);
+                new CLElement(IndexEntry1, u"en"_s, nullptr,
+                              new CLURLData(f->site.url(u"/article/two"_s), u"Cup"_s, URLHtml), tree);
+                f->window->loadIndexPage(tree);
+                f->window->reloadSiteIndexView();
+                // The box's own event loop turns a few times before it is closed.
+                QTimer::singleShot(50, &box, [&] {
+                    aliveInBox = page && sites && page->isHidden() && sites->isHidden();
+                    box.accept();
+                });
+            });
+            box.exec();
+        });
+        QTest::keyClick(page, Qt::Key_Space);
+        QVERIFY(aliveInBox);
         QTRY_VERIFY(!page && !sites);
-        QVERIFY(FlowFixture::entry(f->window->pageView(), u"Cup"_s));
-    }
-
-    // One article through a real translation service, English to Spanish.
-    void apertium()
-    {
-        const QString modes = u"/usr/share/apertium/modes"_s;
-        const QString program = QStandardPaths::findExecutable(u"apertium-apy"_s);
-        if (program.isEmpty() || !QFile::exists(modes + u"/eng-spa.mode"_s))
-            QSKIP("apertium-apy with the English-Spanish pair is not installed");
-        const quint16 port = LocalService::freePort();
-        LocalService service;
-        if (!service.start(program, {u"-p"_s, QString::number(port), modes}, port))
-            QSKIP("apertium-apy did not come up within 20 s");
-        const QString profileDir = QStringLiteral(TESSOLIN_SOURCE_DIR) + u"/data/conf/profile"_s;
-        CLProcessor processor;
-        processor.profileDir = profileDir;
-        processor.catalogueFile = u"sites.xml"_s;
-        processor.translatorDir = profileDir;
-        processor.translatorFile = u"translators.xml"_s;
-        processor.loadSiteCatalogue();
-        QVERIFY(processor.loadTranslators() && !processor.translators.isEmpty());
-        QUrl entry(processor.translators.at(0)->entry);
-        entry.setPort(port);
-        processor.translators.at(0)->entry = entry.toString();
-        processor.rebuildPairIndex();
-
-        f->languages->translateTargetLanguage = u"es"_s;
-        NetworkModule module;
-        module.processor = &processor;
-        module.i18n = f->languages.get();
-        MainWindow window(&module, &processor, f->languages.get(), nullptr,
-                          f->dir->filePath(u"apertium.ini"_s));
-        window.connectNetworkModule();
-        CLSite origin;
-        auto *article = new CLElement(ArticlePage, u"en"_s, &origin,
-                                      new CLData(u"http://news.example/1"_s), nullptr);
-        new CLElement(ArticleTitle, u"en"_s, nullptr, new CLData(u"The house is big"_s), article);
-        new CLElement(ArticleSource, u"en"_s, nullptr, new CLData(u"Daily"_s), article);
-        new CLElement(ArticleDatetime, u"en"_s, nullptr, new CLData(u"2024-05-13"_s), article);
-        new CLElement(ArticleText, u"en"_s, nullptr,
-                      new CLData(u"The children are playing in the garden with the dog."_s),
-                      article);
-        window.loadArticlePage(article);
-        window.translateButton()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(window.contentStack()->currentIndex() == 1, 60000);
-        const QString text = window.translatedView()->toPlainText().toLower();
-        QVERIFY2(text.contains(u"casa"_s) && text.contains(u"jard"_s), qPrintable(text));
+        QVERIFY(f->headline(u"Cup"_s));
     }
 
     void autoTranslation()
     {
         f->languages->autoTranslation = true;
         QVERIFY(f->openIndex());
-        QTRY_VERIFY(FlowFixture::entry(f->window->pageView(), u"HARBOUR OPENS"_s));
-        FlowFixture::entry(f->window->pageView(), u"HARBOUR OPENS"_s)->activate();
+        QTRY_VERIFY(f->headline(u"HARBOUR OPENS"_s));
+        f->headline(u"HARBOUR OPENS"_s)->activate();
         QTRY_VERIFY(f->translatedText().contains(u"HARBOUR OPENS"_s));
         QCOMPARE(f->window->contentStack()->currentIndex(), 1);
     }

@@ -6,12 +6,11 @@
 #include "contentscrollview.h"
 #include "indexitem.h"
 #include "indexscrollview.h"
-#include "localservice.h"
 #include "mainwindow.h"
 #include "readerapp.h"
+#include "servicekit.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -27,23 +26,10 @@ namespace {
 
 IndexItem *entryNamed(IndexScrollView *view, const QString &text)
 {
-    if (!view)
-        return nullptr;
-    for (IndexItem *item : view->items()) {
+    for (IndexItem *item : view ? view->items() : QList<IndexItem *>())
         if (item->text().contains(text))
             return item;
-    }
     return nullptr;
-}
-
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return u"failed: "_s + QString::fromUtf8(process.readAll());
-    return QString::fromUtf8(process.readAll());
 }
 
 } // namespace
@@ -59,27 +45,17 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        m_server.setProcessChannelMode(QProcess::SeparateChannels);
-        m_server.start(QStringLiteral(TESSOLIN_UPDATE_SERVER),
-                       {u"--site"_s, QStringLiteral(TESSOLIN_SOURCE_DIR "/tools/demosite/site"),
-                        u"0"_s, QStringLiteral(TESSOLIN_APP_BUILD_DIR "/conf/profile")});
-        QVERIFY(m_server.waitForReadyRead(20000));
-        m_sitePort = m_server.readLine().trimmed().toUShort();
+        m_sitePort = m_server.startUpdateServer({u"--site"_s, QStringLiteral(TESSOLIN_SOURCE_DIR "/tools/demosite/site"),
+                                                 u"0"_s, QStringLiteral(TESSOLIN_APP_BUILD_DIR "/conf/profile")});
         QVERIFY(m_sitePort != 0);
-
         const QString apertium = QStandardPaths::findExecutable(u"apertium-apy"_s);
-        m_enginePort = LocalService::freePort();
-        if (!apertium.isEmpty()
-            && QFile::exists(u"/usr/share/apertium/modes/eng-spa.mode"_s))
-            m_engineUp = m_engine.start(
-                apertium, {u"-p"_s, QString::number(m_enginePort), u"/usr/share/apertium/modes"_s},
-                m_enginePort);
-
+        if (!apertium.isEmpty() && QFile::exists(u"/usr/share/apertium/modes/eng-spa.mode"_s))
+            m_engineUp = m_engine.start(apertium, {u"-p"_s, u"PORT"_s, u"/usr/share/apertium/modes"_s});
         m_appDir = m_dir.filePath(u"app"_s);
-        const QString setup = run(
+        const QString setup = servicekit::run(
             QStringLiteral(TESSOLIN_SOURCE_DIR "/scripts/demo-setup"),
             {QStringLiteral(TESSOLIN_APP_BUILD_DIR), m_appDir,
-             u"http://127.0.0.1:%1"_s.arg(m_sitePort), QString::number(m_enginePort),
+             u"http://127.0.0.1:%1"_s.arg(m_sitePort), QString::number(m_engineUp ? m_engine.port : 9),
              QStringLiteral(TESSOLIN_PROFILE_TOOL)});
         QVERIFY2(!setup.startsWith(u"failed"_s), qPrintable(setup));
 
@@ -139,14 +115,14 @@ private slots:
         const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
         if (pdftotext.isEmpty())
             QSKIP("pdftotext is not installed");
-        const QString text = run(pdftotext, {pdf, u"-"_s});
+        const QString text = servicekit::run(pdftotext, {pdf, u"-"_s});
         QVERIFY2(text.contains(u"Brackwater"_s) || text.contains(u"biblioteca"_s),
                  qPrintable(text.left(400)));
         QVERIFY(text.contains(u"127.0.0.1"_s));
     }
 
-    // The executable itself: it starts on the demo folder, shows no start-up
-    // failure and keeps running until it is stopped.
+    // The executable itself: it starts on the demo folder, gets to its main window with no
+    // start-up failure (a failure would hold it in a modal box) and keeps running.
     void executableStarts()
     {
         QSettings().setValue(u"TraceTarget"_s, u"console"_s);
@@ -158,13 +134,18 @@ private slots:
         program.setProcessChannelMode(QProcess::MergedChannels);
         program.start(QStringLiteral(TESSOLIN_EXE), {u"--app-dir"_s, m_appDir});
         QVERIFY(program.waitForStarted(10000));
-        QTest::qWait(4000);
-        const QString output = QString::fromUtf8(program.readAll());
-        QCOMPARE(program.state(), QProcess::Running);
+        QString output;
+        const bool shown = QTest::qWaitFor([&] {
+            output += QString::fromUtf8(program.readAll());
+            return output.contains(u"Main window shown"_s) || program.state() != QProcess::Running;
+        }, 60000);
+        const QProcess::ProcessState state = program.state();
         program.terminate();
         if (!program.waitForFinished(5000))
             program.kill();
         QSettings().remove(u"TraceTarget"_s);
+        QVERIFY2(shown && output.contains(u"Main window shown"_s), qPrintable(output));
+        QCOMPARE(state, QProcess::Running);
         QVERIFY2(!output.contains(u"Start-up message"_s), qPrintable(output));
     }
 
@@ -172,18 +153,14 @@ private slots:
     {
         if (m_app->mainWindow)
             m_app->mainWindow->close();
-        m_server.kill();
-        m_server.waitForFinished(3000);
     }
 
 private:
     ReaderApp *m_app;
     QTemporaryDir m_dir;
     QString m_appDir;
-    QProcess m_server;
-    LocalService m_engine;
+    servicekit::LocalService m_server, m_engine;
     quint16 m_sitePort = 0;
-    quint16 m_enginePort = 0;
     bool m_engineUp = false;
 };
 

@@ -5,6 +5,7 @@
 #include "clprocessor.h"
 #include "i18nmanager.h"
 #include "readerapp.h"
+#include "testkit.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,16 +15,6 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
 
 class TestReaderApp : public QObject
 {
@@ -42,30 +33,16 @@ private slots:
 
     // A locale the program has no interface for starts in English rather
     // than reporting a missing translation at every start.
-    void programLanguageFor_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("C locale") << "C" << "en";
-        QTest::newRow("POSIX locale") << "POSIX" << "en";
-        QTest::newRow("language outside the 21") << "nl_NL" << "en";
-        QTest::newRow("empty") << "" << "en";
-        QTest::newRow("German") << "de_DE" << "de";
-        QTest::newRow("Brazilian Portuguese") << "pt_BR" << "pt";
-        QTest::newRow("Korean has its own code") << "ko_KR" << "kr";
-        QTest::newRow("Polish has its own code") << "pl_PL" << "po";
-        QTest::newRow("Hebrew has its own code") << "he_IL" << "iw";
-        QTest::newRow("Chinese of China") << "zh_CN" << "zh_CN";
-        QTest::newRow("Chinese without a country") << "zh" << "zh_CN";
-        QTest::newRow("Chinese of Taiwan") << "zh_TW" << "zh_TW";
-        QTest::newRow("Chinese of Hong Kong") << "zh_HK" << "zh_TW";
-        QTest::newRow("traditional script tag") << "zh-Hant-MO" << "zh_TW";
-    }
     void programLanguageFor()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, expected);
-        QCOMPARE(ReaderApp::programLanguageFor(locale), expected);
+        const char *rows[][3] = {{"C locale", "C", "en"}, {"POSIX locale", "POSIX", "en"}, {"language outside the 21", "nl_NL", "en"},
+                                 {"empty", "", "en"}, {"German", "de_DE", "de"}, {"Brazilian Portuguese", "pt_BR", "pt"},
+                                 {"Korean has its own code", "ko_KR", "kr"}, {"Polish has its own code", "pl_PL", "po"},
+                                 {"Hebrew has its own code", "he_IL", "iw"}, {"Chinese of China", "zh_CN", "zh_CN"},
+                                 {"Chinese without a country", "zh", "zh_CN"}, {"Chinese of Taiwan", "zh_TW", "zh_TW"},
+                                 {"Chinese of Hong Kong", "zh_HK", "zh_TW"}, {"traditional script tag", "zh-Hant-MO", "zh_TW"}};
+        for (const auto &row : rows)
+            QVERIFY2(ReaderApp::programLanguageFor(QString::fromLatin1(row[1])) == QLatin1String(row[2]), row[0]);
     }
 
     // Three profiles that fail: the report names each file, one a line, after
@@ -80,14 +57,14 @@ private slots:
         processor->translatorFile = u"translators.xml"_s;
         processor->filterDir = dir.path();
         processor->filterFile = u"filters.xml"_s;
-        QVERIFY(writeFile(dir.filePath(u"sites.xml"_s),
+        QVERIFY(testkit::writeAll(dir.filePath(u"sites.xml"_s),
                           "<sites>\n"
                           " <site id=\"(s)GI.missing\" version=\"1.0\" file=\"missing.xml\"/>\n"
                           " <site id=\"(s)GI.broken\" version=\"1.0\" file=\"broken.xml\"/>\n"
                           " <site id=\"(s)GI.other\" version=\"1.0\" file=\"other.xml\"/>\n"
                           "</sites>\n"));
-        QVERIFY(writeFile(dir.filePath(u"broken.xml"_s), "<site id="));
-        QVERIFY(writeFile(dir.filePath(u"other.xml"_s), "<nothing/>"));
+        QVERIFY(testkit::writeAll(dir.filePath(u"broken.xml"_s), "<site id="));
+        QVERIFY(testkit::writeAll(dir.filePath(u"other.xml"_s), "<nothing/>"));
         m_app->shownCodes.clear();
         m_app->shownTexts.clear();
         m_app->refreshProcessor(true, false);
@@ -95,9 +72,7 @@ private slots:
         QVERIFY(m_app->shownCodes.contains(2009));
         QCOMPARE(m_app->shownTexts.value(m_app->shownCodes.indexOf(2009)),
                  u"3 profiles were failed for loading"_s);
-        QFile report(dir.filePath(u"profile_error.log"_s));
-        QVERIFY(report.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(report.readAll()).split(u'\n');
+        const QStringList lines = QString::fromUtf8(testkit::readAll(dir.filePath(u"profile_error.log"_s))).split(u'\n');
         QCOMPARE(lines.value(0), u"Profiles failed to be loaded:"_s);
         QCOMPARE(QStringList(lines.mid(1, 3)).join(u' '), u"missing.xml broken.xml other.xml"_s);
         QVERIFY(QDateTime::fromString(lines.value(4), u"yyyy-MM-dd hh:mm:ss"_s).isValid());

@@ -2,8 +2,10 @@
 #include "clprocessor.h"
 #include "clprofilereader.h"
 #include "cltranslator.h"
-#include "localservice.h"
 #include "networkmodule.h"
+#include "newssite.h"
+#include "servicekit.h"
+#include "testkit.h"
 
 #include <QDomDocument>
 #include <QJsonDocument>
@@ -19,9 +21,7 @@ namespace {
 QDomDocument readDocument(const QString &path)
 {
     QDomDocument document;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        document.setContent(&file);
+    document.setContent(testkit::readAll(path));
     return document;
 }
 
@@ -39,22 +39,19 @@ private slots:
         const QString program = QStandardPaths::findExecutable(u"apertium-apy"_s);
         if (program.isEmpty() || !QFile::exists(modes + u"/eng-spa.mode"_s))
             QSKIP("apertium-apy with the English-Spanish pair is not installed");
-        QFile truthFile(QStringLiteral(TESSOLIN_CORPUS) + u"/truth/en-taipeitimes.json"_s);
-        if (!truthFile.open(QIODevice::ReadOnly))
+        const QJsonObject truth = QJsonDocument::fromJson(testkit::readCorpusTruth(u"en-taipeitimes"_s)).object();
+        if (truth.isEmpty())
             QSKIP("news corpus not available");
-        const QJsonObject truth = QJsonDocument::fromJson(truthFile.readAll()).object();
         const QStringList paragraphs =
             truth.value(u"text"_s).toString().split(u'\n', Qt::SkipEmptyParts).mid(0, 4);
-        const quint16 port = LocalService::freePort();
-        LocalService service;
-        if (!service.start(program, {u"-p"_s, QString::number(port), modes}, port))
-            QSKIP("apertium-apy did not come up within 20 s");
-        const QString profileDir = QStringLiteral(TESSOLIN_SOURCE_DIR) + u"/data/conf/profile"_s;
+        servicekit::LocalService service;
+        QVERIFY2(service.start(program, {u"-p"_s, u"PORT"_s, modes}), service.output().constData());
+        const QString profileDir = testkit::shippedProfileDir();
         CLProcessor processor;
         QVERIFY(processor.parseTranslators(readDocument(profileDir + u"/translators.xml"_s)));
         // The shipped definition names the service's default port.
         QUrl entry(processor.translators.value(0)->entry);
-        entry.setPort(port);
+        entry.setPort(service.port);
         processor.translators.at(0)->entry = entry.toString();
         processor.rebuildPairIndex();
         CLProfileError error;
@@ -65,16 +62,10 @@ private slots:
             u"<sites><site id=\"%1\" version=\"1\" file=\"a.xml\"/></sites>"_s.arg(site->id));
         QVERIFY(processor.parseCatalogue(catalogue) && processor.registerSite(site));
 
-        std::unique_ptr<CLElement> article(new CLElement(
-            ArticlePage, u"en"_s, nullptr, new CLData(truth.value(u"url"_s).toString()), nullptr));
-        new CLElement(ArticleTitle, u"en"_s, nullptr,
-                      new CLData(truth.value(u"title"_s).toString()), article.get());
-        for (const QString &paragraph : paragraphs)
-            new CLElement(ArticleText, u"en"_s, nullptr, new CLData(paragraph), article.get());
         // The service answers JSON: quotes and line breaks come escaped.
-        new CLElement(ArticleText, u"en"_s, nullptr,
-                      new CLData(u"He said \"hello\" to the owner.\nThe second line."_s),
-                      article.get());
+        std::unique_ptr<CLElement> article(NewsSite::article(
+            u"en"_s, truth.value(u"url"_s).toString(), truth.value(u"title"_s).toString(),
+            paragraphs + QStringList(u"He said \"hello\" to the owner.\nThe second line."_s), {}, nullptr, false));
         std::unique_ptr<CLElement> clone(new CLElement(article.get(), u"es"_s, nullptr));
 
         NetworkModule module;

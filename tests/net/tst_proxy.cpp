@@ -1,7 +1,8 @@
 #include "clconstants.h"
-#include "localservice.h"
 #include "proxymanager.h"
 #include "scriptedhttpserver.h"
+#include "servicekit.h"
+#include "testkit.h"
 
 #include <QHostInfo>
 #include <QNetworkAccessManager>
@@ -10,6 +11,7 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+using servicekit::rows;
 
 namespace {
 
@@ -42,6 +44,27 @@ QString applied()
         .arg(proxy.port());
 }
 
+struct Load { const char *name, *settings, *fields, *applied; }; // "~" marks an absent key
+const Load loadRows[] = {
+    {"http proxy with credentials", "1|proxy.example|3128|alice|s3cret", "1|proxy.example|3128|alice|s3cret", "http alice:s3cret@proxy.example:3128"},
+    {"unknown mode treated as socks", "7|proxy.example|1080|~|~", "7|proxy.example|1080||", "socks5 :@proxy.example:1080"},
+    {"empty host falls back to direct, fields kept", "1||8080|alice|~", "0||8080|alice|", "direct"},
+    {"port zero falls back to direct", "2|proxy.example|0|~|~", "0|proxy.example|0||", "direct"},
+    // 65536 would wrap to port 0, 68616 to 3080: another service.
+    {"port above 65535 falls back to direct", "1|proxy.example|68616|~|~", "0|proxy.example|68616||", "direct"},
+    {"highest port is kept", "1|proxy.example|65535|~|~", "1|proxy.example|65535||", "http :@proxy.example:65535"},
+};
+
+// proxy: the program listening on the proxy port, if any; route: how the origin was reached.
+struct Route { const char *name; int mode; const char *proxy, *credentials, *route; };
+const Route routeRows[] = {
+    {"direct mode bypasses a running proxy", 0, "tinyproxy", "", "direct"},
+    {"http mode goes through the http proxy", 1, "tinyproxy", "", "proxy"},
+    {"socks mode goes through the socks proxy", 2, "microsocks", "", "proxy"},
+    {"socks credentials passed on", 2, "microsocks", "bob:pw", "proxy"},
+    {"proxy down fails instead of going direct", 1, "", "", "failed"},
+};
+
 } // namespace
 
 class TestProxy : public QObject
@@ -51,8 +74,6 @@ class TestProxy : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_settingsDir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
         QCoreApplication::setOrganizationName(QStringLiteral(TS_ORGANIZATION_NAME));
         QCoreApplication::setApplicationName(QStringLiteral(TS_APP_NAME));
         // Qt connects to "localhost" and loopback addresses directly whatever the application
@@ -67,32 +88,11 @@ private slots:
         m_exitsUsable = http.listen(HttpProxyExit, 0) && socks.listen(SocksProxyExit, 0);
     }
 
-    void loadValidation_data()
-    {
-        QTest::addColumn<QString>("settings");
-        QTest::addColumn<QString>("fields"); // the manager's, as settings are written
-        QTest::addColumn<QString>("applied");
-        QTest::newRow("http proxy with credentials")
-            << u"1|proxy.example|3128|alice|s3cret"_s << u"1|proxy.example|3128|alice|s3cret"_s
-            << u"http alice:s3cret@proxy.example:3128"_s;
-        QTest::newRow("unknown mode treated as socks")
-            << u"7|proxy.example|1080|~|~"_s << u"7|proxy.example|1080||"_s
-            << u"socks5 :@proxy.example:1080"_s;
-        QTest::newRow("empty host falls back to direct, fields kept")
-            << u"1||8080|alice|~"_s << u"0||8080|alice|"_s << u"direct"_s;
-        QTest::newRow("port zero falls back to direct")
-            << u"2|proxy.example|0|~|~"_s << u"0|proxy.example|0||"_s << u"direct"_s;
-        // 65536 would wrap to port 0, 68616 to 3080: another service.
-        QTest::newRow("port above 65535 falls back to direct")
-            << u"1|proxy.example|68616|~|~"_s << u"0|proxy.example|68616||"_s << u"direct"_s;
-        QTest::newRow("highest port is kept")
-            << u"1|proxy.example|65535|~|~"_s << u"1|proxy.example|65535||"_s
-            << u"http :@proxy.example:65535"_s;
-    }
-
+    void loadValidation_data() { rows(loadRows); }
     void loadValidation()
     {
-        QFETCH(QString, settings);
+        QFETCH(int, row);
+        const QString settings = QString::fromLatin1(loadRows[row].settings);
         // A leftover proxy would hide a manager that forgets to install its own.
         QNetworkProxy::setApplicationProxy({QNetworkProxy::HttpProxy, u"stale.invalid"_s, 9});
         QSettings stored;
@@ -103,9 +103,9 @@ private slots:
                 stored.setValue(Keys.at(i), values.at(i));
         }
         const ProxyManager m;
-        QTEST(u"%1|%2|%3|%4|%5"_s.arg(m.mode).arg(m.host).arg(m.port).arg(m.user, m.password),
-              "fields");
-        QTEST(applied(), "applied");
+        QCOMPARE(u"%1|%2|%3|%4|%5"_s.arg(m.mode).arg(m.host).arg(m.port).arg(m.user, m.password),
+                 QString::fromLatin1(loadRows[row].fields));
+        QCOMPARE(applied(), QString::fromLatin1(loadRows[row].applied));
         // Loading never rewrites what is stored, even what it could not use.
         QCOMPARE(::stored(), settings);
     }
@@ -152,54 +152,35 @@ private slots:
         QCOMPARE(QSettings().value(u"ProxyPassword"_s).toString(), u"s3cret"_s);
     }
 
-    void routes_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("proxy"); // the program listening on the proxy port, if any
-        QTest::addColumn<QString>("credentials");
-        QTest::addColumn<QString>("route");
-        const QString http = u"tinyproxy"_s, socks = u"microsocks"_s, none;
-        QTest::newRow("direct mode bypasses a running proxy") << 0 << http << none << u"direct"_s;
-        QTest::newRow("http mode goes through the http proxy") << 1 << http << none << u"proxy"_s;
-        QTest::newRow("socks mode goes through the socks proxy")
-            << 2 << socks << none << u"proxy"_s;
-        QTest::newRow("socks credentials passed on") << 2 << socks << u"bob:pw"_s << u"proxy"_s;
-        QTest::newRow("proxy down fails instead of going direct")
-            << 1 << none << none << u"failed"_s;
-    }
-
+    void routes_data() { rows(routeRows); }
     void routes()
     {
-        QFETCH(int, mode);
-        QFETCH(QString, proxy);
-        QFETCH(QString, credentials);
+        QFETCH(int, row);
+        const Route &r = routeRows[row];
+        const QString proxy = QString::fromLatin1(r.proxy), credentials = QString::fromLatin1(r.credentials);
+        const int mode = r.mode;
         const QString program = proxy.isEmpty() ? QString() : QStandardPaths::findExecutable(proxy);
-        if (!proxy.isEmpty() && program.isEmpty())
-            QSKIP("tinyproxy or microsocks is not installed (scripts/install-deps)");
-        if (m_hostName.isEmpty() || !m_exitsUsable)
-            QSKIP("no loopback host name, or 127.0.0.3 and 127.0.0.4 unusable as sources");
-
+        TESSOLIN_NEEDS(proxy.isEmpty() || !program.isEmpty(), "tinyproxy or microsocks is not installed");
+        TESSOLIN_NEEDS(!m_hostName.isEmpty() && m_exitsUsable,
+                       "no loopback host name, or 127.0.0.3 and 127.0.0.4 unusable as sources");
         ScriptedHttpServer origin;
         QVERIFY(origin.start(m_hostAddress));
-        const quint16 port = LocalService::freePort();
-        const QString user = credentials.section(u':', 0, 0),
-                      password = credentials.section(u':', 1);
+        const QString user = credentials.section(u':', 0, 0), password = credentials.section(u':', 1);
         const QHostAddress exit = proxy == u"tinyproxy"_s ? HttpProxyExit : SocksProxyExit;
-        QStringList arguments{u"-i"_s, u"127.0.0.1"_s, u"-p"_s, QString::number(port),
-                              u"-b"_s, exit.toString()};
-        if (!user.isEmpty())
-            arguments += QStringList{u"-u"_s, user, u"-P"_s, password};
-        if (proxy == u"tinyproxy"_s) {
-            // tinyproxy reads a file and refuses port 0, hence the port probed above.
-            QFile config(m_settingsDir.filePath(u"tinyproxy.conf"_s));
-            QVERIFY(config.open(QIODevice::WriteOnly));
-            config.write("Port " + QByteArray::number(port) +
-                         "\nListen 127.0.0.1\nAllow 127.0.0.1\nBind " + exit.toString().toLatin1());
-            arguments = QStringList{u"-d"_s, u"-c"_s, config.fileName()};
-        }
-        LocalService service;
+        const QString config = m_settings.path() + u"/tinyproxy.conf"_s;
+        servicekit::LocalService service;
         if (!proxy.isEmpty())
-            QVERIFY2(service.start(program, arguments, port), service.output().constData());
+            QVERIFY2(service.start(program, [&](quint16 port) {
+                if (proxy == u"tinyproxy"_s) // it reads its port from a file and refuses port 0
+                    return testkit::writeAll(config, "Port " + QByteArray::number(port) + "\nListen 127.0.0.1\nAllow 127.0.0.1\nBind " + exit.toString().toLatin1())
+                               ? QStringList{u"-d"_s, u"-c"_s, config} : QStringList();
+                return QStringList{u"-i"_s, u"127.0.0.1"_s, u"-p"_s, QString::number(port), u"-b"_s, exit.toString()} +
+                       (user.isEmpty() ? QStringList() : QStringList{u"-u"_s, user, u"-P"_s, password});
+            }), service.output().constData());
+        QTcpServer closed; // with no proxy running, a port nothing listens on
+        QVERIFY(closed.listen(QHostAddress(QHostAddress::LocalHost), 0));
+        const quint16 port = proxy.isEmpty() ? closed.serverPort() : service.port;
+        closed.close();
 
         ProxyManager manager;
         manager.mode = mode, manager.host = u"127.0.0.1"_s, manager.port = port;
@@ -214,11 +195,11 @@ private slots:
         QSignalSpy finished(reply, &QNetworkReply::finished);
         QVERIFY(finished.wait(30000));
         const QHostAddress peer = origin.requests.value(0).peer;
-        QTEST(peer.isNull() ? u"failed"_s : peer == exit ? u"proxy"_s : u"direct"_s, "route");
+        QCOMPARE(peer.isNull() ? u"failed"_s : peer == exit ? u"proxy"_s : u"direct"_s, QString::fromLatin1(r.route));
     }
 
 private:
-    QTemporaryDir m_settingsDir;
+    testkit::IsolatedSettings m_settings;
     QString m_hostName;
     QHostAddress m_hostAddress;
     bool m_exitsUsable = false;

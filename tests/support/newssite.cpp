@@ -2,13 +2,10 @@
 
 #include "clfiltersettings.h"
 #include "clprofilereader.h"
+#include "clsitemodel.h"
 
-#include <QBuffer>
-#include <QDir>
-#include <QFile>
-#ifdef QT_GUI_LIB
-#include <QImage>
-#endif
+#include "testkit.h"
+
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -64,31 +61,30 @@ QString translatorProfile()
         pairTopic(u"Out"_s, u"translate-text"_s, u"<div class=\"out\">"_s, u"</div>"_s, TextStep));
 }
 
+// Qt reads GIF but does not write it: a one-pixel red GIF made by hand.
+const QByteArray OnePixelGif = QByteArray::fromHex(
+    "47494638396101000100800000ff000000000021f90401000000002c00000000010001000002024401003b");
+
 } // namespace
 
 NewsSite::NewsSite() = default;
 
-QByteArray NewsSite::picture(const char *format, int width, int height)
+CLElement *NewsSite::article(const QString &language, const QString &url, const QString &title,
+                             const QStringList &texts, const QStringList &images, CLSite *site,
+                             bool dated)
 {
-    // Qt reads GIF but does not write it: a one-pixel red GIF made by hand.
-    if (qstrcmp(format, "GIF") == 0)
-        return QByteArray::fromHex(
-            "47494638396101000100800000ff000000000021f90401000000002c0000000001"
-            "0001000002024401003b");
-#ifdef QT_GUI_LIB
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(QColor(40, 120, 200));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-#else
-    // The network tests share this file without the GUI library; they serve no pictures.
-    Q_UNUSED(width)
-    Q_UNUSED(height)
-    return QByteArray();
-#endif
+    auto *root = new CLElement(ArticlePage, language, site, new CLData(url), nullptr);
+    new CLElement(ArticleTitle, language, nullptr, new CLData(title), root);
+    if (dated) {
+        new CLElement(ArticleSource, language, nullptr, new CLData(u"Daily"_s), root);
+        new CLElement(ArticleDatetime, language, nullptr, new CLData(u"2024-05-13"_s), root);
+    }
+    for (const QString &text : texts)
+        new CLElement(ArticleText, language, nullptr, new CLData(text), root);
+    for (const QString &image : images)
+        new CLElement(ArticleImage, language, nullptr, new CLURLData(image, u"caption"_s, URLImage),
+                      root);
+    return root;
 }
 
 QByteArray NewsSite::articlePage(const QString &title, const QString &text,
@@ -146,13 +142,12 @@ bool NewsSite::start(const QString &dir)
     server.script("/article/stall", {ScriptedAnswer::Stall});
     server.script("/translate", {ScriptedAnswer::Translate});
     server.script(QUrl(url(pngPath)).path(QUrl::FullyEncoded).toLatin1(),
-                  {ScriptedAnswer::Answer, 200, picture("PNG", 120, 80)});
+                  {ScriptedAnswer::Answer, 200, testkit::png(120, 80)});
     server.script(QUrl(url(gifPath)).path(QUrl::FullyEncoded).toLatin1(),
-                  {ScriptedAnswer::Answer, 200, picture("GIF", 60, 40)});
+                  {ScriptedAnswer::Answer, 200, OnePixelGif});
 
     const auto write = [](const QString &path, const QString &text) {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
+        return testkit::writeAll(path, text.toUtf8());
     };
     bool ok = QDir().mkpath(dir + u"/profile"_s);
     ok = write(dir + u"/profile/sites.xml"_s,
@@ -167,8 +162,8 @@ bool NewsSite::start(const QString &dir)
         <query>sl={{SRCLANG}}&amp;tl={{TGTLANG}}&amp;q={{SRCTEXT}}</query>
         <languages><language id="en" name="eng"/><language id="de" name="deu"/></languages>
         <paths combination="listed"><path from="en" to="de"/></paths>
-        <i18n original="en"><display locale="en">Loop Engine</display></i18n>
-      </translator></translators>)"_s.arg(url(u"/translate"_s))) &&
+        <i18n original="en"><display locale="en">Loop Engine</display>
+          <display locale="de">Schleifenuebersetzer</display></i18n></translator></translators>)"_s.arg(url(u"/translate"_s))) &&
          ok;
     processor.profileDir = dir + u"/profile"_s;
     processor.catalogueFile = u"sites.xml"_s;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clelement.h"
 #include "clprocessor.h"
 #include "scriptedhttpserver.h"
 
@@ -30,8 +31,11 @@ public:
     bool start(const QString &dir);
     QString url(const QString &path) const { return server.url(path); }
 
-    /// A picture in the format: "PNG" of the size, "GIF" always one pixel.
-    static QByteArray picture(const char *format, int width, int height);
+    /// An article tree as extraction builds it: title, source "Daily" and a date when
+    /// `dated`, the texts, then the images captioned "caption".
+    static CLElement *article(const QString &language, const QString &url, const QString &title,
+                              const QStringList &texts, const QStringList &images = {},
+                              CLSite *site = nullptr, bool dated = true);
     static QByteArray articlePage(const QString &title, const QString &text,
                                   const QStringList &images, const QString &previous = {},
                                   const QString &next = {});

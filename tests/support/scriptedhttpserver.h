@@ -84,6 +84,8 @@ public:
         m_answers.insert(path, answer);
     }
     QList<ScriptedRequest> requests;
+    /// Requests read and not yet answered.
+    int pending() const { return int(m_waiting.size()); }
     /// Connections the client closed while their request was still unanswered.
     int abandoned = 0;
 

@@ -1,0 +1,651 @@
+// The version manager against a scripted loopback server (broken and hostile
+// answers and downloads, the endpoint chain, the start-up decision), and whole
+// update runs against the real update server.
+
+#include "clconstants.h"
+#include "clprocessor.h"
+#include "clsitemodel.h"
+#include "downloadtarget.h"
+#include "networkmodule.h"
+#include "scriptedhttpserver.h"
+#include "servicekit.h"
+#include "testkit.h"
+#include "updateprompts.h"
+#include "versionmanager.h"
+
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using namespace testkit;
+using servicekit::rows;
+
+namespace {
+
+QByteArray shipped(const QString &name) { return readAll(shippedProfileDir() + u'/' + name); }
+
+/// Replaces the files of `to` with the shipped profiles.
+bool copyShipped(const QString &to)
+{
+    QDir target(to);
+    for (const QString &name : target.entryList(QDir::Files))
+        target.remove(name);
+    bool ok = true;
+    for (const QString &name : QDir(shippedProfileDir()).entryList(QDir::Files))
+        ok = QFile::copy(shippedProfileDir() + u'/' + name, target.filePath(name)) && ok;
+    return ok;
+}
+
+/// Points a processor at an installation's profiles and loads them, as the reader does.
+bool loadInstallation(CLProcessor &processor, const QString &profileDir)
+{
+    processor.profileDir = processor.translatorDir = profileDir;
+    processor.catalogueFile = u"sites.xml"_s;
+    processor.translatorFile = u"translators.xml"_s;
+    processor.historyFile = u"access.his"_s;
+    const bool catalogue = processor.loadSiteCatalogue();
+    return processor.loadTranslators() && catalogue;
+}
+
+/// "id|version|file" of every catalogue entry, with "|not loaded" when its profile failed.
+QStringList loadedEntries(const CLProcessor &processor)
+{
+    QStringList entries;
+    for (const CLSiteIndexItem *entry : processor.siteIndex)
+        entries.append(entry->id + u'|' + entry->version + u'|' + entry->file +
+                       (entry->site ? QString() : u"|not loaded"_s));
+    return entries;
+}
+
+/// Every version="1.0" after the XML declaration set to `version`.
+QByteArray withVersion(QByteArray bytes, const QByteArray &version)
+{
+    const qsizetype body = bytes.indexOf("?>") + 2;
+    return bytes.left(body) + bytes.mid(body).replace("version=\"1.0\"", "version=\"" + version + '"');
+}
+
+// The files the scripted server hands out, by name.
+QByteArray fixture(const QString &name)
+{
+    const QByteArray cnn = shipped(u"cnn.xml"_s);
+    if (name == u"cnn2"_s)
+        return withVersion(cnn, "2.0");
+    if (name == u"cnn2cut"_s)
+        return withVersion(cnn, "2.0").chopped(50);
+    if (name == u"extra"_s)
+        return QByteArray(cnn).replace("id=\"(s)GI.cnn\"", "id=\"(s)GI.extra\"");
+    if (name == u"hostile"_s)
+        return QByteArray(cnn).replace("id=\"(s)GI.cnn\"", "id=\"(s)GI.q&quot;&lt;&amp;\"");
+    if (name == u"guardian"_s)
+        return shipped(u"guardian.xml"_s);
+    if (name == u"engine2"_s)
+        return withVersion(shipped(u"translators.xml"_s), "2.0");
+    if (name == u"installer"_s)
+        return QByteArray("MZ installer bytes ").repeated(100);
+    if (name == u"empty-answer"_s)
+        return "TR|R0\n";
+    return "junk that is no XML";
+}
+
+// "@" is the server, "%I" the installation, "{size:NAME}" and "{sha:NAME}" describe a fixture.
+QString expand(QString text, const QString &base, const QString &installed)
+{
+    static const QRegularExpression field(u"\\{(size|sha):([a-z0-9-]+)\\}"_s);
+    QRegularExpressionMatch match;
+    while ((match = field.match(text)).hasMatch()) {
+        const QByteArray bytes = fixture(match.captured(2));
+        text.replace(match.capturedStart(), match.capturedLength(),
+                     match.captured(1) == u"size"_s ? QString::number(bytes.size()) : sha256Hex(bytes));
+    }
+    return text.replace(u'@', base).replace(u"%I"_s, installed);
+}
+
+/// The three update dialogs, answering as scripted and recording what they were shown.
+struct ScriptedPrompts : UpdatePrompt, UpgradePrompt, DownloadCompletePrompt
+{
+    bool agree = true;
+    int upgradeResult = 0;
+    QString chosenPath;
+    QList<QPair<int, qint64>> confirmations;
+    QStringList upgradeOffers, completions; ///< offers as "version|bytes|fileName|message"
+    std::function<void()> whileConfirming; ///< runs while the update dialog is open
+
+    bool confirmUpdate(int count, qint64 bytes) override
+    {
+        confirmations.append({count, bytes});
+        if (whileConfirming)
+            whileConfirming();
+        return agree;
+    }
+    int ask(const QString &version, qint64 bytes, const QString &file, const QString &message) override
+    {
+        upgradeOffers.append(u"%1|%2|%3|%4"_s.arg(version).arg(bytes).arg(file, message));
+        return upgradeResult;
+    }
+    QString upgradePath() const override { return chosenPath; }
+    void showDownloadComplete(const QString &path) override { completions.append(path); }
+};
+
+struct Rig
+{
+    QTemporaryDir installed;
+    ScriptedHttpServer server;
+    CLProcessor processor;
+    NetworkModule network;
+    std::unique_ptr<VersionManager> manager;
+    ScriptedPrompts prompts;
+    int refreshes = 0;
+
+    bool setUp()
+    {
+        if (!installed.isValid() || !copyShipped(installed.path()) ||
+            !loadInstallation(processor, installed.path()) || !server.start())
+            return false;
+        network.replyTimeout = 1000;
+        QSettings().setValue(TS_KEY_VERSION_CHECK_URLS, base() + u"/vc;"_s + base() + u"/vc2"_s);
+        manager = std::make_unique<VersionManager>();
+        manager->processor = &processor;
+        manager->network = &network;
+        manager->updateBox = &prompts;
+        manager->upgradeBox = &prompts;
+        manager->completeBox = &prompts;
+        QObject::connect(&network, &NetworkModule::versionCheckRespond, manager.get(),
+                         &VersionManager::processVersionCheckRespond);
+        QObject::connect(&network, &NetworkModule::notifyDownloadResult, manager.get(),
+                         &VersionManager::processDownloadResult);
+        QObject::connect(manager.get(), &VersionManager::initRefreshTDF, manager.get(), [this] {
+            ++refreshes;
+            reload();
+        });
+        return true;
+    }
+    QString base() const { return server.url(QString()); }
+    void reload()
+    {
+        loadInstallation(processor, installed.path());
+        manager->cleanupOutdatedFiles();
+    }
+    bool idle()
+    {
+        return network.activeCount(NDT_VersionCheck) + network.activeCount(NDT_FileDownload) +
+                   network.activeCount(NDT_SoftwareDownload) == 0;
+    }
+    QStringList requestedPaths() const
+    {
+        QStringList paths;
+        for (const ScriptedRequest &request : server.requests)
+            paths.append(QString::fromLatin1(request.path));
+        return paths;
+    }
+};
+
+const QByteArray Extra = "TF|I(s)GI.extra|V1|B{size:extra}|C{sha:extra}|U@/extra.xml.ra\n";
+const QByteArray Cnn2 = "TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:cnn2}|C{sha:cnn2}|U@/cnn.xml.ra\n";
+
+QByteArray manyTargets()
+{
+    QByteArray many = "TR|R0\n";
+    for (int i = 0; i < 10000; ++i)
+        many += "TF|I(s)GI.n" + QByteArray::number(i) + "|V1|B1073741824|C0|U@/n" +
+                QByteArray::number(i) + ".xml.ra\n";
+    return many;
+}
+
+// answer: "stall" and "404" script the first endpoint so; served: "PATH FIXTURE" or "PATH stall";
+// chosen: the installer path the upgrade dialog returns; expect: checks, "untouched" and "kept"
+// stand for the shipped catalogue and cnn file kept, the latter also its entry after a request.
+struct Answer { const char *name; QByteArray answer; QStringList served; int notification; bool agree; const char *chosen; QStringList expect; };
+const Answer answerRows[] = {
+    {"R1 in place of R0 is invalid", "TR|R1\n" + Extra, {"/extra.xml.ra extra"}, 0, true, "", {"untouched", "requested:/vc2", "notrequested:/extra.xml.ra", "nostamp", "status:2011"}},
+    {"CRLF line ends make the first line invalid", "TR|R0\r\n" + Extra, {"/extra.xml.ra extra"}, 0, true, "", {"untouched", "requested:/vc2", "notrequested:/extra.xml.ra", "nostamp", "status:2011"}},
+    {"a NUL ends the answer", "TR|R0\nTF|I(s)GI.cnn|V1.0|B1|C1|U@/cnn.xml.ra\n" + Extra + QByteArray("\0TF|I(s)GI.guardian|V9|B1|C1|U@/guardian.xml.ra\n", 47), {"/extra.xml.ra extra"}, 0, true, "",
+     {"entry:(s)GI.extra|1|extra.xml", "entry:(s)GI.cnn|1.0|cnn.xml", "noentry:(s)GI.guardian", "notrequested:/guardian.xml.ra", "file:extra.xml=extra"}},
+    {"404 tries the next endpoint", "404", {}, 0, true, "", {"untouched", "requested:/vc2", "nostamp", "status:2011"}},
+    {"a stalled answer tries the next endpoint", "stall", {"/vc2 empty-answer"}, 0, true, "", {"untouched", "requested:/vc2", "stamp"}},
+    {"answer over 1 MiB is invalid", "TR|R0\n" + QByteArray(1100 * 1024, 'x'), {}, 0, true, "", {"untouched", "requested:/vc2", "nostamp", "status:2011"}},
+    {"hostile id is written escaped", "TR|R0\nTF|I(s)GI.cnn|V1.0|B0|C0|U@/cnn.xml.ra\nTF|I(s)GI.q\"<&|V1|B{size:hostile}|C{sha:hostile}|U@/q.xml.ra\n", {"/q.xml.ra hostile"}, 0, true, "",
+     {"entry:(s)GI.q\"<&|1|q.xml", "entry:(s)GI.cnn|1.0|cnn.xml", "loaded:(s)GI.q\"<&"}},
+    {"hostile version is written escaped", "TR|R0\nTF|I(s)GI.extra|V1\" file=\"../x|B{size:extra}|C{sha:extra}|U@/extra.xml.ra\n", {"/extra.xml.ra extra"}, 0, true, "",
+     {"entry:(s)GI.extra|1\" file=\"../x|extra.xml", "loaded:(s)GI.extra"}},
+    {"server-chosen names are refused before any request", "TR|R0\nTF|I(s)GI.extra|V1|B{size:extra}|C{sha:extra}|U@/..%2Fevil.xml.ra|U@/sites.xml.ra|U@/translators.xml.ra|"
+     "U@/access.his.ra|U@/profile_error.log.ra|U@/cnn.xml.ra|U@/.hidden.ra|U@/dir/|U@/a%20b.xml.ra|U@/SITES.XML.ra|U@/.ra\n", {"/sites.xml.ra extra", "/cnn.xml.ra extra"}, 0, true, "",
+     {"untouched", "file:sites.xml=shipped", "noentry:(s)GI.extra", "notrequested:/sites.xml.ra", "notrequested:/cnn.xml.ra", "requests:1"}},
+    // The file of a site that needs nothing is the one it has, whatever the URL says.
+    {"unchanged site keeps its file", "TR|R0\nTF|I(s)GI.cnn|V1.0|B1|C1|U@/other.xml.ra\n" + Extra, {"/extra.xml.ra extra"}, 0, true, "",
+     {"entry:(s)GI.cnn|1.0|cnn.xml", "entry:(s)GI.extra|1|extra.xml", "loaded:(s)GI.cnn", "notrequested:/other.xml.ra"}},
+    {"truncated download keeps the old profile", Cnn2, {"/cnn.xml.ra cnn2cut"}, 0, true, "", {"kept"}},
+    {"checksum mismatch keeps the old profile", "TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:cnn2}|C{sha:extra}|U@/cnn.xml.ra\n", {"/cnn.xml.ra cnn2"}, 0, true, "", {"kept"}},
+    {"profile of another site is refused", "TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:guardian}|C{sha:guardian}|U@/cnn.xml.ra\n", {"/cnn.xml.ra guardian"}, 0, true, "", {"kept"}},
+    {"junk profile is refused", "TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:junk}|C{sha:junk}|U@/cnn.xml.ra\n", {"/cnn.xml.ra junk"}, 0, true, "", {"kept"}},
+    {"second URL after a failure names the file", "TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:cnn2}|C{sha:cnn2}|U@/cnn-a.xml.ra|U@/cnn-b.xml.ra\n", {"/cnn-b.xml.ra cnn2"}, 0, true, "",
+     {"entry:(s)GI.cnn|2.0|cnn-b.xml", "file:cnn-b.xml=cnn2", "nofile:cnn.xml", "nofile:cnn-a.xml", "requested:/cnn-a.xml.ra"}},
+    {"size 0 takes any size with a matching checksum", "TR|R0\nTF|I(s)GI.cnn|V2.0|B|C{sha:cnn2}|U@/cnn.xml.ra\n", {"/cnn.xml.ra cnn2"}, 0, true, "", {"file:cnn.xml=cnn2", "entry:(s)GI.cnn|2.0|cnn.xml"}},
+    {"size that is not a number is never downloaded", "TR|R0\nTF|I(s)GI.extra|V1|B12a|C{sha:extra}|U@/extra.xml.ra\nTF|I(s)GI.cnn|V1.0|B0|C0|U@/cnn.xml.ra\n", {"/extra.xml.ra extra"}, 1, true, "",
+     {"untouched", "notrequested:/extra.xml.ra", "noconfirm"}},
+    {"unknown prefix is never downloaded", "TR|R0\nTF|I(x)thing|V1|B{size:extra}|C{sha:extra}|U@/thing.ra\n", {"/thing.ra extra"}, 0, true, "", {"untouched", "notrequested:/thing.ra"}},
+    {"file: and data: URLs are never fetched, nor used as endpoints", "TR|R0\nTF|I(s)GI.extra|V1|B1|C1|Ufile:///etc/passwd|Udata:text/plain,hi\nTV|Ufile:///x|Udata:,y|U\n", {}, 0, true, "",
+     {"untouched", "requests:1", "endpoints:@/vc;@/vc2"}},
+    {"TV replaces the endpoints with its web addresses", "TR|R0\nTV|Uhttp://a.example/vc|Uftp://b.example/|U|Uhttps://c.example/x\n", {}, 0, true, "", {"endpoints:http://a.example/vc;https://c.example/x"}},
+    {"engine-only answer keeps the catalogue", "TR|R0\nTF|I(r)translators|V2.0|B{size:engine2}|C{sha:engine2}|U@/translators.xml.ra\n", {"/translators.xml.ra engine2"}, 0, true, "",
+     {"untouched", "file:translators.xml=engine2", "engines:2.0"}},
+    {"engine file under another name is refused", "TR|R0\nTF|I(r)x|V2.0|B{size:engine2}|C{sha:engine2}|U@/other.xml.ra\n", {"/other.xml.ra engine2"}, 0, true, "", {"untouched", "nofile:other.xml", "notrequested:/other.xml.ra"}},
+    {"junk engine file is refused", "TR|R0\nTF|I(r)x|V2.0|B{size:junk}|C{sha:junk}|U@/translators.xml.ra\n", {"/translators.xml.ra junk"}, 0, true, "", {"untouched", "file:translators.xml=shipped", "engines:1.0"}},
+    {"declined update keeps the profile", Cnn2, {"/cnn.xml.ra cnn2"}, 1, false, "", {"untouched", "confirm:1:{size:cnn2}", "notrequested:/cnn.xml.ra"}},
+    {"failed download keeps the profile", Cnn2, {}, 0, true, "", {"kept"}},
+    {"download without asking only when notification is 0", Cnn2, {"/cnn.xml.ra cnn2"}, 2, true, "", {"confirm:1:{size:cnn2}", "file:cnn.xml=cnn2"}},
+    {"10,000 targets are summed in 64 bits", manyTargets(), {}, 1, false, "", {"untouched", "confirm:10000:10737418240000", "requests:1"}},
+    {"only the first installer is offered", "TR|R0\nTF|I(a)one|V2.0|B5368709120|C0|U@/one.exe.ra|MNew%20things\nTF|I(a)two|V3.0|B10|C0|U@/two.exe.ra\n", {}, 0, true, "",
+     {"offers:2.0|5368709120|one.exe|New things", "requests:1"}},
+    {"installer goes to the chosen path without .ra", "TR|R0\nTF|I(a)setup|V2.0|B{size:installer}|C{sha:installer}|U@/setup.exe.ra\n", {"/setup.exe.ra installer"}, 0, true, "%I/setup.exe.ra",
+     {"file:setup.exe=installer", "completed:%I/setup.exe", "catalogue=shipped"}},
+    {"installer of the running version is not offered", "TR|R0\nTF|I(a)setup|V1.0|B10|C0|U@/setup.exe.ra\n", {}, 0, true, "%I/setup.exe", {"offers:", "requests:1"}},
+};
+
+// Interval "": none stored; version nullptr: none stored; hours ago -1: never.
+struct Startup { const char *name; const char *version; QVariant interval; int checked, reminded; bool due, firstRun, reminderDue; };
+const Startup startupRows[] = {
+    {"0 checks at every start", "010000", 0, 1, -1, true, false, true},
+    {"1 after two days", "010000", 1, 48, -1, true, false, true},
+    {"1 not after half a day", "010000", 1, 12, -1, false, false, true},
+    {"7 after eight days", "010000", 7, 8 * 24, -1, true, false, true},
+    {"7 not after six days", "010000", 7, 6 * 24, -1, false, false, true},
+    {"30 after 31 days", "010000", 30, 31 * 24, -1, true, false, true},
+    {"30 not after 29 days", "010000", 30, 29 * 24, -1, false, false, true},
+    {"-1 never checks", "010000", -1, -1, -1, false, false, true},
+    {"no interval never checks", "010000", QVariant(), -1, -1, false, false, true},
+    {"interval that is no number never checks", "010000", u"weekly"_s, -1, -1, false, false, true},
+    {"7 with no check stored is due", "010000", 7, -1, -1, true, false, true},
+    {"missing AppInternalVersion asks for the first-run dialog", nullptr, 0, 48, -1, false, true, true},
+    {"older AppInternalVersion asks for the first-run dialog", "009000", 0, 48, -1, false, true, true},
+    {"reminded six days ago: no upgrade offer yet", "010000", 7, 1, 6 * 24, false, false, false},
+    {"reminded eight days ago: upgrade offer again", "010000", 7, 1, 8 * 24, false, false, true},
+};
+
+// Changes to the served folder: "add:FROM:TO:ID" a copy of FROM for the site ID, "version:FILE:V",
+// "move:FROM:TO", "remove:FILE". listed: "id|version|file" loaded; unlisted: ids no longer named;
+// present/absent: files after the cleanup; the engine file's version after the reload.
+struct Run { const char *name, *changes, *listed, *unlisted, *present, *absent, *engines; };
+const Run runRows[] = {
+    {"nothing new leaves everything untouched", "", "(s)GI.cnn|1.0|cnn.xml", "", "cnn.xml", "", "1.0"},
+    {"new site", "add:cnn.xml:extra.xml:(s)GI.extra", "(s)GI.extra|1.0|extra.xml (s)GI.cnn|1.0|cnn.xml", "", "extra.xml cnn.xml", "", "1.0"},
+    {"changed site under a new file name", "version:guardian.xml:2.0 move:guardian.xml:guardian2.xml", "(s)GI.guardian|2.0|guardian2.xml", "", "guardian2.xml", "guardian.xml", "1.0"},
+    // The cleanup must spare a file the new catalogue still names.
+    {"same-name update keeps its new file", "version:cnn.xml:1.1", "(s)GI.cnn|1.1|cnn.xml", "", "cnn.xml", "", "1.0"},
+    {"site the answer drops", "remove:sina.xml version:lemonde.xml:1.5", "(s)GI.lemonde|1.5|lemonde.xml", "(s)GI.sina", "sina.xml", "", "1.0"},
+    {"engine update", "version:translators.xml:2.0", "(s)GI.cnn|1.0|cnn.xml", "", "translators.xml", "", "2.0"},
+    {"all at once", "add:cnn.xml:extra.xml:(s)GI.extra version:guardian.xml:2.0 move:guardian.xml:guardian2.xml version:cnn.xml:1.1 remove:sina.xml version:translators.xml:2.0",
+     "(s)GI.cnn|1.1|cnn.xml (s)GI.guardian|2.0|guardian2.xml (s)GI.extra|1.0|extra.xml (s)GI.asahi|1.0|asahi.xml", "(s)GI.sina", "cnn.xml extra.xml guardian2.xml", "guardian.xml", "2.0"},
+};
+
+bool applyChange(const QString &dir, const QString &change)
+{
+    const QStringList parts = change.split(u':');
+    const QString op = parts.value(0), a = dir + u'/' + parts.value(1), b = dir + u'/' + parts.value(2);
+    if (op == u"add"_s) {
+        const QByteArray oldId = "id=\"(s)GI." + QFileInfo(a).completeBaseName().toUtf8() + '"';
+        const QByteArray bytes = readAll(a);
+        return bytes.contains(oldId) &&
+               writeAll(b, QByteArray(bytes).replace(oldId, "id=\"" + parts.value(3).toUtf8() + '"'));
+    }
+    if (op == u"version"_s)
+        return writeAll(a, withVersion(readAll(a), parts.value(2).toUtf8()));
+    return op == u"move"_s ? QFile::rename(a, b) : op == u"remove"_s && QFile::remove(a);
+}
+
+QStringList words(const char *text) { return QString::fromLatin1(text).split(u' ', Qt::SkipEmptyParts); }
+
+// One request as written, the status code and body of the answer.
+QPair<int, QByteArray> fetch(quint16 port, const QByteArray &method, const QByteArray &path)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+    if (!socket.waitForConnected(5000))
+        return {-1, {}};
+    socket.write(method + ' ' + path +
+                 " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+    QByteArray reply;
+    qsizetype end = -1, length = -1;
+    // The server may keep the connection open: read until the declared body is in.
+    while (end < 0 || reply.size() < end + 4 + length) {
+        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(5000))
+            break;
+        reply += socket.readAll();
+        end = reply.indexOf("\r\n\r\n");
+        if (end >= 0 && length < 0) {
+            const QByteArray head = reply.left(end).toLower();
+            const qsizetype at = head.indexOf("content-length:");
+            length = at < 0 ? 0 : head.mid(at + 15).split('\r').constFirst().trimmed().toLongLong();
+        }
+    }
+    return {reply.mid(9, 3).toInt(), end < 0 ? QByteArray() : reply.mid(end + 4)};
+}
+
+// body: a prefix, "@NAME" a shipped profile. Nothing outside the served folders is reachable.
+struct Path { const char *name; QByteArray method, path; int status; QByteArray body; };
+const Path pathRows[] = {
+    {"check", "POST", "/vc/vc.php", 200, "TR|R0\nTF|I(s)GI.cnn|V1.0|B"},
+    {"check by GET", "GET", "/tsup/vercheck.php", 405, {}},
+    {"profile", "GET", "/files/cnn.xml.ra", 200, "@cnn.xml"},
+    {"catalogue is not offered", "GET", "/files/sites.xml.ra", 404, {}},
+    {"encoded parent in a file name", "GET", "/files/..%2Fsecret.txt", 404, {}},
+    {"site home", "GET", "/", 200, "<html>home"},
+    {"site page", "GET", "/news/a.html", 200, "<html>a"},
+    {"site folder", "GET", "/news/", 200, "<html>news"},
+    {"missing page", "GET", "/b.html", 404, {}},
+    {"parent of the site", "GET", "/../secret.txt", 404, {}},
+    {"encoded parent of the site", "GET", "/%2e%2e/secret.txt", 404, {}},
+    {"hidden file", "GET", "/.hidden", 404, {}},
+    {"link out of the site", "GET", "/out/secret.txt", 404, {}},
+};
+
+} // namespace
+
+class TestUpdate : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral(TS_ORGANIZATION_NAME));
+        QCoreApplication::setApplicationName(QStringLiteral(TS_APP_NAME));
+        QVERIFY(m_served.isValid());
+        const quint16 port = m_server.startUpdateServer({u"0"_s, m_served.path()});
+        QVERIFY(port > 0);
+        m_endpoint = u"http://127.0.0.1:%1/tsup/vercheck.php"_s.arg(port);
+    }
+
+    void init() { QSettings().clear(); }
+
+    void answers_data() { rows(answerRows); }
+    void answers()
+    {
+        QFETCH(int, row);
+        const Answer &r = answerRows[row];
+        Rig rig;
+        QVERIFY(rig.setUp());
+        const QString base = rig.base(), installed = rig.installed.path();
+        QSettings().setValue(TS_KEY_VERSION_DOWNLOAD_NOTIFICATION, r.notification);
+        rig.prompts.agree = r.agree;
+        rig.prompts.upgradeResult = *r.chosen ? 1 : 0;
+        rig.prompts.chosenPath = expand(QString::fromLatin1(r.chosen), base, installed);
+        rig.server.script("/vc", r.answer == "stall" ? ScriptedAnswer(ScriptedAnswer::Stall)
+                                 : r.answer == "404" ? ScriptedAnswer(ScriptedAnswer::Answer, 404, "gone")
+                                                     : ScriptedAnswer(ScriptedAnswer::Answer, 200,
+                                                         expand(QString::fromLatin1(r.answer), base, installed).toLatin1()));
+        for (const QString &entry : r.served) {
+            const QString name = entry.section(u' ', 1);
+            rig.server.script(entry.section(u' ', 0, 0).toLatin1(),
+                              name == u"stall"_s ? ScriptedAnswer(ScriptedAnswer::Stall)
+                                                 : ScriptedAnswer(ScriptedAnswer::Answer, 200, fixture(name)));
+        }
+        QSignalSpy status(rig.manager.get(), &VersionManager::notifyVersionCheckStatus);
+        rig.manager->onlineVersionCheck();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.idle(), 30000);
+        rig.reload(); // any later reload (the user's, another update's) must not lose files either
+
+        const QStringList paths = rig.requestedPaths(), entries = loadedEntries(rig.processor);
+        QStringList expect;
+        for (const QString &e : r.expect)
+            expect += e == u"untouched"_s ? QStringList{u"catalogue=shipped"_s, u"file:cnn.xml=shipped"_s}
+                      : e == u"kept"_s ? QStringList{u"file:cnn.xml=shipped"_s, u"entry:(s)GI.cnn|1.0|cnn.xml"_s, u"requested:/cnn.xml.ra"_s}
+                                       : QStringList(e);
+        for (const QString &raw : std::as_const(expect)) {
+            const QString e = expand(raw, base, installed), arg = e.section(u':', 1);
+            const auto entryLoaded = [&](bool loaded) {
+                for (const QString &entry : entries)
+                    if (entry.startsWith(arg + u'|') && (!loaded || !entry.endsWith(u"not loaded"_s)))
+                        return true;
+                return false;
+            };
+            if (e == u"catalogue=shipped"_s) {
+                QCOMPARE(readAll(rig.installed.filePath(u"sites.xml"_s)), shipped(u"sites.xml"_s));
+            } else if (e.startsWith(u"file:"_s)) {
+                const QString file = arg.section(u'=', 0, 0), content = arg.section(u'=', 1);
+                const QString path = QFileInfo(file).isAbsolute() ? file : rig.installed.filePath(file);
+                QVERIFY2(QFile::exists(path), qPrintable(e));
+                QCOMPARE(readAll(path), content == u"shipped"_s ? shipped(file) : fixture(content));
+            } else if (e.startsWith(u"nofile:"_s)) {
+                QVERIFY2(!QFile::exists(rig.installed.filePath(arg)), qPrintable(e));
+            } else if (e.startsWith(u"entry:"_s)) {
+                QVERIFY2(entries.contains(arg) || entries.contains(arg + u"|not loaded"_s),
+                         qPrintable(e + u" in "_s + entries.join(u", ")));
+            } else if (e.startsWith(u"noentry:"_s) || e.startsWith(u"loaded:"_s)) {
+                QVERIFY2(entryLoaded(e.startsWith(u"loaded:"_s)) == e.startsWith(u"loaded:"_s),
+                         qPrintable(e + u" in "_s + entries.join(u", ")));
+            } else if (e.startsWith(u"requested:"_s) || e.startsWith(u"notrequested:"_s)) {
+                QVERIFY2(paths.contains(arg) == e.startsWith(u"requested:"_s), qPrintable(e + u" in "_s + paths.join(u", ")));
+            } else if (e.startsWith(u"requests:"_s)) {
+                QCOMPARE(paths.size(), arg.toInt());
+            } else if (e == u"stamp"_s || e == u"nostamp"_s) {
+                QCOMPARE(QSettings().contains(TS_KEY_LAST_VERSION_CHECK_TIMESTAMP), e == u"stamp"_s);
+            } else if (e.startsWith(u"status:"_s)) {
+                QCOMPARE(status.size(), 1);
+                QCOMPARE(status.constFirst().at(1).toInt(), arg.toInt());
+            } else if (e.startsWith(u"confirm:"_s)) {
+                QCOMPARE(rig.prompts.confirmations,
+                         (QList<QPair<int, qint64>>{{arg.section(u':', 0, 0).toInt(), arg.section(u':', 1).toLongLong()}}));
+            } else if (e == u"noconfirm"_s) {
+                QVERIFY(rig.prompts.confirmations.isEmpty());
+            } else if (e.startsWith(u"offers:"_s)) {
+                QCOMPARE(rig.prompts.upgradeOffers.join(u';'), arg);
+            } else if (e.startsWith(u"completed:"_s)) {
+                QCOMPARE(rig.prompts.completions, QStringList{arg});
+            } else if (e.startsWith(u"endpoints:"_s)) {
+                QCOMPARE(QSettings().value(TS_KEY_VERSION_CHECK_URLS).toString(), arg);
+            } else if (e.startsWith(u"engines:"_s)) {
+                QCOMPARE(rig.processor.translatorVersion, arg);
+            } else {
+                QFAIL(qPrintable(u"unknown expectation "_s + e));
+            }
+        }
+        if (!expect.contains(u"status:2011"_s))
+            QCOMPARE(status.size(), 0);
+    }
+
+    void newAnswerAbortsDownloads()
+    {
+        Rig rig;
+        QVERIFY(rig.setUp());
+        QSettings().setValue(TS_KEY_VERSION_DOWNLOAD_NOTIFICATION, 0);
+        rig.server.script("/cnn.xml.ra", ScriptedAnswer(ScriptedAnswer::Stall));
+        const QString url = rig.base() + u"/cnn.xml.ra"_s;
+        rig.manager->processVersionCheckRespond(
+            new QByteArray("TR|R0\nTF|I(s)GI.cnn|V2.0|B10|C0|U" + url.toLatin1() + '\n'));
+        QCOMPARE(rig.network.activeCount(NDT_FileDownload), 1);
+        QCOMPARE(rig.manager->targets.size(), 1);
+        rig.manager->processVersionCheckRespond(new QByteArray("TR|R0\n"));
+        QCOMPARE(rig.network.activeCount(NDT_FileDownload), 0);
+        QVERIFY(rig.manager->targets.isEmpty());
+        // A late result of the aborted download belongs to no target.
+        rig.manager->processDownloadResult(url, NDT_FileDownload, true);
+        rig.manager->processDownloadResult(u"http://other.example/x.ra"_s, NDT_FileDownload, false);
+        QCOMPARE(rig.manager->currentTarget, -1);
+        QCOMPARE(rig.refreshes, 0);
+        QCOMPARE(readAll(rig.installed.filePath(u"cnn.xml"_s)), shipped(u"cnn.xml"_s));
+    }
+
+    void answerWhileAsking()
+    {
+        Rig rig;
+        QVERIFY(rig.setUp());
+        QSettings().setValue(TS_KEY_VERSION_DOWNLOAD_NOTIFICATION, 1);
+        rig.server.script("/cnn.xml.ra", ScriptedAnswer(ScriptedAnswer::Answer, 200, fixture(u"cnn2"_s)));
+        rig.prompts.whileConfirming = [&] {
+            rig.manager->processVersionCheckRespond(new QByteArray("TR|R0\n"));
+        };
+        rig.manager->processVersionCheckRespond(
+            new QByteArray(expand(QString::fromLatin1(Cnn2), rig.base(), QString()).toLatin1()));
+        // The answer that came while the dialog was open changed nothing under it.
+        QTRY_COMPARE_WITH_TIMEOUT(rig.refreshes, 1, 20000);
+        QCOMPARE(readAll(rig.installed.filePath(u"cnn.xml"_s)), fixture(u"cnn2"_s));
+    }
+
+    void endpointChain_data()
+    {
+        QTest::addColumn<QStringList>("endpoints"); // "@" is the server
+        QTest::addColumn<QStringList>("requested");
+        QTest::newRow("empty and non-web endpoints are skipped")
+            << QStringList{{}, u"file:///etc/update"_s, u"@/vc2"_s, u"@/vc3"_s} << words("/vc2 /vc3 /vc2 /vc3");
+        QTest::newRow("a check from outside starts at the first endpoint again")
+            << QStringList{u"@/vc"_s, u"@/vc2"_s} << words("/vc /vc2 /vc /vc2");
+    }
+    void endpointChain()
+    {
+        QFETCH(QStringList, endpoints);
+        Rig rig;
+        QVERIFY(rig.setUp());
+        rig.manager->checkUrls = endpoints.replaceInStrings(u"@"_s, rig.base());
+        QSignalSpy status(rig.manager.get(), &VersionManager::notifyVersionCheckStatus);
+        for (int run = 1; run <= 2; ++run) {
+            rig.manager->onlineVersionCheck();
+            QTRY_COMPARE_WITH_TIMEOUT(status.size(), run, 20000);
+        }
+        QTEST(rig.requestedPaths(), "requested");
+        QCOMPARE(status.constFirst().at(0).value<CONetworkDataType>(), NDT_VersionCheck);
+    }
+
+    void checkRequestForm()
+    {
+        Rig rig;
+        QVERIFY(rig.setUp());
+        QSettings().setValue(TS_KEY_INSTALLATION_SIGNATURE, u"sig123"_s);
+        rig.server.script("/vc", ScriptedAnswer(ScriptedAnswer::Answer, 200, "TR|R0\n"));
+        rig.manager->onlineVersionCheck();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.idle(), 20000);
+        QCOMPARE(rig.server.requests.size(), 1);
+        const ScriptedRequest &request = rig.server.requests.constFirst();
+        QCOMPARE(request.method, QByteArray("POST"));
+        QCOMPARE(request.body, u"A=tessolin&V=1.0&O=32W&L=%1&S=sig123"_s.arg(QLocale::system().name()).toUtf8());
+        QCOMPARE(request.headers.value("content-type"), QByteArray("application/x-www-form-urlencoded"));
+    }
+
+    void startupDecision_data() { rows(startupRows); }
+    void startupDecision()
+    {
+        QFETCH(int, row);
+        const Startup &r = startupRows[row];
+        QSettings settings;
+        if (r.version)
+            settings.setValue(TS_KEY_APP_INTERNAL_VERSION, QString::fromLatin1(r.version));
+        if (r.interval.isValid())
+            settings.setValue(TS_KEY_VERSION_CHECK_INTERVAL, r.interval);
+        const QDateTime now = QDateTime::currentDateTime();
+        if (r.checked >= 0)
+            settings.setValue(TS_KEY_LAST_VERSION_CHECK_TIMESTAMP, updateTimestampText(now.addSecs(-3600 * qint64(r.checked))));
+        if (r.reminded >= 0)
+            settings.setValue(TS_KEY_LAST_APP_UPGRADE_REMIND_TIMESTAMP, updateTimestampText(now.addSecs(-3600 * qint64(r.reminded))));
+        VersionManager manager;
+        QSignalSpy initial(&manager, &VersionManager::requestInitialConfig);
+        QCOMPARE(manager.isVersionCheckDue(), r.due);
+        QCOMPARE(initial.size(), int(r.firstRun));
+        QCOMPARE(manager.upgradeReminderDue, r.reminderDue);
+        QVERIFY(QRegularExpression(u"^\\d{15}\\d+$"_s).match(QSettings().value(TS_KEY_INSTALLATION_SIGNATURE).toString()).hasMatch());
+        // The default endpoints are written back, the second endpoint comes last.
+        QCOMPARE(QSettings().value(TS_KEY_VERSION_CHECK_URLS).toString(), QStringLiteral(TS_VERSION_CHECK_URLS));
+        QCOMPARE(manager.checkUrls.constLast(), QStringLiteral(TS_VERSION_CHECK_URL2));
+    }
+
+    // A changed copy of the shipped profiles is served; the version manager brings the
+    // installation up to date, the reader reloads, and catalogue and files are checked.
+    void run_data() { rows(runRows); }
+    void run()
+    {
+        QFETCH(int, row);
+        const Run &r = runRows[row];
+        QSettings().setValue(TS_KEY_VERSION_DOWNLOAD_NOTIFICATION, 0);
+        QVERIFY(copyShipped(m_served.path()));
+        for (const QString &change : words(r.changes))
+            QVERIFY2(applyChange(m_served.path(), change), qPrintable(change));
+        QTemporaryDir installed;
+        QVERIFY(copyShipped(installed.path()));
+        CLProcessor processor;
+        QVERIFY(loadInstallation(processor, installed.path()));
+        NetworkModule network;
+        VersionManager manager;
+        manager.processor = &processor;
+        manager.network = &network;
+        manager.checkUrls = {m_endpoint};
+        connect(&network, &NetworkModule::versionCheckRespond, &manager, &VersionManager::processVersionCheckRespond);
+        connect(&network, &NetworkModule::notifyDownloadResult, &manager, &VersionManager::processDownloadResult);
+        connect(&manager, &VersionManager::initRefreshTDF, this, [&] { // the main window's part
+            loadInstallation(processor, installed.path());
+            manager.cleanupOutdatedFiles();
+        });
+        QSignalSpy answered(&network, &NetworkModule::versionCheckRespond);
+        QSignalSpy refreshed(&manager, &VersionManager::initRefreshTDF);
+        QSignalSpy failed(&manager, &VersionManager::notifyVersionCheckStatus);
+        manager.onlineVersionCheck();
+        QVERIFY(answered.wait(20000));
+        const bool downloads = *r.changes;
+        if (downloads)
+            QTRY_COMPARE_WITH_TIMEOUT(refreshed.size(), 1, 20000);
+        QCOMPARE(failed.size(), 0);
+        QCOMPARE(refreshed.size(), int(downloads));
+        QCOMPARE(network.activeCount(NDT_FileDownload), 0);
+
+        const QStringList entries = loadedEntries(processor);
+        for (const QString &entry : words(r.listed))
+            QVERIFY2(entries.contains(entry), qPrintable(entries.join(u", ")));
+        for (const QString &id : words(r.unlisted))
+            for (const QString &entry : entries)
+                QVERIFY2(!entry.startsWith(id + u'|'), qPrintable(entry));
+        QVERIFY(processor.failedEntries().isEmpty());
+        for (const QString &file : words(r.present)) {
+            QVERIFY2(QFile::exists(installed.filePath(file)), qPrintable(file));
+            // Every installed file that the server has is now the server's copy.
+            if (QFile::exists(m_served.filePath(file)))
+                QCOMPARE(readAll(installed.filePath(file)), readAll(m_served.filePath(file)));
+        }
+        for (const QString &file : words(r.absent))
+            QVERIFY2(!QFile::exists(installed.filePath(file)), qPrintable(file));
+        QCOMPARE(processor.translatorVersion, QString::fromLatin1(r.engines));
+        QVERIFY(manager.outdatedFiles.isEmpty());
+        // Values without special characters are written exactly as the shipped catalogue.
+        if (QByteArray(r.changes) == "version:translators.xml:2.0")
+            QCOMPARE(readAll(installed.filePath(u"sites.xml"_s)), shipped(u"sites.xml"_s));
+        QVERIFY(!QSettings().value(TS_KEY_LAST_VERSION_CHECK_TIMESTAMP).toString().isEmpty());
+    }
+
+    // The server can also serve a static site: nothing outside its folders is reachable.
+    void serverPaths_data() { rows(pathRows); }
+    void serverPaths()
+    {
+        QFETCH(int, row);
+        const Path &r = pathRows[row];
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkpath(u"site/news"_s) && QDir(root.path()).mkpath(u"profiles"_s));
+        QVERIFY(copyShipped(root.filePath(u"profiles"_s)));
+        const char *files[][2] = {{"secret.txt", "secret"}, {"site/.hidden", "hidden"}, {"site/index.html", "<html>home"},
+                                  {"site/news/index.html", "<html>news"}, {"site/news/a.html", "<html>a"}};
+        for (const auto &file : files)
+            QVERIFY(writeAll(root.filePath(QString::fromLatin1(file[0])), file[1]));
+        QVERIFY(QFile::link(root.path(), root.filePath(u"site/out"_s)));
+        servicekit::LocalService server;
+        const quint16 port = server.startUpdateServer(
+            {u"0"_s, root.filePath(u"profiles"_s), u"--site"_s, root.filePath(u"site"_s)});
+        QVERIFY(port > 0);
+        const auto [code, content] = fetch(port, r.method, r.path);
+        QCOMPARE(code, r.status);
+        if (r.body.startsWith('@'))
+            QCOMPARE(content, shipped(QString::fromLatin1(r.body.mid(1))));
+        else
+            QVERIFY2(content.startsWith(r.body), content.constData());
+        QVERIFY(!content.contains("secret"));
+    }
+
+private:
+    IsolatedSettings m_settings;
+    QTemporaryDir m_served;
+    servicekit::LocalService m_server;
+    QString m_endpoint;
+};
+
+QTEST_GUILESS_MAIN(TestUpdate)
+#include "tst_update.moc"
