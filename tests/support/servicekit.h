@@ -8,18 +8,15 @@
 
 #include <functional>
 
+#include "testkit.h"
+
 // Programs the network and application tests start: one runner for tools that
 // finish, one service that listens on loopback, and the data-table helper.
 
 namespace servicekit {
 
-/// One data row per entry of a static table; the row's index is the "row" column.
-template <typename Row, size_t N> void rows(const Row (&table)[N])
-{
-    QTest::addColumn<int>("row");
-    for (size_t i = 0; i < N; ++i)
-        QTest::newRow(table[i].name) << int(i);
-}
+using testkit::current;
+using testkit::rows;
 
 /// Skips a test that needs a program of the installed dependencies only where the run allows
 /// it (TESSOLIN_ALLOW_SKIP=1, for runs outside the project's test command); fails otherwise.

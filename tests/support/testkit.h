@@ -8,8 +8,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QTest>
-
 #include <algorithm>
 // The core tests see no QtGui headers; they have no use for pictures.
 #if __has_include(<QImage>)
@@ -110,6 +108,11 @@ private:
 };
 
 
+#if __has_include(<QTest>)
+} // namespace testkit
+#include <QTest>
+namespace testkit {
+
 /// Data rows from a static table of structs whose first member is `name`: one column "row"
 /// holding each entry's index; current() gives the entry of the running row.
 template <typename Row, size_t N> void rows(const Row (&table)[N])
@@ -127,6 +130,7 @@ template <typename Row, size_t N> const Row &current(const Row (&table)[N])
 
 template <typename Row, size_t N> void addRows(const Row (&table)[N]) { rows(table); }
 template <typename Row, size_t N> const Row &fetchRow(const Row (&table)[N]) { return current(table); }
+#endif
 
 #ifdef TESTKIT_HAVE_GUI
 /// How many pixels of `widget`, as drawn now, have exactly the colour `color`.
