@@ -6,6 +6,7 @@
 #include "toolio.h"
 
 #include "clelement.h"
+#include "clhealth.h"
 #include "clprocessor.h"
 #include "clsitemodel.h"
 #include "clstep.h"
@@ -333,4 +334,28 @@ int runFind(const QStringList &arguments)
     toolio::err(u"not found in %1 as %2%3"_s.arg(positional.at(0),
                                                 codeset.isEmpty() ? u"UTF-8"_s : codeset, hint));
     return 1;
+}
+
+int runHealth(const QStringList &arguments)
+{
+    const QCommandLineOption healthOption(u"health"_s, QString(), u"FILE"_s);
+    QCommandLineParser parser;
+    parser.addOptions({healthOption});
+    if (!parser.parse(QStringList{u"tessolin-profile"_s} + arguments) ||
+        !parser.positionalArguments().isEmpty()) {
+        toolio::err(u"usage: tessolin-profile check --health FILE"_s);
+        return 2;
+    }
+    const QString path = parser.value(healthOption);
+    QByteArray log;
+    if (!readFile(path, MaxCaseSize, log)) {
+        toolio::err(path + u": cannot be read"_s);
+        return 2;
+    }
+    const QStringList lines = summarizeHealthLog(log);
+    if (lines.isEmpty())
+        toolio::out(path + u": no profile misses recorded"_s);
+    for (const QString &line : lines)
+        toolio::out(line);
+    return 0;
 }

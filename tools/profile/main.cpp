@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <cstdio>
@@ -44,7 +45,7 @@ const Command Commands[] = {
     {"extract", "extract (--profile FILE)... | --catalogue DIR --url URL "
                 "[--type index|article|translator|any] [--site ID] [--filters DIR] [--trace] "
                 "[--trace-full] PAGE"},
-    {"check", "check FILE..."},
+    {"check", "check FILE... | check --health FILE"},
     {"test", "test [--catalogue DIR] [--corpus DIR] CASE..."},
     {"find", "find PAGE TEXT [--codeset NAME]"},
     {"text", "text [--keep-entities] [--filter-space] FILE"},
@@ -514,6 +515,7 @@ int runQuery(const QStringList &arguments)
 int runAnswer(const QStringList &arguments); // answer.cpp
 int runTest(const QStringList &arguments);   // casetest.cpp
 int runFind(const QStringList &arguments);   // casetest.cpp
+int runHealth(const QStringList &arguments); // casetest.cpp
 
 int main(int argc, char *argv[])
 {
@@ -524,6 +526,8 @@ int main(int argc, char *argv[])
     const QString command = arguments.takeFirst();
     if (command == u"extract"_s)
         return runExtract(arguments);
+    if (command == u"check"_s && arguments.filter(QRegularExpression(u"^--health"_s)).size())
+        return runHealth(arguments);
     if (command == u"check"_s)
         return runCheck(arguments);
     if (command == u"text"_s)
