@@ -196,6 +196,19 @@ private slots:
             << u"tr-haberturk"_s << QString();
         QTest::newRow("GBK bytes with a user-defined character, frames in the text")
             << u"zh-163"_s << u"http://biz.163.com/41210/1/17867KR700020QBK.html"_s;
+        QTest::newRow("Italian, picture between summary and body") << u"it-corriere"_s << QString();
+        QTest::newRow("Portuguese, gallery widget inside the body") << u"pt-folha"_s << QString();
+        QTest::newRow("Japanese page on one line") << u"ja-nikkei"_s << QString();
+        QTest::newRow("Japanese, readings of names in ruby") << u"ja-yomiuri"_s << QString();
+        QTest::newRow("GBK bytes, 2005 table layout")
+            << u"zh-sohu-1"_s << u"http://business.sohu.com/20050311/n224643115.shtml"_s;
+        QTest::newRow("GBK bytes, audio player between paragraphs")
+            << u"zh-cnr"_s << u"http://china.cnr.cn/news/20220213/t20220213_525739615.shtml"_s;
+        QTest::newRow("headline from the shared title") << u"en-bbc"_s << QString();
+        QTest::newRow("Spanish, date only in the title") << u"es-lanacion"_s << QString();
+        QTest::newRow("Hangul, lines ended by breaks") << u"ko-entermedia"_s << QString();
+        QTest::newRow("related stories and advertisement labels in the body")
+            << u"en-skynews"_s << QString();
     }
     void article()
     {
@@ -208,7 +221,10 @@ private slots:
         const std::unique_ptr<CLElement> root(m_processor.process(
             url.isEmpty() ? truth[u"url"_s].toString() : url, bytes, PageArticle, {}));
         QVERIFY(root && root->kind == ArticlePage);
-        QCOMPARE(static_cast<const CLSite *>(root->origin)->id, u"(s)GI."_s + corpusId.mid(3));
+        // The site of "zh-sohu-1" is "sohu": a number behind the name counts pages of one site.
+        static const QRegularExpression pageNumber(u"-\\d+$"_s);
+        QCOMPARE(static_cast<const CLSite *>(root->origin)->id,
+                 u"(s)GI."_s + corpusId.mid(3).remove(pageNumber));
         const auto nodes = nodesBelow(root.get());
         for (const int kind : {ArticleTitle, ArticleSource, ArticleDatetime, ArticleText})
             QCOMPARE(nodes.count(kind), 1);
@@ -228,8 +244,9 @@ private slots:
             tokenOverlap(readLeftoverEntities(text), truth[u"text"_s].toString());
         QVERIFY2(overlap.recall >= 0.95, qPrintable(u"recall %1"_s.arg(overlap.recall)));
         QVERIFY2(overlap.precision >= 0.9, qPrintable(u"precision %1"_s.arg(overlap.precision)));
-        // Paragraphs come out one per line, not run together.
-        QVERIFY(text.count(u"\n\r"_s) >= 3);
+        // Paragraphs come out one per line, not run together (a short story has fewer breaks).
+        const qsizetype paragraphs = truth[u"text"_s].toString().split(u'\n', Qt::SkipEmptyParts).size();
+        QVERIFY(text.count(u"\n\r"_s) >= qMin<qsizetype>(3, paragraphs - 1));
         // A picture address cut from a tag holds nothing of the tag around it
         // and no escaped ampersand the server would take literally.
         static const QRegularExpression pictureUrl(u"^https?://[^\\s\"'<>]+$"_s);
