@@ -272,6 +272,8 @@ private slots:
             << u"idx-yahoo-uk"_s << 2 << 1 << 25;
         QTest::newRow("rows of packages, absolute links with tracking fragments")
             << u"idx-wired"_s << 5 << 0 << 40;
+        QTest::newRow("one stream, relative links, comment counters left out")
+            << u"idx-yahoo-news"_s << 1 << 0 << 20;
     }
     void indexPage()
     {
