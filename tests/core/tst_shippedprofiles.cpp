@@ -202,6 +202,8 @@ private slots:
         QTest::newRow("Japanese, readings of names in ruby") << u"ja-yomiuri"_s << QString();
         QTest::newRow("GBK bytes, 2005 table layout")
             << u"zh-sohu-1"_s << u"http://business.sohu.com/20050311/n224643115.shtml"_s;
+        QTest::newRow("GBK bytes, the same site's 2004 layout")
+            << u"zh-sohu-2"_s << u"http://business.sohu.com/20041021/n222611364.shtml"_s;
         QTest::newRow("GBK bytes, audio player between paragraphs")
             << u"zh-cnr"_s << u"http://china.cnr.cn/news/20220213/t20220213_525739615.shtml"_s;
         QTest::newRow("headline from the shared title") << u"en-bbc"_s << QString();
