@@ -267,6 +267,12 @@ private slots:
             "extract --profile=@/good.xml --url=http://example.com/news/1 --trace-full @/long.html",
             0, u"err:.*step 1/2 step_pair_point: bytes, \\d+ bytes: \"[^\"]*"_s +
                    QString(300, u'x') + u"[^.]*step 2/2.*"_s);
+        row("--step prints one step's whole output",
+            "extract --profile=@/good.xml --url=http://example.com/news/1 --step=title:1 @/long.html",
+            0, exactly("<h1>" + QString(300, u'x') + "\n"));
+        row("--step names a topic that is not there",
+            "extract --profile=@/good.xml --url=http://example.com/news/1 --step=nope:1 @/long.html",
+            3, "no topic nope");
         row("find gives each offset and the HTML around it", "find @/page.html Big", 0,
             exactly("16: <html><body><h1>Big news</h1><p>Body</p>") + "[^\n]+</body></ht\n");
         row("find decodes with the codeset and hints at another",

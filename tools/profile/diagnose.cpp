@@ -4,10 +4,12 @@
 #include "clfilter.h"
 #include "clprocessor.h"
 #include "clsitemodel.h"
+#include "clstep.h"
 
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -185,4 +187,67 @@ QStringList codesetWarnings(const QString &codeset, const QByteArray &bytes)
                             .arg(text.size())
                             .arg(effective));
     return warnings;
+}
+
+namespace {
+
+const CLTopic *findTopic(const QList<CLTopic *> &topics, const QString &name)
+{
+    for (const CLTopic *topic : topics) {
+        if (topic->id == name || topicPath(topic) == name)
+            return topic;
+        if (const CLTopic *inner = findTopic(topic->subTopics, name))
+            return inner;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool stepOutput(const CLTrack *track, const QByteArray &bytes, const QString &topicName, int step,
+                QString &output)
+{
+    const CLTopic *topic = track ? findTopic(track->topics, topicName) : nullptr;
+    if (!topic) {
+        output = u"no topic %1 in the track that reads the page"_s.arg(topicName);
+        return false;
+    }
+    if (step < 1 || step > topic->steps.size()) {
+        output = u"topic %1 has %2 steps"_s.arg(topicName).arg(topic->steps.size());
+        return false;
+    }
+    std::unique_ptr<CLData> current(new CLData(QByteArray(bytes.constData(), bytes.size())));
+    for (int i = 0; i < step; ++i) {
+        const CLStep *next = topic->steps.at(i);
+        if (!next->accepts(current->type)) {
+            output = u"step %1 does not take what step %2 gave"_s.arg(i + 1).arg(i);
+            return false;
+        }
+        CLData *result = next->process(current.get());
+        if (!result) {
+            output = u"step %1 found nothing"_s.arg(i + 1);
+            return false;
+        }
+        if (result != current.get())
+            current.reset(result);
+    }
+    switch (current->type) {
+    case DataText:
+        output = current->text;
+        break;
+    case DataBytes:
+        output = decodeWith(topic->steps.constFirst()->codeset(), current->bytes);
+        break;
+    case DataURL:
+        output = current->asURL()->url;
+        break;
+    case DataURLList: {
+        QStringList lines;
+        for (const CLURLData *record : current->urls)
+            lines.append(record->url + u'\t' + record->title);
+        output = lines.join(u'\n');
+        break;
+    }
+    }
+    return true;
 }

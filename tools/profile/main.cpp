@@ -44,7 +44,7 @@ struct Command
 const Command Commands[] = {
     {"extract", "extract (--profile FILE)... | --catalogue DIR --url URL "
                 "[--type index|article|translator|any] [--site ID] [--filters DIR] [--trace] "
-                "[--trace-full] PAGE"},
+                "[--trace-full] [--step TOPIC:N] PAGE"},
     {"check", "check FILE... | check --health FILE"},
     {"test", "test [--catalogue DIR] [--corpus DIR] CASE..."},
     {"find", "find PAGE TEXT [--codeset NAME]"},
@@ -236,6 +236,7 @@ QString extractHelp()
            "  --filters DIR    a folder with filters.xml, applied as in the reader\n"
            "  --trace          each step's result on stderr, the first 200 characters\n"
            "  --trace-full     the same with each step's whole result\n"
+           "  --step TOPIC:N   print only the whole result of step N of the topic (its id or path)\n"
            "Exit status: 0 with a tree, 2 for unusable input, 3 when no tree was made (the reason\n"
            "is printed)."_s;
 }
@@ -251,11 +252,12 @@ int runExtract(const QStringList &arguments)
     const QCommandLineOption filtersOption(u"filters"_s, QString(), u"DIR"_s);
     const QCommandLineOption traceOption(u"trace"_s);
     const QCommandLineOption traceFullOption(u"trace-full"_s);
+    const QCommandLineOption stepOption(u"step"_s, QString(), u"TOPIC:N"_s);
     const QCommandLineOption helpOption(u"help"_s);
     QCommandLineParser parser;
     if (!parseArguments(parser, arguments,
                         {profileOption, catalogueOption, urlOption, typeOption, siteOption,
-                         filtersOption, traceOption, traceFullOption, helpOption}))
+                         filtersOption, traceOption, traceFullOption, stepOption, helpOption}))
         return usage(command, parser.errorText());
     if (parser.isSet(helpOption)) {
         printOut(extractHelp());
@@ -311,6 +313,23 @@ int runExtract(const QStringList &arguments)
     if (!tree) {
         printErr(whyNoTree(processor, url, bytes, pageType, siteId));
         return ExitNoResult;
+    }
+    if (parser.isSet(stepOption)) {
+        // "TOPIC:N": the topic may hold colons itself, the number follows the last one.
+        const QString spec = parser.value(stepOption);
+        const qsizetype colon = spec.lastIndexOf(u':');
+        bool ok = false;
+        const int number = colon > 0 ? spec.mid(colon + 1).toInt(&ok) : 0;
+        if (!ok)
+            return usage(command, u"--step takes TOPIC:N"_s);
+        QString output;
+        if (!stepOutput(processor.findTrack(page, bytes), bytes, spec.left(colon), number,
+                        output)) {
+            printErr(output);
+            return ExitNoResult;
+        }
+        write(stdout, output.toUtf8() + '\n');
+        return ExitOk;
     }
     write(stdout, elementToJson(tree.get()));
     return ExitOk;
