@@ -159,6 +159,8 @@ int runCase(const Run &run, const QString &path)
     if (!document.isObject() || url.isEmpty() || page.isEmpty() ||
         !object.contains(u"expect"_s))
         return broken(u"not a case: it needs an object with \"url\", \"page\" and \"expect\""_s);
+    if (object.contains(u"type"_s) && !object.value(u"type"_s).isString())
+        return broken(u"not a case: \"type\" is not a string"_s);
     const QString typeWord = object.value(u"type"_s).toString(u"any"_s);
     const QStringList typeWords{u"any"_s, u"index"_s, u"article"_s, u"translator"_s};
     const int pageTypes[] = {PageAny, PageIndex, PageArticle, PageTranslatorEntry};
