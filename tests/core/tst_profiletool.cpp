@@ -183,6 +183,7 @@ private slots:
             {"gbk.html", "<p>\xd6\xd0\xce\xc4</p>"},
             {"latin.html", "<meta charset=\"iso-8859-2\"><h1>Big news</h1>"},
             {"emptycat/sites.xml", "<sites/>"},
+            {"emptycat/filters.xml", "<filters/>"},
             {"health.log", "2026-03-01\t(s)GI.a\t1\tindex\ttopic t, step 1/1 step_url_extract found "
                            "nothing\n2026-03-02\t(s)GI.a\t2\tindex\ttopic t, step 1/1 "
                            "step_url_extract found nothing\n"},
@@ -285,6 +286,10 @@ private slots:
         row("check reads a folder as catalogue, engine file and profiles", "check @/cat", 0,
             exactly("OK @/cat/sites.xml: site catalogue, 1 entries\nOK @/cat/test.prf: site ") +
                 ".*");
+        row("check skips other data files of a folder with a note", "check @/emptycat", 1,
+            exactly("SKIP @/emptycat/filters.xml: not a profile, catalogue or engine file "
+                    "(document element <filters>)\nFAIL @/emptycat/sites.xml: not a usable site "
+                    "catalogue\n"));
         row("check --health sums the log up per site", "check --health @/health.log", 0,
             exactly("(s)GI.a: 2 misses, profile version 1, 2, last 2026-03-02; most often index: "
                     "topic t, step 1/1 step_url_extract found nothing (2 times)\n"));

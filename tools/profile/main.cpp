@@ -344,8 +344,9 @@ void countTopics(const QList<CLTopic *> &topics, int &topicCount, int &stepCount
     }
 }
 
-// A folder stands for its data files (*.xml, *.prf, *.tdf) in name order.
-QStringList expandFolders(const QStringList &arguments)
+// A folder stands for its data files (*.xml, *.prf, *.tdf) in name order;
+// `found` receives the files that came from a folder rather than by name.
+QStringList expandFolders(const QStringList &arguments, QSet<QString> &found)
 {
     QStringList files;
     for (const QString &argument : arguments) {
@@ -355,8 +356,10 @@ QStringList expandFolders(const QStringList &arguments)
             continue;
         }
         for (const QString &name : folder.entryList({u"*.xml"_s, u"*.prf"_s, u"*.tdf"_s},
-                                                    QDir::Files, QDir::Name))
+                                                    QDir::Files, QDir::Name)) {
             files.append(folder.filePath(name));
+            found.insert(files.last());
+        }
     }
     return files;
 }
@@ -366,7 +369,8 @@ int runCheck(const QStringList &arguments)
     QCommandLineParser parser;
     if (!parseArguments(parser, arguments, {}))
         return usage(u"check"_s, parser.errorText());
-    const QStringList files = expandFolders(parser.positionalArguments());
+    QSet<QString> fromFolders;
+    const QStringList files = expandFolders(parser.positionalArguments(), fromFolders);
     if (files.isEmpty())
         return usage(u"check"_s);
     int result = ExitOk;
@@ -388,6 +392,12 @@ int runCheck(const QStringList &arguments)
         } else if (const int other = checkOtherDataFile(path, document); other >= 0) {
             if (other != ExitOk && result == ExitOk)
                 result = ExitFailed;
+            continue;
+        } else if (fromFolders.contains(path) &&
+                   document.documentElement().tagName() != u"site"_s) {
+            // A folder may hold other data files (filters, settings) beside the profiles.
+            printOut(u"SKIP %1: not a profile, catalogue or engine file (document element <%2>)"_s
+                         .arg(path, document.documentElement().tagName()));
             continue;
         } else {
             site.reset(readProfile(document, &error));
