@@ -184,6 +184,7 @@ private slots:
             {"latin.html", "<meta charset=\"iso-8859-2\"><h1>Big news</h1>"},
             {"emptycat/sites.xml", "<sites/>"},
             {"emptycat/filters.xml", "<filters/>"},
+            {"cat/unlisted.xml", GoodProfile},
             {"health.log", "2026-03-01\t(s)GI.a\t1\tindex\ttopic t, step 1/1 step_url_extract found "
                            "nothing\n2026-03-02\t(s)GI.a\t2\tindex\ttopic t, step 1/1 "
                            "step_url_extract found nothing\n"},
@@ -268,6 +269,9 @@ private slots:
             "extract --profile=@/good.xml --url=http://example.com/news/1 --trace-full @/long.html",
             0, u"err:.*step 1/2 step_pair_point: bytes, \\d+ bytes: \"[^\"]*"_s +
                    QString(300, u'x') + u"[^.]*step 2/2.*"_s);
+        row("a profile the catalogue does not list is named",
+            "extract --catalogue=@/cat --url=http://elsewhere.org/ @/page.html", 3,
+            "note: unlisted.xml is in");
         row("--step prints one step's whole output",
             "extract --profile=@/good.xml --url=http://example.com/news/1 --step=title:1 @/long.html",
             0, exactly("<h1>" + QString(300, u'x') + "\n"));

@@ -224,6 +224,21 @@ int loadCatalogue(CLProcessor &processor, const QString &dir)
     return ExitOk;
 }
 
+// Profiles that sit in the catalogue's folder but are not in its sites.xml
+// are never loaded: the usual reason a new profile "does nothing".
+void noteUnlistedProfiles(const CLProcessor &processor, const QString &dir)
+{
+    QSet<QString> listed{u"sites.xml"_s, u"translators.xml"_s};
+    for (const CLSiteIndexItem *entry : processor.siteIndex)
+        listed.insert(entry->file);
+    for (const QString &name :
+         QDir(dir).entryList({u"*.xml"_s, u"*.prf"_s}, QDir::Files, QDir::Name)) {
+        if (!listed.contains(name))
+            printErr(u"note: %1 is in %2 but sites.xml has no line for it, so it was not loaded"_s
+                         .arg(name, dir));
+    }
+}
+
 QString extractHelp()
 {
     return u"usage: tessolin-profile extract (--profile FILE)... | --catalogue DIR --url URL [options] PAGE\n"
@@ -312,6 +327,8 @@ int runExtract(const QStringList &arguments)
     }
     if (!tree) {
         printErr(whyNoTree(processor, url, bytes, pageType, siteId));
+        if (!page && parser.isSet(catalogueOption))
+            noteUnlistedProfiles(processor, parser.value(catalogueOption));
         return ExitNoResult;
     }
     if (parser.isSet(stepOption)) {
