@@ -586,6 +586,14 @@
         <translation>خطأ في تحليل الصفحة</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>لم يُعثر على شيء مفيد في هذه الصفحة: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>جارٍ البحث عن تحديثات الملفات التعريفية...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>تم تحميل صفحة الفهرس</translation>
     </message>

@@ -586,6 +586,14 @@
         <translation>Fehler beim Verarbeiten der Seite</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>Auf dieser Seite wurde nichts Brauchbares gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>Suche nach Profilaktualisierungen...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>Indexseite geladen</translation>
     </message>

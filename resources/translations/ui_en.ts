@@ -586,6 +586,14 @@
         <translation>Page parsing error</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>Nothing usable found in this page: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>Checking for profile updates...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>Index page loaded</translation>
     </message>

@@ -586,6 +586,14 @@
         <translation>Error al analizar la página</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>No se encontró nada útil en esta página: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>Buscando actualizaciones de perfiles...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>Página de índice cargada</translation>
     </message>

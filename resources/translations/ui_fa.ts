@@ -586,6 +586,14 @@
         <translation>خطا در تجزیه صفحه</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>چیز قابل استفاده‌ای در این صفحه پیدا نشد: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>در حال بررسی به‌روزرسانی نمایه‌ها...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>صفحه فهرست بارگذاری شد</translation>
     </message>

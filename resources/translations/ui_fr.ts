@@ -586,6 +586,14 @@
         <translation>Erreur d'analyse de la page</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>Rien d’utilisable n’a été trouvé dans cette page : %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>Recherche de mises à jour des profils...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>Page d'index chargée</translation>
     </message>

@@ -586,6 +586,14 @@
         <translation>पृष्ठ पार्स करने में त्रुटि</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>इस पृष्ठ में कुछ भी उपयोगी नहीं मिला: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>प्रोफ़ाइल अपडेट की जाँच हो रही है...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>अनुक्रमणिका पृष्ठ लोड हुआ</translation>
     </message>

@@ -586,6 +586,14 @@
         <translation>Kesalahan penguraian halaman</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>Tidak ada yang dapat digunakan di halaman ini: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>Memeriksa pembaruan profil...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>Halaman indeks dimuat</translation>
     </message>

@@ -586,6 +586,14 @@
         <translation>Errore di analisi della pagina</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>In questa pagina non è stato trovato nulla di utilizzabile: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>Ricerca di aggiornamenti dei profili...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>Pagina indice caricata</translation>
     </message>

@@ -586,6 +586,14 @@
         <translation>שגיאה בניתוח העמוד</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>לא נמצא דבר שמיש בדף זה: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>בודק עדכונים לפרופילים...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>עמוד האינדקס נטען</translation>
     </message>

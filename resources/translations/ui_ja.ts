@@ -586,6 +586,14 @@
         <translation>ページの解析エラー</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>このページから使える内容が見つかりませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>プロファイルの更新を確認しています...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>インデックスページを読み込みました</translation>
     </message>

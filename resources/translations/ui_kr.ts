@@ -586,6 +586,14 @@
         <translation>페이지 구문 분석 오류</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>이 페이지에서 사용할 수 있는 내용을 찾지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>프로필 업데이트를 확인하는 중...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>색인 페이지 로드됨</translation>
     </message>

@@ -586,6 +586,14 @@
         <translation>Błąd analizy strony</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>Na tej stronie nie znaleziono niczego przydatnego: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>Sprawdzanie aktualizacji profili...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>Załadowano stronę indeksu</translation>
     </message>

@@ -586,6 +586,14 @@
         <translation>Erro ao analisar a página</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>Nada utilizável foi encontrado nesta página: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>Verificando atualizações de perfis...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>Página de índice carregada</translation>
     </message>

@@ -586,6 +586,14 @@
         <translation>Eroare la analizarea paginii</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>Nu s-a găsit nimic utilizabil în această pagină: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>Se caută actualizări ale profilurilor...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>Pagină de index încărcată</translation>
     </message>

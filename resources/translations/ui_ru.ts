@@ -586,6 +586,14 @@
         <translation>Ошибка разбора страницы</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>На этой странице не найдено ничего пригодного: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>Проверка обновлений профилей...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>Страница указателя загружена</translation>
     </message>

@@ -586,6 +586,14 @@
         <translation>Sayfa ayrıştırma hatası</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>Bu sayfada kullanılabilir bir şey bulunamadı: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>Profil güncellemeleri denetleniyor...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>Dizin sayfası yüklendi</translation>
     </message>

@@ -586,6 +586,14 @@
         <translation>Помилка розбору сторінки</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>На цій сторінці не знайдено нічого придатного: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>Перевірка оновлень профілів...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>Сторінку покажчика завантажено</translation>
     </message>

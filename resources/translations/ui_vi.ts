@@ -586,6 +586,14 @@
         <translation>Lỗi phân tích trang</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>Không tìm thấy nội dung dùng được trong trang này: %1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>Đang kiểm tra cập nhật hồ sơ...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>Đã tải trang chỉ mục</translation>
     </message>

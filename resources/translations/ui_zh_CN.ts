@@ -586,6 +586,14 @@
         <translation>页面解析错误</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>此页面中未找到可用内容：%1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>正在检查配置文件更新...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>索引页已加载</translation>
     </message>

@@ -586,6 +586,14 @@
         <translation>頁面剖析錯誤</translation>
     </message>
     <message>
+        <source>Nothing usable found in this page: %1</source>
+        <translation>此頁面中找不到可用內容：%1</translation>
+    </message>
+    <message>
+        <source>Checking for profile updates...</source>
+        <translation>正在檢查設定檔更新...</translation>
+    </message>
+    <message>
         <source>Index page loaded</source>
         <translation>索引頁已載入</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "apppaths.h"
 #include "clconstants.h"
 #include "clelement.h"
 #include "clprocessor.h"
@@ -15,8 +16,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QCursor>
 #include <QDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -43,6 +46,8 @@
 namespace {
 
 constexpr int IndicatorSize = 64;
+// The link of the layout-changed page that starts a version check ("file:" + this).
+constexpr char ProfileUpdateLink[] = "check-profile-updates";
 
 QFrame *makePanel(const QString &name)
 {
@@ -331,6 +336,7 @@ void MainWindow::connectNetworkModule()
     connect(n, &NetworkModule::imageDataLoaded, this, &MainWindow::articleImageDataLoaded);
     connect(n, &NetworkModule::indexPageLoaded, this, &MainWindow::loadIndexPage);
     connect(n, &NetworkModule::articlePageLoaded, this, &MainWindow::loadArticlePage);
+    connect(n, &NetworkModule::profileMissed, this, &MainWindow::showProfileMiss);
     connect(n, &NetworkModule::indexItemTranslated, this, &MainWindow::loadIndexItemTranslation);
     connect(n, &NetworkModule::articleTranslated, this, &MainWindow::loadArticleTranslationPage);
     // Told just before the translation arrives; the notice follows the
@@ -618,7 +624,8 @@ void MainWindow::showMessagePage()
     showMessagePage(QStringLiteral("connection_error.html"));
 }
 
-bool MainWindow::showLocalPage(const QString &dir, const QString &file)
+bool MainWindow::showLocalPage(const QString &dir, const QString &file,
+                               const QHash<QString, QString> &fields)
 {
     if (dir.isEmpty())
         return false;
@@ -630,6 +637,9 @@ bool MainWindow::showLocalPage(const QString &dir, const QString &file)
         page = readTextFile(dir + QStringLiteral("/en/") + file);
     if (page.isEmpty())
         return false;
+    // Fields come from profiles and pages: shown as text, never as markup.
+    for (auto it = fields.cbegin(); it != fields.cend(); ++it)
+        page.replace(QStringLiteral("{{%1}}").arg(it.key()), it.value().toHtmlEscaped());
     // A translation in flight would switch to an article that is no longer on screen.
     stopArticleTranslation();
     dropTranslation();
@@ -648,6 +658,11 @@ bool MainWindow::showLocalPage(const QString &dir, const QString &file)
 void MainWindow::followLocalLink(const QString &path)
 {
     // Only pages the program put on screen may lead on, and only to their siblings.
+    if (m_localPageShown && path == QLatin1String(ProfileUpdateLink)) {
+        showStatus(tr("Checking for profile updates..."));
+        emit requestProfileUpdateCheck();
+        return;
+    }
     if (!m_localPageShown || path.isEmpty() || path.contains(QLatin1Char('/')) ||
         path.contains(QLatin1Char('\\')) || path.contains(QLatin1String("..")))
         return;
@@ -710,4 +725,23 @@ void MainWindow::retranslateUI()
                      "was exported by <b>Tessolin</b> software, visit <a "
                      "href='http://tessolin.net'>tessolin.net</a> for free download.<br>");
     emit toRetranslateUI();
+}
+
+void MainWindow::showProfileMiss(CONetworkDataType kind, const CLProfileMiss &miss)
+{
+    if (kind != NDT_IndexPage && kind != NDT_ArticlePage)
+        return;
+    // Kept beside the program's log, where a maintainer's user finds it.
+    const QString logDir = AppPaths::dataDir() + QStringLiteral("/log");
+    if (!AppPaths::dataDir().isEmpty() && QFileInfo(logDir).isDir())
+        appendHealthLog(logDir + QStringLiteral("/profile_health.log"),
+                        healthLogLine(miss, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)));
+    showStatus(tr("Nothing usable found in this page: %1").arg(miss.stage));
+    const QString site = miss.siteName.isEmpty() ? miss.siteId : miss.siteName;
+    if (!showLocalPage(m_messageDir, QStringLiteral("layout_changed.html"),
+                       {{QStringLiteral("SITE"), site.isEmpty() ? QStringLiteral("?") : site},
+                        {QStringLiteral("VERSION"),
+                         miss.version.isEmpty() ? QStringLiteral("?") : miss.version},
+                        {QStringLiteral("STAGE"), miss.stage}}))
+        showMessagePage(QStringLiteral("parsing_error.html"));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "clhealth.h"
+
 #include "networkmodule.h"
 
 #include <QDialog>
@@ -114,6 +116,8 @@ public:
 signals:
     void refreshTDFCompleted();
     void toRetranslateUI();
+    /// The user asked, from a page the site's profile no longer reads, for a version check.
+    void requestProfileUpdateCheck();
 
 public slots:
     // Window behaviour.
@@ -142,7 +146,11 @@ public slots:
     void showHelpPage();
     bool showMessagePage(const QString &file);
     void showMessagePage();
-    bool showLocalPage(const QString &dir, const QString &file);
+    bool showLocalPage(const QString &dir, const QString &file,
+                       const QHash<QString, QString> &fields = {});
+    /// The page that says the site's layout may have changed, the stage that found
+    /// nothing in the status bar, and a line in the profile health log.
+    void showProfileMiss(CONetworkDataType kind, const CLProfileMiss &miss);
     void retranslateUI();
 
     // Navigation and translation.

@@ -381,8 +381,9 @@ bool MainWindow::showOriginalTree(CLElement *tree)
     }
     const ViewFill::ArticleContent content = ViewFill::collectArticle(tree);
     if (!content.complete()) {
+        const CLProfileMiss miss = describeIncompleteArticle(tree);
         delete tree;
-        showMessagePage(QStringLiteral("parsing_error.html"));
+        showProfileMiss(NDT_ArticlePage, miss);
         return false;
     }
     stopArticleTranslation();

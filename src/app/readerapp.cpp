@@ -261,6 +261,8 @@ void ReaderApp::wire()
             &VersionManager::onlineVersionCheck);
     connect(updateSettingBox, &UpdateSettingBox::requestVersionCheck, versionManager,
             &VersionManager::onlineVersionCheck);
+    connect(mainWindow, &MainWindow::requestProfileUpdateCheck, versionManager,
+            &VersionManager::onlineVersionCheck);
     connect(networkModule, &NetworkModule::versionCheckRespond, versionManager,
             &VersionManager::processVersionCheckRespond);
     connect(networkModule, &NetworkModule::notifyDownloadResult, versionManager,

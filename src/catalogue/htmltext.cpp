@@ -567,6 +567,52 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
     return result;
 }
 
+QString decodeEntities(const QString &text)
+{
+    const qsizetype n = text.size();
+    if (!text.contains(u'&'))
+        return text;
+    QString result;
+    result.reserve(n);
+    const QStringView view(text);
+    qsizetype i = 0;
+    while (i < n) {
+        const qsizetype amp = view.indexOf(u'&', i);
+        if (amp < 0) {
+            result += view.sliced(i);
+            break;
+        }
+        result += view.sliced(i, amp - i);
+        i = amp + 1;
+        // Names are short; a ';' far away belongs to something else.
+        const qsizetype semicolon = view.indexOf(u';', i);
+        if (semicolon < 0 || semicolon == i || semicolon - i > 10) {
+            result += u'&';
+            continue;
+        }
+        const QStringView name = view.sliced(i, semicolon - i);
+        char32_t value = 0;
+        if (name.front() == u'#') {
+            bool ok = false;
+            const uint number = name.size() > 1 && (name[1] == u'x' || name[1] == u'X')
+                                    ? name.sliced(2).toUInt(&ok, 16)
+                                    : name.sliced(1).toUInt(&ok, 10);
+            value = ok && number > 0 && number <= 0x10FFFF && (number < 0xD800 || number > 0xDFFF)
+                        ? char32_t(number)
+                        : 0;
+        } else {
+            value = char32_t(lookupEntity(name));
+        }
+        if (!value) {
+            result += u'&';
+            continue;
+        }
+        result += QString::fromUcs4(&value, 1);
+        i = semicolon + 1;
+    }
+    return result;
+}
+
 QString toParagraphs(const QString &text)
 {
     QString result;

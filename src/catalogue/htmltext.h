@@ -9,6 +9,9 @@ class QDomDocument;
 
 /// Plain text of an HTML fragment; null for an empty input.
 QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace);
+/// Character references (named, decimal and hexadecimal) replaced by the
+/// characters they name; unknown names and malformed references stay as written.
+QString decodeEntities(const QString &text);
 /// Wraps every run of non-line-feed characters in "<P>"…"</P>".
 QString toParagraphs(const QString &text);
 

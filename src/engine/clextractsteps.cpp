@@ -203,8 +203,11 @@ CLData *CLStepAttributeExtractor::process(CLData *input) const
         return nullptr;
     // Read as a C string: a zero byte ends the text whatever follows it.
     const qsizetype zero = input->bytes.indexOf('\0');
-    const QString text = QString::fromLatin1(zero < 0 ? input->bytes : input->bytes.left(zero));
-    const QString value = findAttributeValue(text, attributeName, 0, Qt::CaseInsensitive);
+    // Decoded as the text steps decode: the site's codeset, then character references.
+    const QString text =
+        decodeWith(codeset(), zero < 0 ? input->bytes : input->bytes.left(zero));
+    const QString value =
+        decodeEntities(findAttributeValue(text, attributeName, 0, Qt::CaseInsensitive));
     if (value.isEmpty())
         return nullptr;
     return new CLData(value);

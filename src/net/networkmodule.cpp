@@ -1,6 +1,7 @@
 #include "networkmodule.h"
 
 #include "clconstants.h"
+#include "clhealth.h"
 #include "clprocessor.h"
 #include "cltranslator.h"
 #include "i18nmanager.h"
@@ -586,6 +587,16 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
     default: {
         CLElement *tree =
             processor ? processor->process(url, bytes, pageTypeOf(kind), siteId) : nullptr;
+        // A page that arrived but gave the reader nothing points at its profile, not the network.
+        if ((kind == NDT_IndexPage || kind == NDT_ArticlePage) && processor &&
+            !treeHasContent(tree)) {
+            const CLProfileMiss miss =
+                diagnoseMiss(*processor, url, bytes, pageTypeOf(kind), siteId, tree);
+            delete tree;
+            failReply(reply, NS_PageParsingError);
+            emit profileMissed(kind, miss);
+            return;
+        }
         if (!tree) {
             failReply(reply, NS_PageParsingError);
             return;

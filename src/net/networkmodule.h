@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clelement.h"
+#include "clhealth.h"
 #include "clsitemodel.h"
 #include "networkstatus.h"
 #include "translatableheadline.h"
@@ -114,6 +115,9 @@ signals:
     void activeOperationForIndex(bool active);
     void activeOperationForArticle(bool active);
     void versionCheckRespond(QByteArray *data);
+    /// Sent after the parsing-error status when an index or article page gave
+    /// no headlines or no text: the site's profile may no longer match it.
+    void profileMissed(CONetworkDataType kind, const CLProfileMiss &miss);
     void notifyDownloadResult(const QString &url, CONetworkDataType kind, bool ok);
 
 public slots:

@@ -11,6 +11,7 @@
 #include "newssite.h"
 #include "stylemanager.h"
 #include "testkit.h"
+#include "apppaths.h"
 
 #include <QDialog>
 #include <QProgressBar>
@@ -518,6 +519,31 @@ private slots:
         f->headline(u"HARBOUR OPENS"_s)->activate();
         QTRY_VERIFY(f->translatedText().contains(u"HARBOUR OPENS"_s));
         QCOMPARE(f->window->contentStack()->currentIndex(), 1);
+    }
+
+    // A page the site's profile no longer reads names the site, its profile version and the
+    // step that found nothing, offers the version check and leaves a line in the health log.
+    void layoutChangedPage()
+    {
+        f->writeFile(u"doc/message/en/layout_changed.html"_s,
+                     testkit::readAll(testkit::sourcePath(u"data/doc/message/en/layout_changed.html"_s)));
+        QVERIFY(QDir(f->dir.path()).mkpath(u"data/log"_s));
+        AppPaths::setDataDir(f->dir.filePath(u"data"_s));
+        QVERIFY(f->openIndex());
+        QVERIFY(f->openArticle(u"Empty page"_s, u"The site's layout may have changed"_s));
+        AppPaths::setDataDir({});
+        const QString text = f->shownText();
+        QVERIFY2(text.contains(u"Loop News"_s) && text.contains(u"version 1"_s), qPrintable(text));
+        const QString stage = u"topic (t)Title, step 1/2 step_pair_point found nothing"_s;
+        QVERIFY2(text.contains(stage), qPrintable(text));
+        QVERIFY(f->window->statusBar()->currentMessage().contains(stage));
+        const QList<QByteArray> log =
+            testkit::readAll(f->dir.filePath(u"data/log/profile_health.log"_s)).split('\t');
+        QCOMPARE(log.mid(1), (QList<QByteArray>{"(s)GIloop", "1", "article", stage.toUtf8() + '\n'}));
+
+        QSignalSpy check(f->window.get(), &MainWindow::requestProfileUpdateCheck);
+        emit f->window->originalView()->requestLocalPage(u"check-profile-updates"_s);
+        QCOMPARE(check.size(), 1);
     }
 };
 

@@ -181,10 +181,15 @@ private slots:
         QCOMPARE(welcome == english, code == u"en"_s);
         // The link the article view turns into the help page.
         QVERIFY(welcome.contains(u"href='file:help.html'"_s));
-        for (const QString &page : {u"connection_error.html"_s, u"parsing_error.html"_s}) {
+        for (const QString &page :
+             {u"connection_error.html"_s, u"parsing_error.html"_s, u"layout_changed.html"_s}) {
             const QString text = readTextFile(doc + u"/message/"_s + code + u'/' + page);
             QVERIFY2(text.contains(u"<h1"_s), qPrintable(page));
             QCOMPARE(text == readTextFile(doc + u"/message/en/"_s + page), code == u"en"_s);
+            // The reader fills these in; the link starts the version check.
+            if (page == u"layout_changed.html"_s)
+                QVERIFY(text.contains(u"{{SITE}}"_s) && text.contains(u"{{VERSION}}"_s) &&
+                        text.contains(u"{{STAGE}}"_s) && text.contains(u"href=\"file:check-profile-updates\""_s));
         }
         for (const QString &folder : {u"/help/"_s, u"/message/"_s}) {
             const QString sheet = readTextFile(doc + folder + code + u"/winstyle.css"_s);

@@ -106,8 +106,10 @@ const CommandRow commandRows[] = {
      extract + "--url=http://example.com/index @/page.html", 3, "no track accepts the content"},
     {"trace shows where each topic lost the content",
      "extract --profile=@/trace.xml --url=http://trace.example/a --trace @/page.html", 0,
-     "err:.*topic \\(s\\)GI\\.trace\\.missing \\(ArticleTitle\\)\n  step 1/2 step_pair_point: "
-     "null; the chain stops here\n.*step 2/2 step_attribute_extract: does not take text.*"},
+     u"err:.*topic \\(s\\)GI\\.trace\\.missing \\(ArticleTitle\\)\n  step 1/2 "
+     "step_pair_point: null; the chain stops here \\(point A \"<blink>\" \\(forward from "
+     "begin, occurrence 1\\) was not found in \\d+ bytes\\)\n.*step 2/2 "
+     "step_attribute_extract: does not take text.*"_s},
     {"check counts a valid profile", "check @/good.xml", 0,
      exactly("OK @/good.xml: site (s)GI.test, 2 pages, 2 tracks, 3 topics, 5 steps\n")},
     {"check places the failing element, reports every file", "check @/bad.xml @/good.xml", 1,
@@ -134,6 +136,49 @@ const CommandRow commandRows[] = {
      exactly("eng\nsl=EN&tl=DE&q=Gr%C3%BC%C3%9Fe%201%2B1%3D2%20%26%20%7B%7BSRCLANG%7D%7D\n")},
     {"query of an unserved pair", "query --translators=@/translators.tdf --from=de --to=en x", 3,
      "no engine translates de to en"},
+    {"extract --help lists its options", "extract --help", 0, ".*--trace-full.*"},
+    {"no page: the patterns tried and the type's name",
+            extract + "--type=article --url=http://elsewhere.org/ @/page.html", 3,
+            "page type 2 (news.article)|site (s)GI.test, page art (news.article): include "
+            "\"*example.com/news/*\""},
+    {"no track: each content pattern, found or not",
+            extract + "--url=http://example.com/index @/page.html", 3,
+            "track \"marked\": include \"INDEX-MARKER\" NOT found;"},
+    {"catalogue that lists no site says so",
+            "extract --catalogue=@/emptycat --url=http://example.com/news/1 @/page.html", 2,
+            "lists no site"},
+    {"trace-full shows a step's whole output",
+            "extract --profile=@/good.xml --url=http://example.com/news/1 --trace-full @/long.html",
+            0, u"err:.*step 1/2 step_pair_point: bytes, \\d+ bytes: \"[^\"]*"_s +
+                   QString(300, u'x') + u"[^.]*step 2/2.*"_s},
+    {"a profile the catalogue does not list is named",
+            "extract --catalogue=@/cat --url=http://elsewhere.org/ @/page.html", 3,
+            "note: unlisted.xml is in"},
+    {"--step prints one step's whole output",
+            "extract --profile=@/good.xml --url=http://example.com/news/1 --step=title:1 @/long.html",
+            0, exactly("<h1>" + QString(300, u'x') + "\n")},
+    {"--step names a topic that is not there",
+            "extract --profile=@/good.xml --url=http://example.com/news/1 --step=nope:1 @/long.html",
+            3, "no topic nope"},
+    {"find gives each offset and the HTML around it", "find @/page.html Big", 0,
+            exactly("16: <html><body><h1>Big news</h1><p>Body</p>") + "[^\n]+</body></ht\n"},
+    {"find decodes with the codeset and hints at another",
+            "find @/gbk.html \u4e2d\u6587 --codeset=GBK", 0, exactly("3: <p>\u4e2d\u6587</p>\n")},
+    {"find names the encoding a text is in", "find @/gbk.html \u4e2d\u6587", 1,
+            "err:.*encoded as GBK.*"},
+    {"codeset and declared charset disagree",
+            extract + "--url=http://example.com/news/1 @/latin.html", 0,
+            "err:.*the profile's codeset UTF-8 differs from the charset iso-8859-2.*"},
+    {"check reads a folder as catalogue, engine file and profiles", "check @/cat", 0,
+            exactly("OK @/cat/sites.xml: site catalogue, 1 entries\nOK @/cat/test.prf: site ") +
+                ".*"},
+    {"check skips other data files of a folder with a note", "check @/emptycat", 1,
+            exactly("SKIP @/emptycat/filters.xml: not a profile, catalogue or engine file "
+                    "(document element <filters>)\nFAIL @/emptycat/sites.xml: not a usable site "
+                    "catalogue\n")},
+    {"check --health sums the log up per site", "check --health @/health.log", 0,
+            exactly("(s)GI.a: 2 misses, profile version 1, 2, last 2026-03-02; most often index: "
+                    "topic t, step 1/1 step_url_extract found nothing (2 times)\n")},
     {"query names the unreadable engine file",
      "query --translators=@/nothere.tdf --from=en --to=de x", 2, "nothere.tdf"},
     {"answer names no target of an unreadable file", "answer @/nothere.txt", 2, ""},
@@ -280,7 +325,8 @@ private slots:
     {
         if (!*TESSOLIN_PROFILE_TOOL)
             QSKIP("the profile tool is not part of this build");
-        QVERIFY(QDir(m_dir.path()).mkdir(u"cat"_s));
+        QVERIFY(QDir(m_dir.path()).mkdir(u"cat"_s) && QDir(m_dir.path()).mkdir(u"emptycat"_s) &&
+                QDir(m_dir.path()).mkdir(u"cases"_s));
         const std::pair<const char *, QByteArray> files[] = {
             {"good.xml", GoodProfile},
             {"trace.xml", TraceProfile},
@@ -299,6 +345,15 @@ private slots:
             {"spaces.html", "x\ny<p>a\nb</p>."},
             {"translators.tdf", packXml(Translators)},
             {"cat/test.prf", packXml(GoodProfile)},
+            {"long.html", "<p><h1>" + QByteArray(300, 'x') + "</h1>"},
+            {"gbk.html", "<p>\xd6\xd0\xce\xc4</p>"},
+            {"latin.html", "<meta charset=\"iso-8859-2\"><h1>Big news</h1>"},
+            {"emptycat/sites.xml", "<sites/>"},
+            {"emptycat/filters.xml", "<filters/>"},
+            {"cat/unlisted.xml", GoodProfile},
+            {"health.log", "2026-03-01\t(s)GI.a\t1\tindex\ttopic t, step 1/1 step_url_extract found "
+                           "nothing\n2026-03-02\t(s)GI.a\t2\tindex\ttopic t, step 1/1 "
+                           "step_url_extract found nothing\n"},
             {"cat/sites.xml",
              R"(<sites><site id="(s)GI.test" version="1" file="test.prf"/></sites>)"}};
         for (const auto &[name, bytes] : files)
@@ -371,6 +426,73 @@ private slots:
             QCOMPARE(out, r.json);
             QCOMPARE(code, r.exitCode);
         }
+    }
+
+    // Each mistake an author made that the reader takes silently; `check` refuses it and
+    // names what is allowed (the last row only warns).
+    void checkRefuses_data()
+    {
+        QTest::addColumn<QByteArray>("profile");
+        QTest::addColumn<QString>("expected");
+        static const struct { const char *name, *from, *to, *expected; } rows[] = {
+            {"misspelt step", "<step_text_extract/>", "<step_text_extrct/>", "unknown element <step_text_extrct> inside <topic>; allowed there: \"i18n\", \"topic\", \"default_text\", \"step_pair_point\""},
+            {"misspelt attribute", "<step_text_extract/></topic>", "<step_text_extract/><step_text_format paragraph_lines='1'/></topic>", "unknown attribute paragraph_lines; <step_text_format> takes \"insert_line\", \"append_line\", \"paragraph_line\""},
+            {"switch other than yes/no", "<step_text_extract/></topic>", "<step_section_cutter cut_all='false'><start_pattern>a</start_pattern><end_pattern>b</end_pattern></step_section_cutter></topic>", "attribute cut_all has unknown value \"false\"; allowed: \"yes\", \"no\""},
+            {"unknown topic type", "type=\"article-title\"", "type=\"article-headline\"", "attribute type has unknown value \"article-headline\"; allowed: \"article-index\", \"article-title\""},
+            {"page type without its prefix", "type=\"news.article\"", "type=\"article\"", "attribute type has unknown value \"article\"; allowed: \"news.index\", \"news.article\", \"translator.entry\""},
+            {"number that is none", "type=\"news.index\"", "type=\"news.index\" offset=\"x\"", "attribute offset=\"x\" is not a whole number"},
+            {"point B that searches from the top", "<point_b from=\"previous\">", "<point_b>", "warning: point_b has no from: its search starts at the page's top"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << QByteArray(GoodProfile).replace(row.from, row.to)
+                                    << QString::fromUtf8(row.expected);
+    }
+    void checkRefuses()
+    {
+        QFETCH(QByteArray, profile);
+        QFETCH(QString, expected);
+        QVERIFY(write(u"mistake.xml"_s, profile));
+        const auto [code, out, err] = run(u"check @/mistake.xml"_s);
+        const bool warning = expected.startsWith(u"warning"_s);
+        QCOMPARE(code, warning ? 0 : 1);
+        QVERIFY2(QString::fromUtf8(warning ? err : out).contains(expected), (out + err).constData());
+    }
+
+    // The self-test contract scripts rely on: one line per case, then the counts.
+    void caseTest_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("expected");
+        const QByteArray head = R"({"url": "http://example.com/news/1", "page": "../page.html", "type": "article", )";
+        static const struct { const char *name, *rest; int exitCode; const char *expected; } rows[] = {
+            {"pass", R"("expect": {"kindName": "ArticlePage", "children": [{"value": {"text": "Big news"}}, {}, {"value": {"title": "Photo"}}]}})", 0, "PASS pass\n1 passed, 0 failed, 0 skipped\n"},
+            {"text", R"("expect": {"children": [{"value": {"text": "Small news"}}, {}, {}]}})", 1, "FAIL text: $.children[0].value.text: expected \"Small news\", got \"Big news\"\n0 passed, 1 failed, 0 skipped\n"},
+            {"count", R"("expect": {"children": [{}]}})", 1, "FAIL count: $.children: expected 1 elements, got 3 elements\n0 passed, 1 failed, 0 skipped\n"},
+            {"missing", R"("expect": {"value": {"no key": null}}})", 1, "FAIL missing: $.value[\"no key\"]: expected null, got nothing\n0 passed, 1 failed, 0 skipped\n"},
+            {"kinds", R"("expect": {"children": [{"value": []}, {}, {}]}})", 1, "FAIL kinds: $.children[0].value: expected [], got {\"text\":\"Big news\",\"type\":\"Text\"}\n0 passed, 1 failed, 0 skipped\n"},
+            {"corpus", R"("expect": {}, "page": "corpus:absent"})", 0, "SKIP corpus: corpus page absent is not in @/nocorpus\n0 passed, 0 failed, 1 skipped\n"},
+            {"index", R"("expect": {}, "type": "index"})", 1, "FAIL index: $: expected a tree, got nothing (no page definition accepts the URL http://example.com/news/1 for page type 1 (news.index); URL patterns tried: site (s)GI.test, page idx (news.index): include \"*example.com/index*\")\n0 passed, 1 failed, 0 skipped\n"},
+            {"no expect", R"("page2": 1})", 2, "0 passed, 0 failed, 0 skipped\n"},
+            {"bad type", R"("expect": {}, "type": "story"})", 2, "0 passed, 0 failed, 0 skipped\n"},
+        };
+        for (const auto &row : rows) {
+            QByteArray json = head + row.rest;
+            // A later key replaces the head's: the JSON reader keeps the last one.
+            QTest::newRow(row.name) << json << row.exitCode << QString::fromUtf8(row.expected);
+        }
+    }
+    void caseTest()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(int, exitCode);
+        QFETCH(QString, expected);
+        QString name = QString::fromUtf8(QTest::currentDataTag());
+        QVERIFY(write(u"cases/"_s + name + u".json"_s, json));
+        const auto [code, out, err] =
+            run(u"test --catalogue=@/cat --corpus=@/nocorpus @/cases/"_s + name.replace(u' ', u'~') + u".json"_s);
+        QVERIFY2(code == exitCode, err.constData());
+        QCOMPARE(QString::fromUtf8(out), expected.replace(u'@', m_dir.path()));
     }
 };
 

@@ -170,6 +170,19 @@ const ArticleRow articleRows[] = {
     {"Turkish, summary apart from the body, advertisement labels", "tr-haberturk"},
     {"GBK bytes with a user-defined character, frames in the text", "zh-163",
      "http://biz.163.com/41210/1/17867KR700020QBK.html"},
+    {"Italian, picture between summary and body", "it-corriere"},
+    {"Portuguese, gallery widget inside the body", "pt-folha"},
+    {"Japanese page on one line", "ja-nikkei"},
+    {"Japanese, readings of names in ruby", "ja-yomiuri"},
+    {"GBK bytes, 2005 table layout", "zh-sohu-1", "http://business.sohu.com/20050311/n224643115.shtml"},
+    {"GBK bytes, the same site's 2004 layout", "zh-sohu-2",
+     "http://business.sohu.com/20041021/n222611364.shtml"},
+    {"GBK bytes, audio player between paragraphs", "zh-cnr",
+     "http://china.cnr.cn/news/20220213/t20220213_525739615.shtml"},
+    {"headline from the shared title", "en-bbc"},
+    {"Spanish, date only in the title", "es-lanacion"},
+    {"Hangul, lines ended by breaks", "ko-entermedia"},
+    {"related stories and advertisement labels in the body", "en-skynews"},
 };
 
 struct IndexRow
@@ -182,6 +195,7 @@ const IndexRow indexRows[] = {
     {"topic bands, links from photo and headline", "idx-nytimes-es", 5, 0, 25},
     {"carousel and stream, empty thumbnail links", "idx-yahoo-uk", 2, 1, 25},
     {"rows of packages, absolute links with tracking fragments", "idx-wired", 5, 0, 40},
+    {"one stream, relative links, comment counters left out", "idx-yahoo-news", 1, 0, 20},
 };
 
 struct DemoIndexRow
@@ -280,7 +294,10 @@ private slots:
         const std::unique_ptr<CLElement> root(m_shipped.process(
             r.url.isEmpty() ? truth[u"url"_s].toString() : r.url, bytes, PageArticle, {}));
         QVERIFY(root && root->kind == ArticlePage);
-        QCOMPARE(static_cast<const CLSite *>(root->origin)->id, u"(s)GI."_s + id.mid(3));
+        // The site of "zh-sohu-1" is "sohu": a number behind the name counts pages of one site.
+        static const QRegularExpression pageNumber(u"-\\d+$"_s);
+        QCOMPARE(static_cast<const CLSite *>(root->origin)->id,
+                 u"(s)GI."_s + id.mid(3).remove(pageNumber));
         for (const int kind : {ArticleTitle, ArticleSource, ArticleDatetime, ArticleText})
             QCOMPARE(nodesOf(root.get(), kind).size(), 1);
 
@@ -298,8 +315,9 @@ private slots:
         const auto [recall, precision] = recallAndPrecision(readLeftoverEntities(text), expected);
         QVERIFY2(recall >= 0.95, qPrintable(u"recall %1"_s.arg(recall)));
         QVERIFY2(precision >= 0.9, qPrintable(u"precision %1"_s.arg(precision)));
-        // Paragraphs come out one per line, not run together.
-        QVERIFY(text.count(u"\n\r"_s) >= 3);
+        // Paragraphs come out one per line, not run together (a short story has fewer breaks).
+        const qsizetype paragraphs = expected.split(u'\n', Qt::SkipEmptyParts).size();
+        QVERIFY(text.count(u"\n\r"_s) >= qMin<qsizetype>(3, paragraphs - 1));
         if (r.wholeParagraphs) {
             for (const QString &paragraph : expected.split(u"\n\n"_s))
                 QVERIFY2(text.simplified().contains(paragraph.simplified()), qPrintable(paragraph));

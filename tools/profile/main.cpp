@@ -3,6 +3,8 @@
 // converts data files to and from their stored layout and fills translation
 // requests, all without the reader's user interface.
 
+#include "diagnose.h"
+#include "lint.h"
 #include "report.h"
 
 #include "clelement.h"
@@ -16,7 +18,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDomDocument>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <cstdio>
@@ -38,8 +43,11 @@ struct Command
 
 const Command Commands[] = {
     {"extract", "extract (--profile FILE)... | --catalogue DIR --url URL "
-                "[--type index|article|translator|any] [--site ID] [--filters DIR] [--trace] PAGE"},
-    {"check", "check FILE..."},
+                "[--type index|article|translator|any] [--site ID] [--filters DIR] [--trace] "
+                "[--trace-full] [--step TOPIC:N] PAGE"},
+    {"check", "check FILE... | check --health FILE"},
+    {"test", "test [--catalogue DIR] [--corpus DIR] CASE..."},
+    {"find", "find PAGE TEXT [--codeset NAME]"},
     {"text", "text [--keep-entities] [--filter-space] FILE"},
     {"pack", "pack IN OUT"},
     {"unpack", "unpack IN OUT"},
@@ -158,22 +166,6 @@ bool parseArguments(QCommandLineParser &parser, const QStringList &arguments,
     return parser.parse(QStringList{ToolName} + arguments);
 }
 
-QString whyNoTree(const CLProcessor &processor, const QString &url, const QByteArray &bytes,
-                  int pageType, const QString &siteId)
-{
-    if (bytes.isEmpty())
-        return u"the page is empty"_s;
-    const CLPage *page = processor.findPage(url, pageType, siteId);
-    if (!page)
-        return u"no page definition accepts the URL %1%2"_s.arg(
-            url, pageType == PageAny ? QString() : u" for page type %1"_s.arg(pageType));
-    const QString where =
-        u"page %1 of site %2"_s.arg(page->id, page->site ? page->site->id : QString());
-    if (!processor.findTrack(page, bytes))
-        return u"no track accepts the content (%1)"_s.arg(where);
-    return u"the page type makes no tree (%1 has type %2)"_s.arg(where).arg(page->type);
-}
-
 // Registers sites read from single files through a generated catalogue, the
 // same road the reader's own catalogue takes.
 int loadProfiles(CLProcessor &processor, const QStringList &paths)
@@ -223,8 +215,14 @@ int loadCatalogue(CLProcessor &processor, const QString &dir)
 {
     processor.profileDir = dir;
     processor.catalogueFile = u"sites.xml"_s;
-    if (!processor.loadSiteCatalogue())
+    if (!processor.loadSiteCatalogue()) {
+        const std::unique_ptr<QDomDocument> document = loadXmlDocument(dir + u"/sites.xml"_s);
+        if (document && document->documentElement().tagName() == u"sites"_s)
+            return unusable(dir + u"/sites.xml"_s,
+                            u"lists no site: each profile needs a line <site id=\"ID\" "
+                            "version=\"N\" file=\"FILE\"/> with the id of the profile's <site>"_s);
         return unusable(dir + u"/sites.xml"_s, u"cannot be read as a site catalogue"_s);
+    }
     for (const CLSiteIndexItem *entry : processor.failedEntries()) {
         CLProfileError error = processor.profileErrors.value(entry->file);
         error.reason = u"profile not loaded: "_s +
@@ -232,6 +230,38 @@ int loadCatalogue(CLProcessor &processor, const QString &dir)
         printErr(located(dir + u'/' + entry->file, error));
     }
     return ExitOk;
+}
+
+// Profiles that sit in the catalogue's folder but are not in its sites.xml
+// are never loaded: the usual reason a new profile "does nothing".
+void noteUnlistedProfiles(const CLProcessor &processor, const QString &dir)
+{
+    QSet<QString> listed{u"sites.xml"_s, u"translators.xml"_s};
+    for (const CLSiteIndexItem *entry : processor.siteIndex)
+        listed.insert(entry->file);
+    for (const QString &name :
+         QDir(dir).entryList({u"*.xml"_s, u"*.prf"_s}, QDir::Files, QDir::Name)) {
+        if (!listed.contains(name))
+            printErr(u"note: %1 is in %2 but sites.xml has no line for it, so it was not loaded"_s
+                         .arg(name, dir));
+    }
+}
+
+QString extractHelp()
+{
+    return u"usage: tessolin-profile extract (--profile FILE)... | --catalogue DIR --url URL [options] PAGE\n"
+           "Runs the profiles over the saved PAGE as the reader would for URL and prints the tree as JSON.\n"
+           "  --profile FILE   a profile to load (repeat for several); or\n"
+           "  --catalogue DIR  a folder whose sites.xml lists the profiles to load\n"
+           "  --url URL        the address the page was saved from; it chooses the page definition\n"
+           "  --type TYPE      index, article, translator or any (default any)\n"
+           "  --site ID        prefer the pages of this site\n"
+           "  --filters DIR    a folder with filters.xml, applied as in the reader\n"
+           "  --trace          each step's result on stderr, the first 200 characters\n"
+           "  --trace-full     the same with each step's whole result\n"
+           "  --step TOPIC:N   print only the whole result of step N of the topic (its id or path)\n"
+           "Exit status: 0 with a tree, 2 for unusable input, 3 when no tree was made (the reason\n"
+           "is printed)."_s;
 }
 
 int runExtract(const QStringList &arguments)
@@ -244,11 +274,18 @@ int runExtract(const QStringList &arguments)
     const QCommandLineOption siteOption(u"site"_s, QString(), u"ID"_s);
     const QCommandLineOption filtersOption(u"filters"_s, QString(), u"DIR"_s);
     const QCommandLineOption traceOption(u"trace"_s);
+    const QCommandLineOption traceFullOption(u"trace-full"_s);
+    const QCommandLineOption stepOption(u"step"_s, QString(), u"TOPIC:N"_s);
+    const QCommandLineOption helpOption(u"help"_s);
     QCommandLineParser parser;
     if (!parseArguments(parser, arguments,
                         {profileOption, catalogueOption, urlOption, typeOption, siteOption,
-                         filtersOption, traceOption}))
+                         filtersOption, traceOption, traceFullOption, stepOption, helpOption}))
         return usage(command, parser.errorText());
+    if (parser.isSet(helpOption)) {
+        printOut(extractHelp());
+        return ExitOk;
+    }
     const QStringList profiles = parser.values(profileOption);
     if (profiles.isEmpty() != parser.isSet(catalogueOption))
         return usage(command, u"give either --profile files or one --catalogue"_s);
@@ -284,16 +321,40 @@ int runExtract(const QStringList &arguments)
         return unusable(pagePath, u"cannot be read"_s);
 
     const std::unique_ptr<CLElement> tree(processor.process(url, bytes, pageType, siteId));
-    if (parser.isSet(traceOption) && !bytes.isEmpty()) {
-        const CLPage *page = processor.findPage(url, pageType, siteId);
+    const CLPage *page = processor.findPage(url, pageType, siteId);
+    if (page && page->site) {
+        for (const QString &warning : codesetWarnings(page->site->codeset, bytes))
+            printErr(pagePath + u": warning: "_s + warning);
+    }
+    const bool traceFull = parser.isSet(traceFullOption);
+    if ((parser.isSet(traceOption) || traceFull) && !bytes.isEmpty()) {
         if (const CLTrack *track = page ? processor.findTrack(page, bytes) : nullptr) {
-            for (const QString &line : traceTrack(processor, track, bytes))
+            for (const QString &line : traceTrack(processor, track, bytes, traceFull))
                 printErr(line);
         }
     }
     if (!tree) {
         printErr(whyNoTree(processor, url, bytes, pageType, siteId));
+        if (!page && parser.isSet(catalogueOption))
+            noteUnlistedProfiles(processor, parser.value(catalogueOption));
         return ExitNoResult;
+    }
+    if (parser.isSet(stepOption)) {
+        // "TOPIC:N": the topic may hold colons itself, the number follows the last one.
+        const QString spec = parser.value(stepOption);
+        const qsizetype colon = spec.lastIndexOf(u':');
+        bool ok = false;
+        const int number = colon > 0 ? spec.mid(colon + 1).toInt(&ok) : 0;
+        if (!ok)
+            return usage(command, u"--step takes TOPIC:N"_s);
+        QString output;
+        if (!stepOutput(processor.findTrack(page, bytes), bytes, spec.left(colon), number,
+                        output)) {
+            printErr(output);
+            return ExitNoResult;
+        }
+        write(stdout, output.toUtf8() + '\n');
+        return ExitOk;
     }
     write(stdout, elementToJson(tree.get()));
     return ExitOk;
@@ -308,12 +369,33 @@ void countTopics(const QList<CLTopic *> &topics, int &topicCount, int &stepCount
     }
 }
 
+// A folder stands for its data files (*.xml, *.prf, *.tdf) in name order;
+// `found` receives the files that came from a folder rather than by name.
+QStringList expandFolders(const QStringList &arguments, QSet<QString> &found)
+{
+    QStringList files;
+    for (const QString &argument : arguments) {
+        const QDir folder(argument);
+        if (!QFileInfo(argument).isDir()) {
+            files.append(argument);
+            continue;
+        }
+        for (const QString &name : folder.entryList({u"*.xml"_s, u"*.prf"_s, u"*.tdf"_s},
+                                                    QDir::Files, QDir::Name)) {
+            files.append(folder.filePath(name));
+            found.insert(files.last());
+        }
+    }
+    return files;
+}
+
 int runCheck(const QStringList &arguments)
 {
     QCommandLineParser parser;
     if (!parseArguments(parser, arguments, {}))
         return usage(u"check"_s, parser.errorText());
-    const QStringList files = parser.positionalArguments();
+    QSet<QString> fromFolders;
+    const QStringList files = expandFolders(parser.positionalArguments(), fromFolders);
     if (files.isEmpty())
         return usage(u"check"_s);
     int result = ExitOk;
@@ -332,6 +414,16 @@ int runCheck(const QStringList &arguments)
             error.line = problem.line;
             error.column = problem.column;
             error.reason = problem.reason;
+        } else if (const int other = checkOtherDataFile(path, document); other >= 0) {
+            if (other != ExitOk && result == ExitOk)
+                result = ExitFailed;
+            continue;
+        } else if (fromFolders.contains(path) &&
+                   document.documentElement().tagName() != u"site"_s) {
+            // A folder may hold other data files (filters, settings) beside the profiles.
+            printOut(u"SKIP %1: not a profile, catalogue or engine file (document element <%2>)"_s
+                         .arg(path, document.documentElement().tagName()));
+            continue;
         } else {
             site.reset(readProfile(document, &error));
             if (!site && error.isEmpty()) {
@@ -349,6 +441,19 @@ int runCheck(const QStringList &arguments)
         if (!isKnownCodeset(site->codeset))
             printErr(u"%1: warning: codeset \"%2\" cannot be decoded here; pages will be read "
                      "as UTF-8"_s.arg(path, site->codeset));
+        QStringList lintErrors;
+        QStringList lintWarnings;
+        lintProfile(document, lintErrors, lintWarnings);
+        for (const QString &warning : lintWarnings)
+            printErr(path + u':' + warning.section(u": "_s, 0, 1) + u": warning: "_s +
+                     warning.section(u": "_s, 2));
+        if (!lintErrors.isEmpty()) {
+            for (const QString &lintError : lintErrors)
+                printOut(u"FAIL "_s + path + u':' + lintError);
+            if (result == ExitOk)
+                result = ExitFailed;
+            continue;
+        }
         int tracks = 0;
         int topics = 0;
         int steps = 0;
@@ -462,6 +567,9 @@ int runQuery(const QStringList &arguments)
 } // namespace
 
 int runAnswer(const QStringList &arguments); // answer.cpp
+int runTest(const QStringList &arguments);   // casetest.cpp
+int runFind(const QStringList &arguments);   // casetest.cpp
+int runHealth(const QStringList &arguments); // casetest.cpp
 
 int main(int argc, char *argv[])
 {
@@ -474,6 +582,8 @@ int main(int argc, char *argv[])
         return help();
     if (command == u"extract"_s)
         return runExtract(arguments);
+    if (command == u"check"_s && arguments.filter(QRegularExpression(u"^--health"_s)).size())
+        return runHealth(arguments);
     if (command == u"check"_s)
         return runCheck(arguments);
     if (command == u"text"_s)
@@ -484,5 +594,9 @@ int main(int argc, char *argv[])
         return runQuery(arguments);
     if (command == u"answer"_s)
         return runAnswer(arguments);
+    if (command == u"test"_s)
+        return runTest(arguments);
+    if (command == u"find"_s)
+        return runFind(arguments);
     return usage(QString(), u"unknown command "_s + command);
 }

@@ -1,11 +1,14 @@
 #include "report.h"
 
+#include "diagnose.h"
+
 #include "clcuttingsteps.h"
 #include "clelement.h"
 #include "clextractsteps.h"
 #include "clprocessor.h"
 #include "clsitemodel.h"
 
+#include <limits>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -13,6 +16,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int ExcerptLength = 200;
+// Whole values for --trace-full; set once before a trace.
+int excerptLength = ExcerptLength;
 constexpr int ListedURLs = 5;
 
 // The tree's JSON is an interface scripts read: keys in a fixed order, value
@@ -207,12 +212,12 @@ QString typeName(int type)
 // One line per step, so the excerpt keeps its line breaks visible but escaped.
 QString excerpt(const QString &text)
 {
-    QString shown = text.left(ExcerptLength);
+    QString shown = text.left(excerptLength);
     shown.replace(u'\\', u"\\\\"_s);
     shown.replace(u'\n', u"\\n"_s);
     shown.replace(u'\r', u"\\r"_s);
     shown.replace(u'\t', u"\\t"_s);
-    return u'"' + shown + u'"' + (text.size() > ExcerptLength ? u"..."_s : QString());
+    return u'"' + shown + u'"' + (text.size() > excerptLength ? u"..."_s : QString());
 }
 
 QString describe(const CLData *value, const QString &codeset)
@@ -223,7 +228,9 @@ QString describe(const CLData *value, const QString &codeset)
     case DataBytes:
         // A generous prefix is enough for the excerpt, whatever the codec's width.
         return u"bytes, %1 bytes: %2"_s.arg(value->bytes.size())
-            .arg(excerpt(decodeWith(codeset, value->bytes.left(ExcerptLength * 4))));
+            .arg(excerpt(decodeWith(codeset, excerptLength == ExcerptLength
+                                                    ? value->bytes.left(ExcerptLength * 4)
+                                                    : value->bytes)));
     case DataURL: {
         const CLURLData *record = value->asURL();
         return u"url %1, title %2, kind %3"_s.arg(record->url, excerpt(record->title))
@@ -292,6 +299,14 @@ void traceChain(const CLTopic *topic, const QByteArray &bytes, QStringList &line
         if (next == current.get()) {
             lines.append(label + u": unchanged "_s + describe(next, codeset));
             continue;
+        }
+        if (!next) {
+            QString why;
+            if (const auto *pair = dynamic_cast<const CLStepPairPointer *>(step))
+                why = u" ("_s + whyPairMissed(pair, current->bytes) + u')';
+            current.reset();
+            lines.append(label + u": null; the chain stops here"_s + why);
+            break;
         }
         current.reset(next);
         if (!current) {
@@ -389,8 +404,10 @@ QByteArray elementToJson(const CLElement *element)
     return json;
 }
 
-QStringList traceTrack(const CLProcessor &processor, const CLTrack *track, const QByteArray &bytes)
+QStringList traceTrack(const CLProcessor &processor, const CLTrack *track, const QByteArray &bytes,
+                       bool full)
 {
+    excerptLength = full ? std::numeric_limits<int>::max() / 2 : ExcerptLength;
     QStringList lines;
     const CLPage *page = track->page;
     const QString siteId = page && page->site ? page->site->id : QString();

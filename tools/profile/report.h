@@ -15,5 +15,7 @@ QByteArray elementToJson(const CLElement *element);
 QString kindName(int kind);
 
 /// One block per topic of the track, in processing order: the topic's path
-/// and what each step of its chain yielded, up to where the chain stopped.
-QStringList traceTrack(const CLProcessor &processor, const CLTrack *track, const QByteArray &bytes);
+/// and what each step of its chain yielded, up to where the chain stopped;
+/// `full` shows each value whole instead of its start.
+QStringList traceTrack(const CLProcessor &processor, const CLTrack *track, const QByteArray &bytes,
+                       bool full = false);
