@@ -26,6 +26,7 @@
 #include <QUrlQuery>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -322,15 +323,17 @@ private slots:
         QFETCH(bool, set);
         RecordingDialog dialog;
         MainWindow *w = f->window.get();
-        void (MainWindow::*setters[])(QDialog *) = {&MainWindow::setFilterBox, &MainWindow::setI18NBox,
-            &MainWindow::setUpdateSettingBox, &MainWindow::setProxyBox, &MainWindow::setAboutBox, &MainWindow::setInitialBox};
-        void (MainWindow::*openers[])() = {&MainWindow::popupFilterCfgBox, &MainWindow::popupI18NCfgBox,
-            &MainWindow::popupUpdateSettingBox, &MainWindow::popupProxySettingBox, &MainWindow::popupAboutBox,
-            &MainWindow::showInitialCfgBox};
+        const std::function<void(QDialog *)> setters[] = {
+            [w](QDialog *d) { w->setFilterBox(d); }, [w](QDialog *d) { w->setI18NBox(d); },
+            [w](QDialog *d) { w->setUpdateSettingBox(d); }, [w](QDialog *d) { w->setProxyBox(d); },
+            [w](QDialog *d) { w->setAboutBox(d); }, [w](QDialog *d) { w->setInitialBox(d); }};
+        const std::function<void()> openers[] = {
+            [w] { w->popupFilterCfgBox(); }, [w] { w->popupI18NCfgBox(); }, [w] { w->popupUpdateSettingBox(); },
+            [w] { w->popupProxySettingBox(); }, [w] { w->popupAboutBox(); }, [w] { w->showInitialCfgBox(); }};
         if (set)
-            (w->*setters[which])(&dialog);
+            setters[which](&dialog);
         w->setGeometry(101, 51, 901, 601);
-        (w->*openers[which])();
+        openers[which]();
         QCOMPARE(dialog.runs, set ? 1 : 0);
         if (set)
             QCOMPARE(dialog.at, QPoint(w->x() + (w->width() - 300) / 2, w->y() + (w->height() - 200) / 2));
@@ -519,8 +522,7 @@ private slots:
         QFETCH(int, row);
         const Pdf &r = pdfRows[row];
         const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
-        if (pdftotext.isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
+        TESSOLIN_NEEDS(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is not installed");
         f->show(u"Harbour opens"_s, u"Fish and chips."_s, r.translated, r.url);
         ContentScrollView *view = r.translated ? f->window->translatedView() : f->window->originalView();
         const QString before = view->toHtml();

@@ -99,8 +99,7 @@ private slots:
             window->originalView()->toPlainText().contains(u"ferry Wren"_s), 10000);
         QVERIFY(window->translateButton()->isEnabled());
 
-        if (!m_engineUp)
-            QSKIP("apertium-apy with English-Spanish is not available");
+        TESSOLIN_NEEDS(m_engineUp, "apertium-apy with English-Spanish is not available");
         window->translateButton()->click();
         QTRY_VERIFY_WITH_TIMEOUT(window->contentStack()->currentIndex() == 1, 30000);
         const QString translated = window->translatedView()->toPlainText();
@@ -113,8 +112,7 @@ private slots:
         const QString pdf = m_dir.filePath(u"article.pdf"_s);
         QVERIFY(window->writePdf(pdf));
         const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
-        if (pdftotext.isEmpty())
-            QSKIP("pdftotext is not installed");
+        TESSOLIN_NEEDS(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is not installed");
         const QString text = servicekit::run(pdftotext, {pdf, u"-"_s});
         QVERIFY2(text.contains(u"Brackwater"_s) || text.contains(u"biblioteca"_s),
                  qPrintable(text.left(400)));

@@ -37,8 +37,8 @@ private slots:
     {
         const QString modes = u"/usr/share/apertium/modes"_s;
         const QString program = QStandardPaths::findExecutable(u"apertium-apy"_s);
-        if (program.isEmpty() || !QFile::exists(modes + u"/eng-spa.mode"_s))
-            QSKIP("apertium-apy with the English-Spanish pair is not installed");
+        TESSOLIN_NEEDS(!program.isEmpty() && QFile::exists(modes + u"/eng-spa.mode"_s),
+                       "apertium-apy with the English-Spanish pair is not installed");
         const QJsonObject truth = QJsonDocument::fromJson(testkit::readCorpusTruth(u"en-taipeitimes"_s)).object();
         if (truth.isEmpty())
             QSKIP("news corpus not available");

@@ -117,46 +117,32 @@ bool NewsSite::start(const QString &dir)
         link(u"/article/gone"_s, u"Removed story"_s) + link(u"/article/stall"_s, u"Slow story"_s) +
         u"</ul><ul class=\"sport\">"_s + link(u"/article/two"_s, u"Cup final tonight"_s) +
         link(u"/article/win"_s, u"Lottery winner named"_s) + u"</ul></body></html>"_s;
-    server.script("/index", {ScriptedAnswer::Answer, 200, index.toUtf8()});
-    // One address as a careless page writes it (a raw space), one percent-encoded.
-    const QString png = url(pngPath);
-    const QString gif = QString::fromLatin1(QUrl(url(gifPath)).toEncoded());
-    server.script(
-        "/article/one",
-        {ScriptedAnswer::Answer, 200,
-         articlePage(u"Harbour opens"_s, u"The pier opened on Monday. Fish &amp; chips for all."_s,
-                     {png, gif})});
-    server.script("/article/two",
-                  {ScriptedAnswer::Answer, 200,
-                   articlePage(u"Cup final tonight"_s, u"Kick-off at eight."_s, {})});
-    server.script("/article/p1",
-                  {ScriptedAnswer::Answer, 200,
-                   articlePage(u"A long report"_s, u"Page one."_s, {}, {}, url(u"/article/p2"_s))});
-    server.script("/article/p2", {ScriptedAnswer::Answer, 200,
-                                  articlePage(u"A long report"_s, u"Page two."_s, {},
-                                              url(u"/article/p1"_s), url(u"/article/p3"_s))});
-    server.script("/article/p3",
-                  {ScriptedAnswer::Answer, 200,
-                   articlePage(u"A long report"_s, u"Page three."_s, {}, url(u"/article/p2"_s))});
-    server.script("/article/bare", {ScriptedAnswer::Answer, 200, "<html>nothing here</html>"});
+    // One image address as a careless page writes it (a raw space), one percent-encoded.
+    const QString png = url(pngPath), gif = QString::fromLatin1(QUrl(url(gifPath)).toEncoded());
+    const QString p1 = url(u"/article/p1"_s), p2 = url(u"/article/p2"_s), p3 = url(u"/article/p3"_s);
+    const std::pair<const char *, QByteArray> pages[] = {
+        {"/index", index.toUtf8()},
+        {"/article/one", articlePage(u"Harbour opens"_s, u"The pier opened on Monday. Fish &amp; chips for all."_s, {png, gif})},
+        {"/article/two", articlePage(u"Cup final tonight"_s, u"Kick-off at eight."_s, {})},
+        {"/article/p1", articlePage(u"A long report"_s, u"Page one."_s, {}, {}, p2)},
+        {"/article/p2", articlePage(u"A long report"_s, u"Page two."_s, {}, p1, p3)},
+        {"/article/p3", articlePage(u"A long report"_s, u"Page three."_s, {}, p2)},
+        {"/article/bare", "<html>nothing here</html>"}};
+    for (const auto &[path, body] : pages)
+        server.script(path, {ScriptedAnswer::Answer, 200, body});
     server.script("/article/stall", {ScriptedAnswer::Stall});
     server.script("/translate", {ScriptedAnswer::Translate});
-    server.script(QUrl(url(pngPath)).path(QUrl::FullyEncoded).toLatin1(),
-                  {ScriptedAnswer::Answer, 200, testkit::png(120, 80)});
-    server.script(QUrl(url(gifPath)).path(QUrl::FullyEncoded).toLatin1(),
-                  {ScriptedAnswer::Answer, 200, OnePixelGif});
+    server.script(QUrl(png).path(QUrl::FullyEncoded).toLatin1(), {ScriptedAnswer::Answer, 200, testkit::png(120, 80)});
+    server.script(QUrl(gif).path(QUrl::FullyEncoded).toLatin1(), {ScriptedAnswer::Answer, 200, OnePixelGif});
 
     const auto write = [](const QString &path, const QString &text) {
         return testkit::writeAll(path, text.toUtf8());
     };
-    bool ok = QDir().mkpath(dir + u"/profile"_s);
-    ok = write(dir + u"/profile/sites.xml"_s,
-               uR"(<sites><site id="(s)GIloop" version="1" file="a.xml"/>
-      <site id="(s)GIbroken" version="1" file="missing.xml"/>
-      <site id="(s)TRloop" version="1" file="b.xml"/></sites>)"_s) &&
-         ok;
-    ok = write(dir + u"/profile/a.xml"_s, siteProfile(url(u"/index"_s))) && ok;
-    ok = write(dir + u"/profile/b.xml"_s, translatorProfile()) && ok;
+    bool ok = QDir().mkpath(dir + u"/profile"_s) &&
+              write(dir + u"/profile/sites.xml"_s, uR"(<sites><site id="(s)GIloop" version="1" file="a.xml"/>
+      <site id="(s)GIbroken" version="1" file="missing.xml"/><site id="(s)TRloop" version="1" file="b.xml"/></sites>)"_s) &&
+              write(dir + u"/profile/a.xml"_s, siteProfile(url(u"/index"_s))) &&
+              write(dir + u"/profile/b.xml"_s, translatorProfile());
     ok = write(dir + u"/translators.xml"_s, uR"(<translators version="1">
       <translator id="loop" name="Plain Loop" entry="%1" method="post" version="1">
         <query>sl={{SRCLANG}}&amp;tl={{TGTLANG}}&amp;q={{SRCTEXT}}</query>
@@ -166,10 +152,9 @@ bool NewsSite::start(const QString &dir)
           <display locale="de">Schleifenuebersetzer</display></i18n></translator></translators>)"_s.arg(url(u"/translate"_s))) &&
          ok;
     processor.profileDir = dir + u"/profile"_s;
+    processor.translatorDir = processor.confDir = dir;
     processor.catalogueFile = u"sites.xml"_s;
-    processor.translatorDir = dir;
     processor.translatorFile = u"translators.xml"_s;
-    processor.confDir = dir;
     processor.historyFile = u"access.his"_s;
     processor.loadSiteCatalogue();
     ok = processor.loadTranslators() && ok;

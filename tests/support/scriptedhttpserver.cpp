@@ -144,10 +144,7 @@ void ScriptedHttpServer::answer(QTcpSocket *socket, const ScriptedRequest &reque
                     : "<html><body><div class=\"out\">" + text.toUpper().toHtmlEscaped().toUtf8() +
                           "</div></body></html>";
     }
-    socket->write("HTTP/1.1 " + QByteArray::number(status) +
-                  " Scripted\r\n"
-                  "Content-Type: text/html; charset=utf-8\r\nContent-Length: " +
-                  QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+    socket->write(header(status, lengthHeader(body.size())) + body);
     socket->disconnectFromHost();
 }
 
