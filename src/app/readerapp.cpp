@@ -8,6 +8,7 @@
 #include "htmltext.h"
 #include "i18nconfigbox.h"
 #include "i18nmanager.h"
+#include "localengine.h"
 #include "mainwindow.h"
 #include "networkmodule.h"
 #include "proxyconfigbox.h"
@@ -224,6 +225,8 @@ bool ReaderApp::initialize()
     networkModule = new NetworkModule(this);
     networkModule->processor = processor;
     networkModule->i18n = i18nManager;
+    // The shipped engine is a local service; the reader starts it when nobody did.
+    networkModule->localEngine = new LocalEngine(networkModule);
 
     versionManager = new VersionManager(this);
     versionManager->processor = processor;
@@ -286,6 +289,12 @@ void ReaderApp::wire()
     connect(versionManager, &VersionManager::notifyVersionCheckStatus, mainWindow,
             [this](CONetworkDataType kind, int code) { mainWindow->updateOnEvent(kind, code); });
     connect(proxyConfigBox, &ProxyConfigBox::accepted, proxyManager, &ProxyManager::save);
+    connect(networkModule->localEngine, &LocalEngine::missing, mainWindow, [this](const QString &hint) {
+        if (!messageBox)
+            return;
+        messageBox->setText(hint);
+        messageBox->open();
+    });
     mainWindow->connectNetworkModule();
 }
 
