@@ -29,6 +29,8 @@ void setSiteItemStyles(IndexScrollView *view)
 {
     view->setItemStyle(IndexItem::Unvisited, IndexItem::Current, IndexItem::Headline,
                        QStringLiteral("background-color: rgb(236, 0, 216);"));
+    view->setItemStyle(IndexItem::Unvisited, IndexScrollView::UnfocusedCurrent, IndexItem::Headline,
+                       QStringLiteral("background-color: #d6d6d6;"));
 }
 
 void setPageItemStyles(IndexScrollView *view)
@@ -47,6 +49,13 @@ void setPageItemStyles(IndexScrollView *view)
         {IndexItem::Visited, IndexItem::Current, IndexItem::Headline,
          "color: darkred; background-color: rgb(236, 0, 216);"},
         {IndexItem::Visited, IndexItem::Normal, IndexItem::Headline, "color: darkred;"},
+        // The current entry of the view without the keys, muted.
+        {IndexItem::Unvisited, IndexScrollView::UnfocusedCurrent, IndexItem::Headline,
+         "color: blue; background-color: #d6d6d6;"},
+        {IndexItem::Unvisited, IndexScrollView::UnfocusedCurrent, IndexItem::Group,
+         "font-weight: bold; background-color: #e4e4e4;"},
+        {IndexItem::Visited, IndexScrollView::UnfocusedCurrent, IndexItem::Headline,
+         "color: darkred; background-color: #d6d6d6;"},
     };
     for (const auto &rule : rules)
         view->setItemStyle(rule.state, rule.current, rule.kind, QString::fromLatin1(rule.style));
