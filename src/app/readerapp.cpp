@@ -17,6 +17,7 @@
 #include "uiresources.h"
 #include "updateboxes.h"
 #include "versionmanager.h"
+#include "viewtheme.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -150,8 +151,17 @@ bool ReaderApp::initialize()
         showErrorMessage(2000);
         return false;
     }
+    // The dark theme's skin lays its sheets over the default ones.
+    if (ViewTheme::instance()->isDark())
+        styleManager->loadSkin(QString::fromLatin1(ViewTheme::instance()->colours().skin));
     setStyleSheet(StyleManager::sheetFor(styleManager->uiSheets, i18nManager->uiLanguage,
                                          QStringLiteral("default")));
+    connect(ViewTheme::instance(), &ViewTheme::changed, this, [this] {
+        styleManager->loadSkin(QString::fromLatin1(ViewTheme::instance()->colours().skin));
+        setStyleSheet(QString());
+        setStyleSheet(StyleManager::sheetFor(styleManager->uiSheets, i18nManager->uiLanguage,
+                                             QStringLiteral("default")));
+    });
 
     // 5. The extraction driver and its paths.
     processor = new CLProcessor(this);

@@ -3,6 +3,7 @@
 #include "animationbutton.h"
 #include "htmltext.h"
 #include "textscale.h"
+#include "viewtheme.h"
 
 #include <QImage>
 #include <QKeyEvent>
@@ -65,6 +66,7 @@ ContentScrollView::ContentScrollView(QWidget *parent)
     m_upArrow->hide();
     m_downArrow->hide();
     connect(TextScale::instance(), &TextScale::changed, this, [this] { setDocumentHtml(false); });
+    connect(ViewTheme::instance(), &ViewTheme::changed, this, [this] { setDocumentHtml(false); });
 
     connect(m_upArrow, &AnimationButton::entered, this, &ContentScrollView::scrollUpSlowTimer);
     connect(m_upArrow, &AnimationButton::pressed, this, &ContentScrollView::scrollUpFastTimer);
@@ -431,7 +433,8 @@ void ContentScrollView::setDocumentHtml(bool toTop)
     // A sheet other than the one scaled last is a new one from the owner.
     if (document()->defaultStyleSheet() != m_scaledSheet)
         m_sheet = document()->defaultStyleSheet();
-    m_scaledSheet = TextScale::scaleSheet(m_sheet, TextScale::instance()->percent());
+    m_scaledSheet = TextScale::scaleSheet(m_sheet + ViewTheme::instance()->articleSheet(),
+                                          TextScale::instance()->percent());
     document()->setDefaultStyleSheet(m_scaledSheet);
     setHtml(html());
     if (!m_parts[HeadlinePart].isEmpty())

@@ -7,6 +7,7 @@
 #include "i18nmanager.h"
 #include "indexitem.h"
 #include "textscale.h"
+#include "viewtheme.h"
 
 #include <QHashFunctions>
 #include <QKeyEvent>
@@ -42,6 +43,7 @@ IndexScrollView::IndexScrollView(QWidget *parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::WheelFocus);
     connect(TextScale::instance(), &TextScale::changed, this, &IndexScrollView::applyTextScale);
+    connect(ViewTheme::instance(), &ViewTheme::changed, this, &IndexScrollView::applyTextScale);
 
     connect(m_upArrow, &AnimationButton::entered, this, &IndexScrollView::scrollUpTimerSlow);
     connect(m_upArrow, &AnimationButton::pressed, this, &IndexScrollView::scrollUpTimerFast);
@@ -399,7 +401,8 @@ void IndexScrollView::changeEvent(QEvent *event)
 
 void IndexScrollView::applyTextScale()
 {
-    m_scaledSheet = TextScale::scaleSheet(m_sheet, TextScale::instance()->percent());
+    m_scaledSheet = TextScale::scaleSheet(m_sheet + ViewTheme::instance()->indexSheet(),
+                                          TextScale::instance()->percent());
     if (styleSheet() != m_scaledSheet)
         setStyleSheet(m_scaledSheet);
     requestRefit();

@@ -1,8 +1,10 @@
 #include "contentscrollview.h"
 #include "indexitem.h"
 #include "indexscrollview.h"
+#include "viewfill.h"
 #include "testkit.h"
 #include "textscale.h"
+#include "viewtheme.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -44,6 +46,41 @@ const KeyRow keyRows[] = {
     {"no larger than 200", 200, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, 200, true},
     {"ctrl 0 resets", 170, Qt::Key_0, Qt::ControlModifier, 100, true},
     {"plus alone is no size key", 100, Qt::Key_Plus, Qt::NoModifier, 100, false},
+};
+
+// WCAG 2 contrast of two colours: (L1 + 0.05) / (L2 + 0.05) of their relative luminances.
+double luminance(const QColor &colour)
+{
+    const auto channel = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+struct ContrastRow
+{
+    const char *name;
+    QColor ThemeColours::*foreground;
+    QColor ThemeColours::*background;
+};
+
+const ContrastRow contrastRows[] = {
+    {"unread headline on the list", &ThemeColours::unread, &ThemeColours::indexBackground},
+    {"read headline on the list", &ThemeColours::read, &ThemeColours::indexBackground},
+    {"site entry and heading on the list", &ThemeColours::plain, &ThemeColours::indexBackground},
+    {"current entry stands out of the list", &ThemeColours::currentBackground, &ThemeColours::indexBackground},
+    {"current unread entry", &ThemeColours::currentText, &ThemeColours::currentBackground},
+    {"current read headline", &ThemeColours::currentRead, &ThemeColours::currentBackground},
+    {"current heading", &ThemeColours::plain, &ThemeColours::groupBackground},
+    {"muted current unread", &ThemeColours::unread, &ThemeColours::mutedBackground},
+    {"muted current read", &ThemeColours::read, &ThemeColours::mutedBackground},
 };
 
 } // namespace
@@ -129,6 +166,46 @@ private slots:
         QTRY_COMPARE(entry->styleSheet(), "color: white;");
         other->setFocus();
         QTRY_COMPARE(entry->styleSheet(), "color: gray;");
+    }
+
+    void themeContrast_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("dark");
+        for (const bool dark : {false, true})
+            for (int i = 0; i < int(std::size(contrastRows)); ++i)
+                QTest::addRow("%s: %s", dark ? "dark" : "light", contrastRows[i].name) << i << dark;
+    }
+    /// Every state of an entry reads at 4.5:1 at least, in both themes, against the backgrounds the skins paint.
+    void themeContrast()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, dark);
+        const ThemeColours &c = ViewTheme::coloursOf(dark);
+        const ContrastRow &r = contrastRows[row];
+        const double ratio = contrast(c.*r.foreground, c.*r.background);
+        QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio, 'f', 2)));
+        // The skin's index panels are painted in the colour the ratios assume.
+        const QString sheet = QString::fromUtf8(
+            testkit::readAll(testkit::sourcePath("data/skin/%1/ui.css").arg(QString::fromLatin1(c.skin))));
+        const QRegularExpression panel("#PageIndexPanel \\{\\s*background-color: (#[0-9a-f]{6})");
+        QCOMPARE(panel.match(sheet).captured(1), c.indexBackground.name());
+    }
+
+    /// The theme choice is remembered and reaches the lists already on screen.
+    void themeReachesViews()
+    {
+        IndexScrollView view;
+        ViewFill::setPageItemStyles(&view);
+        auto *entry = new IndexItem(&view, IndexItem::Visited, IndexItem::Normal, IndexItem::Headline, nullptr, "en");
+        connect(entry, &IndexItem::stateChanged, &view, &IndexScrollView::itemStateChanged);
+        view.itemStateChanged(entry);
+        QVERIFY(entry->styleSheet().contains(ViewTheme::coloursOf(false).read.name()));
+        ViewTheme::instance()->setDark(true);
+        QCOMPARE(QSettings().value("view/theme").toString(), "dark");
+        QVERIFY(entry->styleSheet().contains(ViewTheme::coloursOf(true).read.name()));
+        ViewTheme::instance()->setDark(false);
+        QVERIFY(entry->styleSheet().contains(ViewTheme::coloursOf(false).read.name()));
     }
 
 private:
