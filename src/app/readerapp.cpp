@@ -8,6 +8,7 @@
 #include "htmltext.h"
 #include "i18nconfigbox.h"
 #include "i18nmanager.h"
+#include "localengine.h"
 #include "mainwindow.h"
 #include "networkmodule.h"
 #include "proxyconfigbox.h"
@@ -16,6 +17,7 @@
 #include "uiresources.h"
 #include "updateboxes.h"
 #include "versionmanager.h"
+#include "viewtheme.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -149,8 +151,17 @@ bool ReaderApp::initialize()
         showErrorMessage(2000);
         return false;
     }
+    // The dark theme's skin lays its sheets over the default ones.
+    if (ViewTheme::instance()->isDark())
+        styleManager->loadSkin(QString::fromLatin1(ViewTheme::instance()->colours().skin));
     setStyleSheet(StyleManager::sheetFor(styleManager->uiSheets, i18nManager->uiLanguage,
                                          QStringLiteral("default")));
+    connect(ViewTheme::instance(), &ViewTheme::changed, this, [this] {
+        styleManager->loadSkin(QString::fromLatin1(ViewTheme::instance()->colours().skin));
+        setStyleSheet(QString());
+        setStyleSheet(StyleManager::sheetFor(styleManager->uiSheets, i18nManager->uiLanguage,
+                                             QStringLiteral("default")));
+    });
 
     // 5. The extraction driver and its paths.
     processor = new CLProcessor(this);
@@ -224,6 +235,8 @@ bool ReaderApp::initialize()
     networkModule = new NetworkModule(this);
     networkModule->processor = processor;
     networkModule->i18n = i18nManager;
+    // The shipped engine is a local service; the reader starts it when nobody did.
+    networkModule->localEngine = new LocalEngine(networkModule);
 
     versionManager = new VersionManager(this);
     versionManager->processor = processor;
@@ -288,6 +301,12 @@ void ReaderApp::wire()
     connect(versionManager, &VersionManager::notifyVersionCheckStatus, mainWindow,
             [this](CONetworkDataType kind, int code) { mainWindow->updateOnEvent(kind, code); });
     connect(proxyConfigBox, &ProxyConfigBox::accepted, proxyManager, &ProxyManager::save);
+    connect(networkModule->localEngine, &LocalEngine::missing, mainWindow, [this](const QString &hint) {
+        if (!messageBox)
+            return;
+        messageBox->setText(hint);
+        messageBox->open();
+    });
     mainWindow->connectNetworkModule();
 }
 

@@ -4,6 +4,7 @@
 #include "clprocessor.h"
 #include "cltranslator.h"
 #include "i18nmanager.h"
+#include "viewtheme.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -111,6 +112,9 @@ I18NConfigBox::I18NConfigBox(QWidget *parent) : ConfigBox(parent, QStringLiteral
     content->addLayout(engines, 2);
     content->addSpacing(6);
     content->addWidget(autoTranslationBox);
+    darkThemeBox = new QCheckBox(frame);
+    darkThemeBox->setObjectName(QStringLiteral("DarkThemeBox"));
+    content->addWidget(darkThemeBox);
 
     connect(upButton, &QToolButton::clicked, this, &I18NConfigBox::translatorMoveUp);
     connect(downButton, &QToolButton::clicked, this, &I18NConfigBox::translatorMoveDown);
@@ -126,6 +130,7 @@ void I18NConfigBox::refreshContent()
     fillLanguages(targetLanguageList, i18n->targetLanguages, i18n->translateTargetLanguage,
                   processor);
     autoTranslationBox->setChecked(i18n->autoTranslation);
+    darkThemeBox->setChecked(ViewTheme::instance()->isDark());
 
     translatorList->clear();
     if (!processor)
@@ -194,6 +199,8 @@ void I18NConfigBox::accept()
             QSettings().setValue(QStringLiteral(TS_KEY_TRANSLATOR_SEQUENCE), sequence);
     }
 
+    ViewTheme::instance()->setDark(darkThemeBox->isChecked());
+
     QDialog::accept();
     if (interfaceChanged)
         emit UILanguageChanged();
@@ -222,6 +229,7 @@ void I18NConfigBox::retranslateUI()
     enginesLabel->setToolTip(enginesTip);
     translatorList->setToolTip(enginesTip);
     autoTranslationBox->setText(tr("Automatic Translation"));
+    darkThemeBox->setText(tr("Dark theme"));
     autoTranslationBox->setToolTip(
         tr("Automatically or manually translate the original web pages"));
     upButton->setText(tr("Up"));

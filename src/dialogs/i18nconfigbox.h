@@ -22,6 +22,7 @@ public:
     QListWidget *targetLanguageList = nullptr;
     QListWidget *translatorList = nullptr;
     QCheckBox *autoTranslationBox = nullptr;
+    QCheckBox *darkThemeBox = nullptr; ///< light or dark theme for the whole window
     QLabel *languagesLabel = nullptr;
     QLabel *interfaceLabel = nullptr;
     QLabel *targetLabel = nullptr;

@@ -764,6 +764,8 @@ void NetworkModule::requestArticleTranslation(CLElement *cloneRoot)
     abortKind(NDT_ArticleTranslation);
     articleTranslationQueue.clear();
     m_untranslated = 0;
+    if (localEngine)
+        localEngine->rearm();
     collectTranslatable(cloneRoot);
     dispatchArticleTranslations();
 }
@@ -785,6 +787,25 @@ void NetworkModule::collectTranslatable(CLElement *element)
     }
     for (CLElement *child : std::as_const(element->children))
         collectTranslatable(child);
+}
+
+LocalEngine::Admission NetworkModule::admitTranslation(const CLTranslator *translator)
+{
+    if (!localEngine || !LocalEngine::servesTranslator(translator))
+        return LocalEngine::Admission::Send;
+    const LocalEngine::Admission admission = localEngine->admit(translator->entry);
+    if (admission != LocalEngine::Admission::Wait || m_waitingForEngine)
+        return admission;
+    m_waitingForEngine = true;
+    // Queued requests go on once the engine answers or is known to be missing.
+    connect(localEngine, &LocalEngine::settled, this, [this] {
+        m_waitingForEngine = false;
+        if (!articleTranslationQueue.isEmpty())
+            dispatchArticleTranslations();
+        if (!indexItemQueue.isEmpty())
+            dispatchIndexItemTranslations(m_headlineTarget);
+    }, Qt::SingleShotConnection);
+    return LocalEngine::Admission::Wait;
 }
 
 void NetworkModule::dispatchArticleTranslations()
@@ -811,6 +832,15 @@ void NetworkModule::dispatchArticleTranslations()
             continue;
         }
 
+        const LocalEngine::Admission admission = admitTranslation(translator);
+        if (admission == LocalEngine::Admission::Wait) {
+            articleTranslationQueue.prepend(element);
+            break;
+        }
+        if (admission == LocalEngine::Admission::Skip) {
+            markUntranslated(element);
+            continue;
+        }
         const QByteArray body =
             buildRequestBody(translator, source->language, element->language, text);
         auto *carrier = new CLElementCarrier(element);
@@ -915,6 +945,13 @@ void NetworkModule::dispatchIndexItemTranslations(const QString &targetLanguage)
             continue;
         CLTranslator *translator = processor->findTranslator(names->original, targetLanguage);
         if (!translator)
+            continue;
+        const LocalEngine::Admission admission = admitTranslation(translator);
+        if (admission == LocalEngine::Admission::Wait) {
+            indexItemQueue.prepend(item);
+            return;
+        }
+        if (admission == LocalEngine::Admission::Skip)
             continue;
         const QString text = names->displays.value(names->original);
         const QByteArray body = buildRequestBody(translator, names->original, targetLanguage, text);

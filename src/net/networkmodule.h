@@ -3,6 +3,7 @@
 #include "clelement.h"
 #include "clhealth.h"
 #include "clsitemodel.h"
+#include "localengine.h"
 #include "networkstatus.h"
 #include "translatableheadline.h"
 
@@ -83,6 +84,8 @@ public:
 
     CLProcessor *processor = nullptr; ///< not owned
     I18NManager *i18n = nullptr;      ///< not owned
+    /// Starts the local engine when its requests find nobody; null: never.
+    LocalEngine *localEngine = nullptr; ///< not owned
     qint32 maxPendingTranslations = 30;
     QList<CLElement *> articleTranslationQueue;   ///< not owned, oldest first
     QList<TranslatableHeadline *> indexItemQueue; ///< not owned, oldest first
@@ -167,6 +170,9 @@ private:
     void handleDownload(QNetworkReply *reply, const QString &url, CONetworkDataType kind,
                         const QByteArray &bytes);
     QString translationTarget(const CLElement *target) const;
+    /// Whether a request to `translator` goes out now, waits for the local
+    /// engine to start, or is skipped because that engine is not installed.
+    LocalEngine::Admission admitTranslation(const CLTranslator *translator);
 
     struct PendingHeadline
     {
@@ -179,4 +185,5 @@ private:
     /// Bytes read so far, per reply in flight.
     QHash<QNetworkReply *, QByteArray> m_bodies;
     int m_untranslated = 0;
+    bool m_waitingForEngine = false;
 };

@@ -2,6 +2,8 @@
 
 #include "animationbutton.h"
 #include "htmltext.h"
+#include "textscale.h"
+#include "viewtheme.h"
 
 #include <QImage>
 #include <QKeyEvent>
@@ -63,6 +65,8 @@ ContentScrollView::ContentScrollView(QWidget *parent)
     m_nextArrow->hide();
     m_upArrow->hide();
     m_downArrow->hide();
+    connect(TextScale::instance(), &TextScale::changed, this, [this] { setDocumentHtml(false); });
+    connect(ViewTheme::instance(), &ViewTheme::changed, this, [this] { setDocumentHtml(false); });
 
     connect(m_upArrow, &AnimationButton::entered, this, &ContentScrollView::scrollUpSlowTimer);
     connect(m_upArrow, &AnimationButton::pressed, this, &ContentScrollView::scrollUpFastTimer);
@@ -259,6 +263,10 @@ void ContentScrollView::retranslateUI()
 
 void ContentScrollView::keyPressEvent(QKeyEvent *event)
 {
+    if (TextScale::instance()->handleKey(event)) {
+        event->accept();
+        return;
+    }
     QTextBrowser::keyPressEvent(event);
     switch (event->key()) {
     case Qt::Key_T:
@@ -295,6 +303,10 @@ void ContentScrollView::keyPressEvent(QKeyEvent *event)
 
 void ContentScrollView::wheelEvent(QWheelEvent *event)
 {
+    if (TextScale::instance()->handleWheel(event)) {
+        event->accept();
+        return;
+    }
     QTextBrowser::wheelEvent(event);
     emitScrollPercentage();
 }
@@ -418,6 +430,12 @@ void ContentScrollView::setDocumentHtml(bool toTop)
 {
     QScrollBar *bar = verticalScrollBar();
     const int position = bar->value();
+    // A sheet other than the one scaled last is a new one from the owner.
+    if (document()->defaultStyleSheet() != m_scaledSheet)
+        m_sheet = document()->defaultStyleSheet();
+    m_scaledSheet = TextScale::scaleSheet(m_sheet + ViewTheme::instance()->articleSheet(),
+                                          TextScale::instance()->percent());
+    document()->setDefaultStyleSheet(m_scaledSheet);
     setHtml(html());
     if (!m_parts[HeadlinePart].isEmpty())
         followTextDirection(document());

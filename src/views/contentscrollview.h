@@ -147,4 +147,6 @@ private:
     QTimer m_scrollTimer;
     int m_scrollStep = 0;
     int m_scrollSpeed = 1;
+    QString m_sheet;       ///< the document sheet as its owner gave it
+    QString m_scaledSheet; ///< the same at the reader's text size
 };

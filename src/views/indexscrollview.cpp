@@ -6,6 +6,8 @@
 #include "clsitemodel.h"
 #include "i18nmanager.h"
 #include "indexitem.h"
+#include "textscale.h"
+#include "viewtheme.h"
 
 #include <QHashFunctions>
 #include <QKeyEvent>
@@ -40,6 +42,8 @@ IndexScrollView::IndexScrollView(QWidget *parent)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::WheelFocus);
+    connect(TextScale::instance(), &TextScale::changed, this, &IndexScrollView::applyTextScale);
+    connect(ViewTheme::instance(), &ViewTheme::changed, this, &IndexScrollView::applyTextScale);
 
     connect(m_upArrow, &AnimationButton::entered, this, &IndexScrollView::scrollUpTimerSlow);
     connect(m_upArrow, &AnimationButton::pressed, this, &IndexScrollView::scrollUpTimerFast);
@@ -185,7 +189,7 @@ void IndexScrollView::itemStateChanged(IndexItem *item)
     // A new style sheet re-polishes the entry, which resets the contents
     // margins its owner gave it; the entry must not jump sideways.
     const QMargins margins = item->contentsMargins();
-    item->setStyleSheet(itemStyle(item->visitState(), item->currentState(), item->kind()));
+    item->setStyleSheet(styleOf(item));
     item->setContentsMargins(margins);
     if (item->currentState() == IndexItem::Current && item != m_current) {
         IndexItem *previous = m_current;
@@ -193,6 +197,31 @@ void IndexScrollView::itemStateChanged(IndexItem *item)
         if (previous)
             previous->setCurrent(false);
     }
+}
+
+QString IndexScrollView::styleOf(const IndexItem *item) const
+{
+    // The current entry of a view without the keys is drawn muted, when there is a rule for that.
+    if (item->currentState() == IndexItem::Current && !hasFocus()) {
+        const QString muted = itemStyle(item->visitState(), UnfocusedCurrent, item->kind());
+        if (!muted.isEmpty())
+            return muted;
+    }
+    return itemStyle(item->visitState(), item->currentState(), item->kind());
+}
+
+void IndexScrollView::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    if (m_current)
+        itemStateChanged(m_current);
+}
+
+void IndexScrollView::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    if (m_current)
+        itemStateChanged(m_current);
 }
 
 void IndexScrollView::startScrolling(int step, int interval, bool fast)
@@ -259,6 +288,8 @@ void IndexScrollView::mouseMoveEvent(QMouseEvent *)
 void IndexScrollView::wheelEvent(QWheelEvent *event)
 {
     event->accept();
+    if (TextScale::instance()->handleWheel(event))
+        return;
     const int delta = event->angleDelta().y();
     if (!m_current || delta == 0)
         return;
@@ -274,6 +305,10 @@ void IndexScrollView::wheelEvent(QWheelEvent *event)
 
 void IndexScrollView::keyPressEvent(QKeyEvent *event)
 {
+    if (TextScale::instance()->handleKey(event)) {
+        event->accept();
+        return;
+    }
     const QList<IndexItem *> list = items();
     const int h = height();
     switch (event->key()) {
@@ -314,6 +349,8 @@ void IndexScrollView::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_Space:
     case Qt::Key_Right:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
         if (m_current)
             m_current->activate();
         break;
@@ -350,6 +387,25 @@ void IndexScrollView::pageUp()
         }
     }
     setCurrentItem(taken);
+}
+
+void IndexScrollView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A sheet other than the one scaled last is a new one from the owner.
+    if (event->type() == QEvent::StyleChange && styleSheet() != m_scaledSheet) {
+        m_sheet = styleSheet();
+        applyTextScale();
+    }
+}
+
+void IndexScrollView::applyTextScale()
+{
+    m_scaledSheet = TextScale::scaleSheet(m_sheet + ViewTheme::instance()->indexSheet(),
+                                          TextScale::instance()->percent());
+    if (styleSheet() != m_scaledSheet)
+        setStyleSheet(m_scaledSheet);
+    requestRefit();
 }
 
 void IndexScrollView::resizeEvent(QResizeEvent *event)

@@ -37,9 +37,14 @@ class IndexScrollView : public QWidget
 public:
     explicit IndexScrollView(QWidget *parent = nullptr);
 
+    /// The current-state key of the rule for the current entry while the view lacks the keys.
+    static constexpr int UnfocusedCurrent = 2;
+
     void setItemStyle(int state, int current, int kind, const QString &style);
     /// The rule for the key; empty when there is none.
     QString itemStyle(int state, int current, int kind) const;
+    /// The rule an entry is drawn with now, focus of the view included.
+    QString styleOf(const IndexItem *item) const;
 
     IndexItem *currentItem() const { return m_current; }
     /// Makes `item` the current entry; null changes nothing.
@@ -92,7 +97,10 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QRect itemsRect() const;
@@ -101,6 +109,8 @@ private:
     void startScrolling(int step, int interval, bool fast);
     void pageUp();
     void pageDown();
+    /// Sets the owner's sheet at the reader's text size and refits the entries.
+    void applyTextScale();
 
     AnimationButton *m_upArrow;
     AnimationButton *m_downArrow;
@@ -110,4 +120,6 @@ private:
     int m_scrollStep = 0;
     bool m_fast = false;
     bool m_refitRequested = false;
+    QString m_sheet;       ///< the view sheet as its owner gave it
+    QString m_scaledSheet; ///< the same at the reader's text size
 };

@@ -7,6 +7,7 @@
 #include "contentscrollview.h"
 #include "indexitem.h"
 #include "indexscrollview.h"
+#include "viewtheme.h"
 
 #include <QTextDocument>
 
@@ -25,31 +26,56 @@ void placeEntry(IndexScrollView *view, IndexItem *item, int &y)
         view->setCurrentItem(item);
 }
 
+namespace {
+
+QString rule(const char *format, const QColor &first, const QColor &second = QColor())
+{
+    QString text = QString::fromLatin1(format).arg(first.name());
+    return second.isValid() ? text.arg(second.name()) : text;
+}
+
+/// Lists filled once keep their rules in step with the theme.
+void followTheme(IndexScrollView *view, void (*apply)(IndexScrollView *))
+{
+    if (view->property("followsTheme").toBool())
+        return;
+    view->setProperty("followsTheme", true);
+    QObject::connect(ViewTheme::instance(), &ViewTheme::changed, view, [view, apply] {
+        apply(view);
+        for (IndexItem *item : view->items())
+            view->itemStateChanged(item);
+    });
+}
+
+} // namespace
+
 void setSiteItemStyles(IndexScrollView *view)
 {
+    const ThemeColours &c = ViewTheme::instance()->colours();
     view->setItemStyle(IndexItem::Unvisited, IndexItem::Current, IndexItem::Headline,
-                       QStringLiteral("background-color: rgb(236, 0, 216);"));
+                       rule("color: %1; background-color: %2;", c.currentText, c.currentBackground));
+    view->setItemStyle(IndexItem::Unvisited, IndexScrollView::UnfocusedCurrent, IndexItem::Headline,
+                       rule("background-color: %1;", c.mutedBackground));
+    followTheme(view, &setSiteItemStyles);
 }
 
 void setPageItemStyles(IndexScrollView *view)
 {
-    const struct
-    {
-        int state, current, kind;
-        const char *style;
-    } rules[] = {
-        {IndexItem::Unvisited, IndexItem::Current, IndexItem::Headline,
-         "color: white; background-color: rgb(236, 0, 216);"},
-        {IndexItem::Unvisited, IndexItem::Normal, IndexItem::Headline, "color: blue;"},
-        {IndexItem::Unvisited, IndexItem::Current, IndexItem::Group,
-         "font-weight: bold; background-color: silver;"},
-        {IndexItem::Unvisited, IndexItem::Normal, IndexItem::Group, "font-weight: bold;"},
-        {IndexItem::Visited, IndexItem::Current, IndexItem::Headline,
-         "color: darkred; background-color: rgb(236, 0, 216);"},
-        {IndexItem::Visited, IndexItem::Normal, IndexItem::Headline, "color: darkred;"},
-    };
-    for (const auto &rule : rules)
-        view->setItemStyle(rule.state, rule.current, rule.kind, QString::fromLatin1(rule.style));
+    const ThemeColours &c = ViewTheme::instance()->colours();
+    const int U = IndexItem::Unvisited, V = IndexItem::Visited, H = IndexItem::Headline,
+              G = IndexItem::Group, C = IndexItem::Current, N = IndexItem::Normal,
+              M = IndexScrollView::UnfocusedCurrent;
+    view->setItemStyle(U, C, H, rule("color: %1; background-color: %2;", c.currentText, c.currentBackground));
+    view->setItemStyle(U, N, H, rule("color: %1;", c.unread));
+    view->setItemStyle(U, C, G, rule("font-weight: bold; background-color: %1;", c.groupBackground));
+    view->setItemStyle(U, N, G, QStringLiteral("font-weight: bold;"));
+    view->setItemStyle(V, C, H, rule("color: %1; background-color: %2;", c.currentRead, c.currentBackground));
+    view->setItemStyle(V, N, H, rule("color: %1;", c.read));
+    // The current entry of the view without the keys, muted.
+    view->setItemStyle(U, M, H, rule("color: %1; background-color: %2;", c.unread, c.mutedBackground));
+    view->setItemStyle(U, M, G, rule("font-weight: bold; background-color: %1;", c.mutedBackground));
+    view->setItemStyle(V, M, H, rule("color: %1; background-color: %2;", c.read, c.mutedBackground));
+    followTheme(view, &setPageItemStyles);
 }
 
 QList<SiteIndexItem *> fillSiteIndex(IndexScrollView *view, const QList<CLSiteIndexItem *> &entries,

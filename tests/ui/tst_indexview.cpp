@@ -272,9 +272,10 @@ private slots:
         connect(&view, &IndexScrollView::exitIndexView, this, [&] { seen << "exit"; });
         connect(&view, &IndexScrollView::swtichTranslation, this, [&] { seen << "translate"; });
         connect(entry, &PageIndexItem::requestArticlePage, this, [&] { seen << "open"; });
-        for (Qt::Key key : {Qt::Key_Left, Qt::Key_T, Qt::Key_Space, Qt::Key_Right, Qt::Key_X})
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_T, Qt::Key_Space, Qt::Key_Right, Qt::Key_X, Qt::Key_Return})
             QTest::keyClick(&view, key);
-        QCOMPARE(seen.join(' '), "exit translate open open");
+        QTest::keyClick(&view, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(seen.join(' '), "exit translate open open open open");
     }
 
     void stylesFollowState()

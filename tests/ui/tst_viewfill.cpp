@@ -114,8 +114,7 @@ private slots:
             // Stacked without gaps or overlaps, full width, styled by their state.
             QCOMPARE(item->y(), y);
             QCOMPARE(item->width(), 300);
-            QCOMPARE(item->styleSheet(),
-                     view.itemStyle(item->visitState(), item->currentState(), item->kind()));
+            QCOMPARE(item->styleSheet(), view.styleOf(item));
             y += item->height();
         }
         QCOMPARE(created, entries.size());

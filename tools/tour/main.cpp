@@ -125,9 +125,19 @@ int main(int argc, char *argv[])
     ReaderApp app(argc, argv);
     output.setPath(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(output.path());
+    // The look to shoot: TESSOLIN_TOUR_THEME=dark, TESSOLIN_TOUR_TEXT=150 (percent).
+    const QString theme = qEnvironmentVariable("TESSOLIN_TOUR_THEME", QStringLiteral("light"));
+    const int textScale = qEnvironmentVariableIntValue("TESSOLIN_TOUR_TEXT");
     prefix = language;
+    if (theme == QLatin1String("dark"))
+        prefix += QStringLiteral("-dark");
+    if (textScale > 0 && textScale != 100)
+        prefix += QStringLiteral("-text%1").arg(textScale);
 
     QSettings settings;
+    settings.setValue(QStringLiteral("view/theme"),
+                      theme == QLatin1String("dark") ? QStringLiteral("dark") : QStringLiteral("default"));
+    settings.setValue(QStringLiteral("view/textScale"), textScale > 0 ? textScale : 100);
     settings.setValue(QStringLiteral("UILanguage"), language);
     settings.setValue(QStringLiteral("TranslateTargetLanguage"), QStringLiteral("es"));
     settings.setValue(QStringLiteral("AppInternalVersion"), QStringLiteral("010000"));

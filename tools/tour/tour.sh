@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A screenshot tour of the reader on the offline demo, in English, German,
-# Arabic and Simplified Chinese:
+# Arabic and Simplified Chinese, and in English with the dark theme and with
+# the text at 150 %:
 #
 #   tools/tour/tour.sh OUT_DIR
 #
@@ -83,4 +84,14 @@ for language in en de ar zh_CN; do
     XDG_CONFIG_HOME="$settings" XDG_DATA_HOME="$settings/data" TESSOLIN_APP_DIR= \
         xvfb-run -a -s "-screen 0 1280x800x24" \
         "$tour" "$out" "$language" "$work/app" "$site_url"
+done
+
+# English again in the other looks: dark, and both themes with larger text.
+for look in dark:100 light:150 dark:150; do
+    settings="$work/settings-en-${look/:/-}"
+    mkdir -p "$settings"
+    XDG_CONFIG_HOME="$settings" XDG_DATA_HOME="$settings/data" TESSOLIN_APP_DIR= \
+        TESSOLIN_TOUR_THEME="${look%%:*}" TESSOLIN_TOUR_TEXT="${look##*:}" \
+        xvfb-run -a -s "-screen 0 1280x800x24" \
+        "$tour" "$out" en "$work/app" "$site_url"
 done
