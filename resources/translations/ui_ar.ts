@@ -265,6 +265,10 @@
         <translation>الترجمة التلقائية</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>السمة الداكنة</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>ترجمة صفحات الويب الأصلية تلقائيًا أو يدويًا</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>اختر اللغة التي تُترجم إليها صفحات الويب الأصلية.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>تتطلب الترجمة الحزمة apertium-apy وحزمة زوج لغات مثل apertium-eng-spa؛ يُرجى تثبيتهما ثم إعادة الترجمة</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@
         <translation>Automatische Übersetzung</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>Dunkles Design</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>Original-Webseiten automatisch oder manuell übersetzen</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>Wählen Sie die Sprache, in die die Original-Webseiten übersetzt werden sollen.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>Für die Übersetzung werden das Paket apertium-apy und ein Sprachpaar-Paket wie apertium-eng-spa benötigt; bitte installieren Sie beide und übersetzen Sie erneut</translation>
     </message>
 </context>
 <context>

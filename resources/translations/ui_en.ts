@@ -265,6 +265,10 @@
         <translation>Automatic Translation</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>Dark theme</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>Automatically or manually translate the original web pages</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>Select the language the original web pages to be translated into.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</translation>
     </message>
 </context>
 <context>

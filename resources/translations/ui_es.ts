@@ -265,6 +265,10 @@
         <translation>Traducción automática</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>Tema oscuro</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>Traducir las páginas web originales de forma automática o manual</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>Seleccione el idioma al que se traducirán las páginas web originales.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>La traducción necesita el paquete apertium-apy y un paquete de par de idiomas como apertium-eng-spa; instálelos y vuelva a traducir</translation>
     </message>
 </context>
 <context>

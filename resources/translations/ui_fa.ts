@@ -265,6 +265,10 @@
         <translation>ترجمه خودکار</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>پوسته تیره</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>ترجمه خودکار یا دستی صفحات وب اصلی</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>زبانی را که صفحات وب اصلی به آن ترجمه می‌شوند انتخاب کنید.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>ترجمه به بسته apertium-apy و یک بسته جفت‌زبان مانند apertium-eng-spa نیاز دارد؛ لطفاً آن‌ها را نصب کنید و دوباره ترجمه کنید</translation>
     </message>
 </context>
 <context>

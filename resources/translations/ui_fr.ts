@@ -265,6 +265,10 @@
         <translation>Traduction automatique</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>Thème sombre</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>Traduire les pages web d'origine automatiquement ou manuellement</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>Choisissez la langue dans laquelle traduire les pages web d'origine.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>La traduction nécessite le paquet apertium-apy et un paquet de paire de langues comme apertium-eng-spa ; veuillez les installer, puis relancer la traduction</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@
         <translation>स्वचालित अनुवाद</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>डार्क थीम</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>मूल वेब पृष्ठों का अनुवाद स्वचालित रूप से या मैन्युअल रूप से करें</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>वह भाषा चुनें जिसमें मूल वेब पृष्ठों का अनुवाद किया जाए।</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>अनुवाद के लिए apertium-apy पैकेज और apertium-eng-spa जैसा कोई भाषा-युग्म पैकेज आवश्यक है; कृपया इन्हें इंस्टॉल करें और फिर से अनुवाद करें</translation>
     </message>
 </context>
 <context>

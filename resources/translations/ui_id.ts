@@ -265,6 +265,10 @@
         <translation>Terjemahan Otomatis</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>Tema Gelap</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>Terjemahkan halaman web asli secara otomatis atau manual</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>Pilih bahasa tujuan penerjemahan halaman web asli.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>Penerjemahan memerlukan paket apertium-apy dan paket pasangan bahasa seperti apertium-eng-spa; silakan instal keduanya, lalu terjemahkan lagi</translation>
     </message>
 </context>
 <context>

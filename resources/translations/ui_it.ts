@@ -265,6 +265,10 @@
         <translation>Traduzione automatica</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>Tema scuro</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>Traduci le pagine web originali automaticamente o manualmente</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>Seleziona la lingua in cui tradurre le pagine web originali.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>La traduzione richiede il pacchetto apertium-apy e un pacchetto di coppia di lingue come apertium-eng-spa; installali e traduci di nuovo</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@
         <translation>תרגום אוטומטי</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>ערכת נושא כהה</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>תרגום דפי האינטרנט המקוריים באופן אוטומטי או ידני</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>בחרו את השפה שאליה יתורגמו דפי האינטרנט המקוריים.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>התרגום דורש את החבילה apertium-apy וחבילת צמד שפות כגון apertium-eng-spa; יש להתקין אותן ולתרגם שוב</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@
         <translation>自動翻訳</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>ダークテーマ</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>元のウェブページを自動または手動で翻訳します</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>元のウェブページの翻訳先の言語を選択します。</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>翻訳には apertium-apy パッケージと、apertium-eng-spa などの言語ペアのパッケージが必要です。これらをインストールしてから、もう一度翻訳してください</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@
         <translation>자동 번역</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>다크 테마</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>원본 웹 페이지를 자동 또는 수동으로 번역</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>원본 웹 페이지를 번역할 언어를 선택하십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>번역하려면 apertium-apy 패키지와 apertium-eng-spa 같은 언어 쌍 패키지가 필요합니다. 패키지를 설치한 후 다시 번역하십시오</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@
         <translation>Automatyczne tłumaczenie</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>Ciemny motyw</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>Tłumacz oryginalne strony internetowe automatycznie lub ręcznie</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>Wybierz język, na który mają być tłumaczone oryginalne strony internetowe.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>Tłumaczenie wymaga pakietu apertium-apy oraz pakietu pary językowej, np. apertium-eng-spa; zainstaluj je i przetłumacz ponownie</translation>
     </message>
 </context>
 <context>

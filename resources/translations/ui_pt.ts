@@ -265,6 +265,10 @@
         <translation>Tradução automática</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>Tema escuro</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>Traduzir as páginas web originais automática ou manualmente</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>Selecione o idioma para o qual as páginas web originais serão traduzidas.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>A tradução requer o pacote apertium-apy e um pacote de par de idiomas, como apertium-eng-spa; instale-os e traduza novamente</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@
         <translation>Traducere automată</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>Temă întunecată</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>Traduce paginile web originale automat sau manual</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>Selectați limba în care vor fi traduse paginile web originale.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>Traducerea necesită pachetul apertium-apy și un pachet pentru o pereche de limbi, cum ar fi apertium-eng-spa; instalați-le și traduceți din nou</translation>
     </message>
 </context>
 <context>

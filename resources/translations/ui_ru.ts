@@ -265,6 +265,10 @@
         <translation>Автоматический перевод</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>Тёмная тема</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>Переводить исходные веб-страницы автоматически или вручную</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>Выберите язык, на который будут переводиться исходные веб-страницы.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>Для перевода нужны пакет apertium-apy и пакет языковой пары, например apertium-eng-spa; установите их и повторите перевод</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@
         <translation>Otomatik Çeviri</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>Koyu Tema</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>Özgün web sayfalarını otomatik olarak veya elle çevir</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>Özgün web sayfalarının çevrileceği dili seçin.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>Çeviri için apertium-apy paketi ve apertium-eng-spa gibi bir dil çifti paketi gerekir; lütfen bunları yükleyip yeniden çevirin</translation>
     </message>
 </context>
 <context>

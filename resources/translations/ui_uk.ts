@@ -265,6 +265,10 @@
         <translation>Автоматичний переклад</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>Темна тема</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>Перекладати оригінальні вебсторінки автоматично або вручну</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>Виберіть мову, якою перекладатимуться оригінальні вебсторінки.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>Для перекладу потрібні пакет apertium-apy і пакет мовної пари, наприклад apertium-eng-spa; встановіть їх і перекладіть знову</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@
         <translation>Dịch tự động</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>Giao diện tối</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>Dịch các trang web gốc tự động hoặc thủ công</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>Chọn ngôn ngữ mà các trang web gốc sẽ được dịch sang.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>Cần có gói apertium-apy và một gói cặp ngôn ngữ như apertium-eng-spa để dịch; vui lòng cài đặt chúng rồi dịch lại</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@
         <translation>自动翻译</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>深色主题</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>自动或手动翻译原始网页</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>选择将原始网页翻译成哪种语言。</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>翻译需要 apertium-apy 软件包和一个语言对软件包（例如 apertium-eng-spa）；请安装后重新翻译</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@
         <translation>自動翻譯</translation>
     </message>
     <message>
+        <source>Dark theme</source>
+        <translation>深色主題</translation>
+    </message>
+    <message>
         <source>Automatically or manually translate the original web pages</source>
         <translation>自動或手動翻譯原始網頁</translation>
     </message>
@@ -561,6 +565,13 @@
     <message>
         <source>Select the language the original web pages to be translated into.</source>
         <translation>選擇要將原始網頁翻譯成哪種語言。</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>Translation needs the apertium-apy package and a language pair package such as apertium-eng-spa; install them and translate again</source>
+        <translation>翻譯需要 apertium-apy 套件和一個語言對套件（例如 apertium-eng-spa）；請安裝後重新翻譯</translation>
     </message>
 </context>
 <context>
