@@ -32,6 +32,20 @@ const CLURLData *CLData::asURL() const
 
 namespace {
 
+// Whether a '%' starts no escape: QUrl then escapes every '%' of the URL.
+bool hasStrayPercent(const QString &url)
+{
+    const auto isHex = [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    };
+    for (qsizetype i = url.indexOf(QLatin1Char('%')); i >= 0;
+         i = url.indexOf(QLatin1Char('%'), i + 1)) {
+        if (i + 2 >= url.size() || !isHex(url.at(i + 1)) || !isHex(url.at(i + 2)))
+            return true;
+    }
+    return false;
+}
+
 // ASCII and Latin-1 stay as they are, so that the history hashes of stored
 // URLs still match; anything beyond goes out as percent-encoded UTF-8, the
 // form servers expect for such characters.
@@ -42,10 +56,22 @@ QString latin1OrPercentEncoded(const QString &url)
         ++i;
     if (i == url.size())
         return url;
-    QString result = url.left(i);
+    // The escapes added here must not join a stray '%' in switching QUrl to
+    // escaping every '%': such a URL has its '%'s escaped as QUrl would have.
+    const bool escapePercent = hasStrayPercent(url);
+    const auto appendLatin1 = [escapePercent](QString &out, QStringView part) {
+        for (const QChar c : part) {
+            if (escapePercent && c == u'%')
+                out += QLatin1String("%25");
+            else
+                out += c;
+        }
+    };
+    QString result;
     result.reserve(url.size() + 16);
+    appendLatin1(result, QStringView(url).first(i));
     while (i < url.size()) {
-        const qsizetype begin = i;
+        qsizetype begin = i;
         while (i < url.size() && url.at(i).unicode() > 0xFF)
             ++i;
         // Through UCS-4, a lone surrogate becomes U+FFFD rather than '?'.
@@ -55,8 +81,10 @@ QString latin1OrPercentEncoded(const QString &url)
                 .toUtf8();
         for (const char byte : utf8)
             result += QStringLiteral("%%1").arg(uchar(byte), 2, 16, QLatin1Char('0')).toUpper();
+        begin = i;
         while (i < url.size() && url.at(i).unicode() <= 0xFF)
-            result += url.at(i++);
+            ++i;
+        appendLatin1(result, QStringView(url).sliced(begin, i - begin));
     }
     return result;
 }
