@@ -18,6 +18,7 @@
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -63,6 +64,9 @@ const QByteArray &pictureBytes()
     return bytes;
 }
 
+QApplication *application = nullptr;
+ContentScrollView *view = nullptr;
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
@@ -71,17 +75,19 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     static int argc = 1;
     static char name[] = "fuzz_articleview";
     static char *argv[] = {name, nullptr};
-    new QApplication(argc, argv);
+    application = new QApplication(argc, argv);
+    view = new ContentScrollView;
+    view->resize(640, 480);
+    // Torn down in order at exit, so that a leak check sees only real leaks.
+    std::atexit([] {
+        delete view;
+        delete application;
+    });
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static ContentScrollView *view = [] {
-        auto *created = new ContentScrollView;
-        created->resize(640, 480);
-        return created;
-    }();
     const QByteArrayList parts =
         fuzzkit::parts(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)), 12);
     QStringList fields;
