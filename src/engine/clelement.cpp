@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+
 CLData::CLData(int type) : type(type) {}
 
 CLData::CLData(const QString &text) : type(DataText), text(text) {}
@@ -32,18 +34,41 @@ const CLURLData *CLData::asURL() const
 
 namespace {
 
-// Whether a '%' starts no escape: QUrl then escapes every '%' of the URL.
-bool hasStrayPercent(const QString &url)
+// Whether a '%' of a URL component starts no escape: QUrl then escapes every
+// '%' of that component.
+bool hasStrayPercent(QStringView part)
 {
     const auto isHex = [](QChar c) {
         return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
     };
-    for (qsizetype i = url.indexOf(QLatin1Char('%')); i >= 0;
-         i = url.indexOf(QLatin1Char('%'), i + 1)) {
-        if (i + 2 >= url.size() || !isHex(url.at(i + 1)) || !isHex(url.at(i + 2)))
+    for (qsizetype i = part.indexOf(u'%'); i >= 0; i = part.indexOf(u'%', i + 1)) {
+        if (i + 2 >= part.size() || !isHex(part.at(i + 1)) || !isHex(part.at(i + 2)))
             return true;
     }
     return false;
+}
+
+// Where the path, query and fragment begin, as QUrl splits a URL.
+QList<qsizetype> componentStarts(const QString &url)
+{
+    qsizetype fragment = url.indexOf(u'#');
+    if (fragment < 0)
+        fragment = url.size();
+    qsizetype query = QStringView(url).first(fragment).indexOf(u'?');
+    if (query < 0)
+        query = fragment;
+    const auto endOfAuthority = [&url, query](qsizetype from) {
+        const qsizetype slash = QStringView(url).first(query).indexOf(u'/', from);
+        return slash < 0 ? query : slash;
+    };
+    const qsizetype colon = url.indexOf(u':');
+    qsizetype path = 0;
+    if (colon >= 0 && colon < endOfAuthority(0)) {
+        path = colon + 1;
+        if (QStringView(url).sliced(path).startsWith(u"//"))
+            path = endOfAuthority(path + 2);
+    }
+    return {qMin(path, query), query, fragment};
 }
 
 // ASCII and Latin-1 stay as they are, so that the history hashes of stored
@@ -56,20 +81,29 @@ QString latin1OrPercentEncoded(const QString &url)
         ++i;
     if (i == url.size())
         return url;
-    // The escapes added here must not join a stray '%' in switching QUrl to
-    // escaping every '%': such a URL has its '%'s escaped as QUrl would have.
-    const bool escapePercent = hasStrayPercent(url);
-    const auto appendLatin1 = [escapePercent](QString &out, QStringView part) {
-        for (const QChar c : part) {
-            if (escapePercent && c == u'%')
+    // The escapes added here must not be taken for the stray '%' that makes
+    // QUrl escape every '%' of a component: such a component gets its '%'s
+    // escaped as QUrl would have escaped them.
+    const QList<qsizetype> starts = componentStarts(url);
+    QList<bool> escapePercent;
+    for (qsizetype c = 0, from = 0; c <= starts.size(); ++c) {
+        const qsizetype to = c < starts.size() ? starts.at(c) : url.size();
+        escapePercent.append(hasStrayPercent(QStringView(url).sliced(from, to - from)));
+        from = to;
+    }
+    const auto appendLatin1 = [&](QString &out, qsizetype from, qsizetype to) {
+        for (qsizetype k = from; k < to; ++k) {
+            const qsizetype component =
+                std::upper_bound(starts.cbegin(), starts.cend(), k) - starts.cbegin();
+            if (url.at(k) == u'%' && escapePercent.at(component))
                 out += QLatin1String("%25");
             else
-                out += c;
+                out += url.at(k);
         }
     };
     QString result;
     result.reserve(url.size() + 16);
-    appendLatin1(result, QStringView(url).first(i));
+    appendLatin1(result, 0, i);
     while (i < url.size()) {
         qsizetype begin = i;
         while (i < url.size() && url.at(i).unicode() > 0xFF)
@@ -84,7 +118,7 @@ QString latin1OrPercentEncoded(const QString &url)
         begin = i;
         while (i < url.size() && url.at(i).unicode() <= 0xFF)
             ++i;
-        appendLatin1(result, QStringView(url).sliced(begin, i - begin));
+        appendLatin1(result, begin, i);
     }
     return result;
 }

@@ -155,9 +155,10 @@ private slots:
             << u"http://x/\U0001F600"_s << u"http://x/%F0%9F%98%80"_s;
         QTest::newRow("lone surrogate becomes the replacement character")
             << u"http://x/"_s + QChar(0xD800) << u"http://x/%EF%BF%BD"_s;
-        // A stray '%' makes QUrl escape every '%': the added escapes must stay escapes.
-        QTest::newRow("stray percent escaped with the rest")
-            << u"http://x/100%/\u4e2d%41"_s << u"http://x/100%25/%E4%B8%AD%2541"_s;
+        // A stray "%" makes QUrl escape every "%" of its component; added escapes stay escapes.
+        QTest::newRow("stray percent escaped with the rest of its component")
+            << u"http://x/%41\u4e2d?q=100%/\u4e2d%41"_s
+            << u"http://x/%41%E4%B8%AD?q=100%25/%E4%B8%AD%2541"_s;
     }
     void urlRecord()
     {
