@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+
 CLData::CLData(int type) : type(type) {}
 
 CLData::CLData(const QString &text) : type(DataText), text(text) {}
@@ -32,6 +34,43 @@ const CLURLData *CLData::asURL() const
 
 namespace {
 
+// Whether a '%' of a URL component starts no escape: QUrl then escapes every
+// '%' of that component.
+bool hasStrayPercent(QStringView part)
+{
+    const auto isHex = [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    };
+    for (qsizetype i = part.indexOf(u'%'); i >= 0; i = part.indexOf(u'%', i + 1)) {
+        if (i + 2 >= part.size() || !isHex(part.at(i + 1)) || !isHex(part.at(i + 2)))
+            return true;
+    }
+    return false;
+}
+
+// Where the path, query and fragment begin, as QUrl splits a URL.
+QList<qsizetype> componentStarts(const QString &url)
+{
+    qsizetype fragment = url.indexOf(u'#');
+    if (fragment < 0)
+        fragment = url.size();
+    qsizetype query = QStringView(url).first(fragment).indexOf(u'?');
+    if (query < 0)
+        query = fragment;
+    const auto endOfAuthority = [&url, query](qsizetype from) {
+        const qsizetype slash = QStringView(url).first(query).indexOf(u'/', from);
+        return slash < 0 ? query : slash;
+    };
+    const qsizetype colon = url.indexOf(u':');
+    qsizetype path = 0;
+    if (colon >= 0 && colon < endOfAuthority(0)) {
+        path = colon + 1;
+        if (QStringView(url).sliced(path).startsWith(u"//"))
+            path = endOfAuthority(path + 2);
+    }
+    return {qMin(path, query), query, fragment};
+}
+
 // ASCII and Latin-1 stay as they are, so that the history hashes of stored
 // URLs still match; anything beyond goes out as percent-encoded UTF-8, the
 // form servers expect for such characters.
@@ -42,10 +81,31 @@ QString latin1OrPercentEncoded(const QString &url)
         ++i;
     if (i == url.size())
         return url;
-    QString result = url.left(i);
+    // The escapes added here must not be taken for the stray '%' that makes
+    // QUrl escape every '%' of a component: such a component gets its '%'s
+    // escaped as QUrl would have escaped them.
+    const QList<qsizetype> starts = componentStarts(url);
+    QList<bool> escapePercent;
+    for (qsizetype c = 0, from = 0; c <= starts.size(); ++c) {
+        const qsizetype to = c < starts.size() ? starts.at(c) : url.size();
+        escapePercent.append(hasStrayPercent(QStringView(url).sliced(from, to - from)));
+        from = to;
+    }
+    const auto appendLatin1 = [&](QString &out, qsizetype from, qsizetype to) {
+        for (qsizetype k = from; k < to; ++k) {
+            const qsizetype component =
+                std::upper_bound(starts.cbegin(), starts.cend(), k) - starts.cbegin();
+            if (url.at(k) == u'%' && escapePercent.at(component))
+                out += QLatin1String("%25");
+            else
+                out += url.at(k);
+        }
+    };
+    QString result;
     result.reserve(url.size() + 16);
+    appendLatin1(result, 0, i);
     while (i < url.size()) {
-        const qsizetype begin = i;
+        qsizetype begin = i;
         while (i < url.size() && url.at(i).unicode() > 0xFF)
             ++i;
         // Through UCS-4, a lone surrogate becomes U+FFFD rather than '?'.
@@ -55,8 +115,10 @@ QString latin1OrPercentEncoded(const QString &url)
                 .toUtf8();
         for (const char byte : utf8)
             result += QStringLiteral("%%1").arg(uchar(byte), 2, 16, QLatin1Char('0')).toUpper();
+        begin = i;
         while (i < url.size() && url.at(i).unicode() <= 0xFF)
-            result += url.at(i++);
+            ++i;
+        appendLatin1(result, begin, i);
     }
     return result;
 }

@@ -30,14 +30,6 @@ QString withoutRa(const QString &path)
     return path.endsWith(RaSuffix) ? path.chopped(RaSuffix.size()) : path;
 }
 
-// The network module reports a URL as QUrl prints it; the string handed to it
-// may be spelled differently.
-bool sameUrl(const QString &reported, const QString &pending)
-{
-    return reported == pending ||
-           reported == QUrl(pending).toString().replace(QLatin1Char(' '), QStringLiteral("%20"));
-}
-
 int storedInt(const QSettings &settings, const char *key, int fallback)
 {
     bool ok = false;
@@ -46,6 +38,16 @@ int storedInt(const QSettings &settings, const char *key, int fallback)
 }
 
 } // namespace
+
+// The network module reports a URL as given or as QUrl prints it (which
+// decodes "%20" to a space, among others): the same URL in another spelling.
+bool sameUrl(const QString &reported, const QString &pending)
+{
+    if (reported == pending)
+        return true;
+    const QUrl url(pending);
+    return url.isValid() && QUrl(reported) == url;
+}
 
 VersionManager::VersionManager(QObject *parent) : QObject(parent)
 {

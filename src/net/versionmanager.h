@@ -19,6 +19,9 @@ class QTemporaryDir;
 class UpdatePrompt;
 class UpgradePrompt;
 
+/// Whether a URL the network module reports is the one a download was asked for.
+bool sameUrl(const QString &reported, const QString &pending);
+
 /// Keeps profiles, engine definitions and the application up to date: asks
 /// the version service, confirms with the user, downloads one file at a
 /// time with URL fallback, rewrites the catalogue and removes what the
