@@ -1,6 +1,11 @@
 // The version-check answer grammar, through the maintainers' checker
 // `tessolin-profile answer`, which reads answers exactly as the reader does.
 
+#include "clsigning.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -22,6 +27,42 @@ QByteArray withTargets(const QByteArray &targets, const QByteArray &endpoints = 
 {
     return "{\"valid\": true, \"targets\": [" + (targets.isEmpty() ? "" : "\n  " + targets + '\n') +
            "], \"endpoints\": " + endpoints + "}\n";
+}
+
+// Every key of `expected` has its value in `actual`; newer keys may be added.
+bool holds(const QJsonValue &actual, const QJsonValue &expected)
+{
+    if (expected.isObject()) {
+        const QJsonObject want = expected.toObject();
+        for (auto it = want.begin(); it != want.end(); ++it) {
+            if (!actual.toObject().contains(it.key()) || !holds(actual[it.key()], it.value()))
+                return false;
+        }
+        return actual.isObject();
+    }
+    if (expected.isArray()) {
+        const QJsonArray want = expected.toArray();
+        if (!actual.isArray() || actual.toArray().size() != want.size())
+            return false;
+        for (qsizetype i = 0; i < want.size(); ++i) {
+            if (!holds(actual.toArray().at(i), want.at(i)))
+                return false;
+        }
+        return true;
+    }
+    return actual == expected;
+}
+
+// Runs the tool on `answer` with `arguments` before the file; its JSON and exit code.
+QPair<QJsonObject, int> runAnswer(const QByteArray &answer, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(TESSOLIN_PROFILE_TOOL), QStringList{u"answer"_s} + arguments + QStringList{u"-"_s});
+    tool.write(answer);
+    tool.closeWriteChannel();
+    if (!tool.waitForFinished(20000))
+        return {{}, -1};
+    return {QJsonDocument::fromJson(tool.readAllStandardOutput()).object(), tool.exitCode()};
 }
 
 } // namespace
@@ -135,7 +176,10 @@ private slots:
                 tool.write(answer);
             tool.closeWriteChannel();
             QVERIFY(tool.waitForFinished(20000));
-            QCOMPARE(tool.readAllStandardOutput(), json);
+            const QByteArray output = tool.readAllStandardOutput();
+            QVERIFY2(holds(QJsonDocument::fromJson(output).object(),
+                           QJsonDocument::fromJson(json).object()),
+                     output.constData());
             QCOMPARE(tool.exitCode(), exitCode);
         }
     }
@@ -147,6 +191,99 @@ private slots:
         QVERIFY(tool.waitForFinished(20000));
         QCOMPARE(tool.exitCode(), 2);
         QVERIFY(tool.readAllStandardOutput().isEmpty());
+    }
+
+    void signatures_data()
+    {
+        QTest::addColumn<QByteArray>("answer"); // signed with key A unless it holds a TS record
+        QTest::addColumn<QString>("keys");      // the --key files given: "A", "B", "AB" or ""
+        QTest::addColumn<QByteArray>("tamper"); // "FROM>TO" applied after signing
+        QTest::addColumn<QString>("expect");    // "signed;keyId;endpointsUsable;usable[:refusal]..."
+
+        const QByteArray sha(64, 'a');
+        const QByteArray site = "TF|I(s)GI.a|V2|B10|C" + sha + "|Uhttp://a.example/a.xml\n";
+        const QByteArray installer = "TF|I(a)setup|V9|B10|C" + sha + "|Uhttp://a.example/s.exe\n";
+        const QByteArray tv = "TV|Uhttp://b.example/vc\n";
+        const QByteArray all = "TR|R0\n" + site + installer + tv;
+        struct Row { const char *name; QByteArray answer; const char *keys; QByteArray tamper; const char *expect; };
+        const Row rows[] = {
+            {"valid signature", all, "A", "", "1;A;1;1;1"},
+            {"either of two keys", all, "BA", "", "1;A;1;1;1"},
+            {"tampered byte", all, "A", "V2>V3", "0;A;0;1;0:unsigned answer"},
+            {"wrong key", all, "B", "", "0;A;0;1;0:unsigned answer"},
+            {"no key given", all, "", "", "0;A;0;1;0:unsigned answer"},
+            {"record not last", all, "A", "+TF|I(s)GI.b|V1|B1|C" + sha + "|Uhttp://x/b\n", "0;A;0;1;0:unsigned answer;1"},
+            {"unknown key id", all + "TS|K0123456789abcdef|S" + QByteArray(64, 'x').toBase64() + "\n", "A", "", "0;0123456789abcdef;0;1;0:unsigned answer"},
+            {"unsigned answer", all + "#", "A", "", "0;-;0;1;0:unsigned answer"},
+            {"size 0", "TR|R0\nTF|I(s)GI.a|V2|B0|C" + sha + "|Uhttp://a/a.xml\n", "A", "", "1;A;0;0:size 0"},
+            {"bare B", "TR|R0\nTF|I(s)GI.a|V2|B|C" + sha + "|Uhttp://a/a.xml\n", "A", "", "1;A;0;0:size 0"},
+            {"checksum not hex", "TR|R0\nTF|I(s)GI.a|V2|B5|C0|Uhttp://a/a.xml\n", "A", "", "1;A;0;0:checksum not hex"},
+            {"MD5 and SHA-1 are compared", "TR|R0\nTF|I(s)GI.a|V2|B5|C" + QByteArray(32, 'b') + "|Uhttp://a/a.xml\nTF|I(r)e|V2|B5|C" + QByteArray(40, 'c') + "|Uhttp://a/e.xml\n", "A", "", "1;A;0;1;1"},
+            {"installer without SHA-256", "TR|R0\nTF|I(a)s|V2|B5|C" + QByteArray(40, 'c') + "|Uhttp://a/s.exe\n", "A", "", "1;A;0;0:installer without SHA-256"},
+            {"profile over 1 MiB", "TR|R0\nTF|I(s)GI.a|V2|B1048577|C" + sha + "|Uhttp://a/a.xml\n", "A", "", "1;A;0;0:larger than 1048576 bytes"},
+        };
+        for (const Row &row : rows) {
+            QByteArray answer = row.answer;
+            if (!answer.endsWith('#') && !answer.contains("\nTS|"))
+                answer = "SIGN" + answer;
+            if (answer.endsWith('#'))
+                answer.chop(1);
+            QTest::newRow(row.name) << answer << QString::fromLatin1(row.keys) << row.tamper
+                                    << QString::fromLatin1(row.expect);
+        }
+        QByteArray many = "TR|R0\n";
+        for (int i = 0; i < 2001; ++i)
+            many += "TF|I(s)GI.n" + QByteArray::number(i) + "|V1|B5|C" + sha + "|Uhttp://a/n.xml\n";
+        QTest::newRow("2,001 targets are refused whole")
+            << "SIGN" + many << u"A"_s << QByteArray() << u"1;A;0;0:2001 targets, more than 2000"_s;
+        QByteArray heavy = "TR|R0\n";
+        for (int i = 0; i < 300; ++i)
+            heavy += "TF|I(s)GI.n" + QByteArray::number(i) + "|V1|B1000000|C" + sha + "|Uhttp://a/n.xml\n";
+        QTest::newRow("300 MB of profiles are refused whole")
+            << "SIGN" + heavy << u"A"_s << QByteArray()
+            << u"1;A;0;0:300000000 bytes of files, more than 268435456"_s;
+    }
+
+    // A signature verifies only with a given key, over the exact bytes, as the last line.
+    void signatures()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, keys);
+        QFETCH(QByteArray, tamper);
+        QFETCH(QString, expect);
+
+        QTemporaryDir dir;
+        QByteArray publicA, secretA, publicB, secretB;
+        QVERIFY(makeSigningKeyPair(&publicA, &secretA) && makeSigningKeyPair(&publicB, &secretB));
+        QVERIFY(writeKeyFile(dir.filePath(u"A"_s), publicA, false));
+        QVERIFY(writeKeyFile(dir.filePath(u"B"_s), publicB, false));
+        if (answer.startsWith("SIGN"))
+            answer = signAnswer(answer.mid(4), secretA);
+        if (tamper.startsWith('+'))
+            answer += tamper.mid(1);
+        else if (!tamper.isEmpty())
+            answer.replace(tamper.left(tamper.indexOf('>')), tamper.mid(tamper.indexOf('>') + 1));
+        QStringList arguments;
+        for (const QChar key : keys)
+            arguments << u"--key"_s << dir.filePath(key);
+
+        const auto [json, code] = runAnswer(answer, arguments);
+        QCOMPARE(code, 0);
+        const QStringList want = expect.split(u';');
+        QCOMPARE(json.value(u"signed"_s).toBool(), want.at(0) == u"1"_s);
+        const QString keyId = want.at(1) == u"A"_s ? signingKeyId(publicA) : want.at(1);
+        QCOMPARE(json.value(u"keyId"_s).toString(), want.at(1) == u"-"_s ? QString() : keyId);
+        QCOMPARE(json.value(u"keyId"_s).isNull(), want.at(1) == u"-"_s);
+        QCOMPARE(json.value(u"endpointsUsable"_s).toBool(), want.at(2) == u"1"_s);
+        const QJsonArray targets = json.value(u"targets"_s).toArray();
+        // A refusal of the whole answer is written at every target, which is still listed.
+        QVERIFY(targets.size() == want.size() - 3 || (want.size() == 4 && targets.size() >= 300));
+        for (qsizetype i = 0; i < targets.size(); ++i) {
+            const QString &w = want.at(qMin(3 + i, want.size() - 1));
+            const QJsonObject target = targets.at(i).toObject();
+            QCOMPARE(target.value(u"usable"_s).toBool(), w.startsWith(u'1'));
+            QCOMPARE(target.value(u"refusal"_s).toString(), w.section(u':', 1));
+        }
     }
 };
 

@@ -1,6 +1,8 @@
 // What an update may write: the file name a download URL gives, the checks a
 // downloaded file must pass, and the catalogue text.
 
+#include "clprocessor.h"
+#include "clprofilereader.h"
 #include "clupdate.h"
 #include "htmltext.h"
 
@@ -8,6 +10,7 @@
 #include <QDomDocument>
 #include <QDomElement>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -101,8 +104,8 @@ private slots:
             QTest::addRow("%d hex digits, wrong", int(hex.size()))
                 << QString(hex).replace(0, 1, hex.at(0) == u'0' ? u'1' : u'0') << false;
         }
-        QTest::newRow("other text is not compared") << u"c1"_s << true;
-        QTest::newRow("64 characters, not hex, not compared") << QString(64, u'z') << true;
+        QTest::newRow("other text never matches") << u"c1"_s << false;
+        QTest::newRow("64 characters, not hex, never match") << QString(64, u'z') << false;
     }
 
     void checksums()
@@ -124,10 +127,11 @@ private slots:
         const QString size = QString::number(profile.size());
         QTest::newRow("profile of the target")
             << profile << u"(s)GI.a"_s << size << u"a.xml"_s << true;
-        QTest::newRow("size 0 takes any size")
-            << profile << u"(s)GI.a"_s << u"0"_s << u"a.xml"_s << true;
+        QTest::newRow("size 0 is refused")
+            << profile << u"(s)GI.a"_s << u"0"_s << u"a.xml"_s << false;
         QTest::newRow("compressed profile under a name without .xml")
-            << packXml(profile) << u"(s)GI.a"_s << u"0"_s << u"a.prf"_s << true;
+            << packXml(profile) << u"(s)GI.a"_s << QString::number(packXml(profile).size())
+            << u"a.prf"_s << true;
         QTest::newRow("plain profile under a compressed name")
             << profile << u"(s)GI.a"_s << size << u"a.prf"_s << false;
         QTest::newRow("size mismatch") << profile << u"(s)GI.a"_s << u"10"_s << u"a.xml"_s << false;
@@ -137,10 +141,11 @@ private slots:
                                  << false;
         QTest::newRow("a profile is no engine file")
             << profile << u"(r)t"_s << size << u"translators.xml"_s << false;
-        QTest::newRow("installer bytes are not parsed")
-            << QByteArray("MZ") << u"(a)s"_s << u"2"_s << u"installer"_s << true;
-        QTest::newRow("over 64 MiB") << QByteArray(MaxUpdateDownloadSize + 1, 'x') << u"(a)s"_s
-                                     << u"0"_s << u"installer"_s << false;
+        QTest::newRow("installers are checked as files")
+            << QByteArray("MZ") << u"(a)s"_s << u"2"_s << u"installer"_s << false;
+        QTest::newRow("over 1 MiB") << QByteArray(MaxUpdateDownloadSize + 1, 'x') << u"(s)GI.a"_s
+                                    << QString::number(MaxUpdateDownloadSize + 1) << u"a.xml"_s
+                                    << false;
     }
 
     void downloadedFiles()
@@ -200,6 +205,165 @@ private slots:
              e = e.nextSiblingElement())
             lines.append({e.attribute(u"id"_s), e.attribute(u"version"_s), e.attribute(u"file"_s)});
         QCOMPARE(siteCatalogueText(lines), bytes);
+    }
+
+    void hostileNames_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("name");
+        struct Row { const char *name; const char *url; const char *written; };
+        static const Row rows[] = {
+            {"catalogue with a trailing dot", "http://h/sites.xml..ra", ""},
+            {"engine file with a trailing dot", "http://h/translators.xml..ra", ""},
+            {"history with a trailing dot", "http://h/access.his..ra", ""},
+            {"trailing dots", "http://h/new.xml...", ""},
+            {"trailing space", "http://h/new.xml%20", ""},
+            {"alternate stream", "http://h/new.xml:x.ra", ""},
+            {"encoded colon", "http://h/new.xml%3Ax", ""},
+            {"another entry's file with a trailing dot", "http://h/GUARDIAN.xml..ra", ""},
+            {"plain name still writes", "http://h/new.xml.ra", "new.xml"},
+        };
+        for (const Row &row : rows)
+            QTest::newRow(row.name) << QString::fromLatin1(row.url) << QString::fromLatin1(row.written);
+    }
+
+    // Names that some file systems read as another file are never written.
+    void hostileNames()
+    {
+        QFETCH(QString, url);
+        QFETCH(QString, name);
+        CLUpdateTarget target;
+        target.id = u"(s)GI.cnn"_s;
+        QCOMPARE(updateFileName(url, target, rules()), name);
+    }
+
+    void versionsAndMessages_data()
+    {
+        QTest::addColumn<QString>("offered");
+        QTest::addColumn<QString>("running");
+        QTest::addColumn<bool>("newer");
+        struct Row { const char *offered, *running; bool newer; };
+        static const Row rows[] = {
+            {"0.5", "1.0", false}, {"1.0", "1.0", false}, {"1.0.0", "1", false},
+            {"1.10", "1.9", true}, {"2", "1.9.9", true},  {"1.0.1", "1.0", true},
+            {"1.1beta", "1.0", false}, {"", "1.0", false}, {"1..2", "1.0", false},
+            {"99999999999999", "1.0", false},
+        };
+        for (const Row &row : rows)
+            QTest::addRow("%s over %s", row.offered, row.running)
+                << QString::fromLatin1(row.offered) << QString::fromLatin1(row.running) << row.newer;
+    }
+
+    // An installer is offered only for a higher dotted number.
+    void versionsAndMessages()
+    {
+        QFETCH(QString, offered);
+        QFETCH(QString, running);
+        QFETCH(bool, newer);
+        QCOMPARE(isNewerVersion(offered, running), newer);
+    }
+
+    void messages_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("UTF-8") << QByteArray("Gr%C3%B6%C3%9Fe%20%E6%96%B0") << u"Größe 新"_s;
+        QTest::newRow("Latin-1") << QByteArray("Gr%F6%DFe") << u"Größe"_s;
+        QTest::newRow("cut UTF-8 reads as Latin-1") << QByteArray("a%E6%96") << u"a\u00e6\u0096"_s;
+    }
+
+    void messages()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, message);
+        const CLUpdateAnswer answer =
+            parseUpdateAnswer("TR|R0\nTF|I(s)GI.a|V1|B1|C" + QByteArray(64, 'a') +
+                              "|Uhttp://h/a.xml|M" + field + '\n');
+        QCOMPARE(answer.targets.value(0).message, message);
+        QCOMPARE(escapedForLog(u"a\u001b[2Jb\nc"_s), u"a\\x1b[2Jb\\x0ac"_s);
+    }
+
+    void guardedLoader_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("problem"); // a part of the reason; empty: accepted
+
+        const QByteArray profile = Profile;
+        const QByteArray head = profile.left(profile.indexOf("<track"));
+        const QByteArray tail = profile.mid(profile.indexOf("</page>"));
+        auto formatter = [&](const QByteArray &attributes) {
+            return head + "<track name=\"t\"><topic name=\"n\" id=\"i\" type=\"news.text\">"
+                          "<step_text_format " + attributes + "/></topic></track>" + tail;
+        };
+        QTest::newRow("small counts") << formatter("insert_line=\"2\" paragraph_line=\"1\"") << QString();
+        QTest::newRow("insert_line of 4,000,000,000")
+            << formatter("insert_line=\"4000000000\"") << u"insert_line"_s;
+        QTest::newRow("append_line above the bound")
+            << formatter("append_line=\"2000000000\"") << u"append_line is 2000000000, more than"_s;
+        QTest::newRow("paragraph_line above the bound")
+            << formatter("paragraph_line=\"101\"") << u"paragraph_line"_s;
+        QTest::newRow("paragraph_space_begin above the bound")
+            << formatter("paragraph_space_begin=\"100000\"") << u"paragraph_space_begin"_s;
+        QTest::newRow("paragraph_space_end above the bound")
+            << formatter("paragraph_space_end=\"100000\"") << u"paragraph_space_end"_s;
+        QTest::newRow("100,000 nested elements")
+            << head + QByteArray("<x>").repeated(100000) + tail << u"nested deeper"_s;
+        QTest::newRow("200,000 tiny elements")
+            << head + QByteArray("<x/>").repeated(200000) + tail << u"more than 100000 elements"_s;
+        QTest::newRow("over 1 MiB") << head + QByteArray(MaxDataFileSize, ' ') + tail
+                                    << u"larger than 1048576 bytes"_s;
+    }
+
+    // Downloads, start-up loads and the check all refuse the same files.
+    void guardedLoader()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, problem);
+        CLUpdateTarget target;
+        target.id = u"(s)GI.a"_s;
+        target.bytes = QString::number(bytes.size());
+        target.checksum = sha256Hex(bytes);
+        const QString downloaded = checkDownloadedFile(bytes, target, u"a.xml"_s);
+        QVERIFY2(downloaded.contains(problem), qPrintable(downloaded));
+        QCOMPARE(downloaded.isEmpty(), problem.isEmpty());
+
+        QTemporaryDir dir;
+        QFile::copy(QStringLiteral(TESSOLIN_SOURCE_DIR "/data/conf/profile/cnn.xml"), dir.filePath(u"cnn.xml"_s));
+        QFile file(dir.filePath(u"a.xml"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        QFile catalogue(dir.filePath(u"sites.xml"_s));
+        QVERIFY(catalogue.open(QIODevice::WriteOnly));
+        catalogue.write(siteCatalogueText({{u"(s)GI.cnn"_s, u"1.0"_s, u"cnn.xml"_s},
+                                           {u"(s)GI.a"_s, u"2"_s, u"a.xml"_s}}));
+        catalogue.close();
+        CLProcessor processor;
+        processor.profileDir = dir.path();
+        processor.catalogueFile = u"sites.xml"_s;
+        processor.loadSiteCatalogue();
+        // The start-up report names the file and why.
+        QCOMPARE(processor.profileErrors.contains(u"a.xml"_s), !problem.isEmpty());
+        QVERIFY2(processor.profileErrors.value(u"a.xml"_s).reason.contains(problem),
+                 qPrintable(processor.profileErrors.value(u"a.xml"_s).reason));
+    }
+
+    void catalogueAfterUnsignedUpdate()
+    {
+        // An unsigned update replaces and appends entries, never drops one.
+        CLUpdateTarget updated{u"(s)GI.b"_s, u"2"_s, u"1"_s, {}, {}, {}, {}, {}, {}, true, false, {}, u"b2.xml"_s};
+        CLUpdateTarget added = updated;
+        added.id = u"(s)GI.c"_s;
+        added.writtenFile = u"c.xml"_s;
+        CLUpdateTarget failed = updated;
+        failed.id = u"(s)GI.d"_s;
+        failed.writtenFile.clear();
+        const QList<CLCatalogueLine> lines = catalogueLinesAdded(
+            {{u"(s)GI.a"_s, u"1"_s, u"a.xml"_s}, {u"(s)GI.b"_s, u"1"_s, u"b.xml"_s}},
+            {&updated, &added, &failed});
+        QCOMPARE(siteCatalogueText(lines),
+                 siteCatalogueText({{u"(s)GI.a"_s, u"1"_s, u"a.xml"_s},
+                                    {u"(s)GI.b"_s, u"2"_s, u"b2.xml"_s},
+                                    {u"(s)GI.c"_s, u"2"_s, u"c.xml"_s}}));
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include "clconstants.h"
 #include "clprocessor.h"
+#include "clsigning.h"
 #include "networkmodule.h"
 #include "updatekit.h"
 #include "versionmanager.h"
@@ -19,6 +20,9 @@
 using namespace Qt::StringLiterals;
 using namespace updatekit;
 
+#ifndef TESSOLIN_PROFILE_TOOL
+#define TESSOLIN_PROFILE_TOOL ""
+#endif
 #ifndef TESSOLIN_UPDATE_SERVER
 #define TESSOLIN_UPDATE_SERVER ""
 #endif
@@ -104,7 +108,12 @@ private slots:
         QVERIFY(m_served.isValid());
         // Its request log goes to the test's own output, so no pipe fills up.
         m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_server.start(QStringLiteral(TESSOLIN_UPDATE_SERVER), {u"0"_s, m_served.path()});
+        // The server signs with a key the reader trusts, so its answers may also remove entries.
+        QVERIFY(makeSigningKeyPair(&m_publicKey, &m_secretKey));
+        QVERIFY(writeKeyFile(m_keys.filePath(u"secret"_s), m_secretKey, true));
+        QVERIFY(writeKeyFile(m_keys.filePath(u"public"_s), m_publicKey, false));
+        m_server.start(QStringLiteral(TESSOLIN_UPDATE_SERVER),
+                       {u"0"_s, m_served.path(), u"--signing-key"_s, m_keys.filePath(u"secret"_s)});
         QVERIFY2(m_server.waitForStarted(), qPrintable(m_server.errorString()));
         QVERIFY(m_server.waitForReadyRead(20000));
         const int port = m_server.readLine().trimmed().toInt();
@@ -194,6 +203,7 @@ private slots:
         manager.processor = &processor;
         manager.network = &network;
         manager.checkUrls = {m_endpoint};
+        manager.trustedKeys = {m_publicKey};
         connect(&network, &NetworkModule::versionCheckRespond, &manager,
                 &VersionManager::processVersionCheckRespond);
         connect(&network, &NetworkModule::notifyDownloadResult, &manager,
@@ -312,7 +322,79 @@ private slots:
         QVERIFY(!content.contains("secret"));
     }
 
+    void signedServer_data()
+    {
+        QTest::addColumn<QByteArray>("method");
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("status");
+        QTest::newRow("check") << QByteArray("POST") << QByteArray("/vc/vc.php") << QByteArray("A=1") << 200;
+        QTest::newRow("body over 64 KiB") << QByteArray("POST") << QByteArray("/vc/vc.php")
+                                          << QByteArray(65 * 1024, 'x') << 413;
+        QTest::newRow("other path") << QByteArray("POST") << QByteArray("/upload.php") << QByteArray() << 404;
+        QTest::newRow("other GET path") << QByteArray("GET") << QByteArray("/index.html") << QByteArray() << 404;
+    }
+
+    // The real server's signed answer: the checker verifies it, one changed byte
+    // voids it, and UTF-8 release notes arrive as written.
+    void signedServer()
+    {
+        QFETCH(QByteArray, method);
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, body);
+        QFETCH(int, status);
+        QVERIFY(copyShipped(m_served.path()));
+        QTemporaryDir root;
+        const QString installer = root.filePath(u"setup.exe"_s);
+        QVERIFY(writeAll(installer, "MZ"));
+        QProcess server;
+        server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        server.start(QStringLiteral(TESSOLIN_UPDATE_SERVER),
+                     {u"0"_s, m_served.path(), u"--signing-key"_s, m_keys.filePath(u"secret"_s),
+                      u"--installer"_s, installer, u"--installer-version"_s, u"9.1"_s,
+                      u"--installer-notes"_s, u"Größe 新"_s});
+        QVERIFY(server.waitForReadyRead(20000));
+        const quint16 port = quint16(server.readLine().trimmed().toUInt());
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+        QVERIFY(socket.waitForConnected(5000));
+        socket.write(method + ' ' + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: " +
+                     QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+        QByteArray reply;
+        while (socket.waitForReadyRead(5000))
+            reply += socket.readAll();
+        server.terminate();
+        server.waitForFinished(5000);
+        QCOMPARE(reply.mid(9, 3).toInt(), status);
+        if (status != 200)
+            return;
+        const QByteArray answer = reply.mid(reply.indexOf("\r\n\r\n") + 4);
+        QVERIFY(verifyAnswerSignature(answer, {m_publicKey}).verified());
+        const CLUpdateAnswer parsed = parseUpdateAnswer(answer, {m_publicKey});
+        QVERIFY(parsed.trusted);
+        QCOMPARE(parsed.targets.constLast().message, u"Größe 新"_s);
+        for (const int at : {0, int(answer.size()) / 2, int(answer.lastIndexOf("TS|")) - 2}) {
+            QByteArray changed = answer;
+            changed[at] = changed.at(at) == 'x' ? 'y' : 'x';
+            for (const QByteArray &bytes : {answer, changed}) {
+                QProcess tool;
+                tool.start(QStringLiteral(TESSOLIN_PROFILE_TOOL),
+                           {u"answer"_s, u"--key"_s, m_keys.filePath(u"public"_s), u"-"_s});
+                tool.write(bytes);
+                tool.closeWriteChannel();
+                QVERIFY(tool.waitForFinished(20000));
+                const QByteArray json = tool.readAllStandardOutput();
+                QCOMPARE(json.contains("\"signed\": true"), bytes == answer);
+                if (bytes == answer)
+                    QVERIFY2(json.contains("\"message\": \"Größe 新\""), json.constData());
+            }
+        }
+    }
+
 private:
+    QByteArray m_publicKey;
+    QByteArray m_secretKey;
+    QTemporaryDir m_keys;
     QTemporaryDir m_settingsDir;
     QTemporaryDir m_served;
     QProcess m_server;

@@ -4,6 +4,7 @@
 
 #include "clconstants.h"
 #include "clprocessor.h"
+#include "clsigning.h"
 #include "downloadtarget.h"
 #include "networkmodule.h"
 #include "scriptedhttpserver.h"
@@ -56,6 +57,10 @@ QByteArray fixture(const QString &name)
         return QByteArray("MZ installer bytes ").repeated(100);
     if (name == u"empty-answer"_s)
         return "TR|R0\n";
+    if (name == u"cnn01"_s)
+        return withVersion(cnn, "0.1");
+    if (name == u"tiny"_s) // well under 1 MiB, far too many elements
+        return QByteArray(cnn).replace("</site>", QByteArray("<x/>").repeated(150000) + "</site>");
     return "junk that is no XML";
 }
 
@@ -83,9 +88,13 @@ struct Rig
     std::unique_ptr<VersionManager> manager;
     ScriptedPrompts prompts;
     int refreshes = 0;
+    QByteArray publicKey;
+    QByteArray secretKey;
 
     bool setUp()
     {
+        if (!makeSigningKeyPair(&publicKey, &secretKey))
+            return false;
         if (!installed.isValid() || !copyShipped(installed.path()) ||
             !loadInstallation(processor, installed.path()) || !server.start())
             return false;
@@ -98,6 +107,7 @@ struct Rig
         manager->updateBox = &prompts;
         manager->upgradeBox = &prompts;
         manager->completeBox = &prompts;
+        manager->trustedKeys = {publicKey};
         QObject::connect(&network, &NetworkModule::versionCheckRespond, manager.get(),
                          &VersionManager::processVersionCheckRespond);
         QObject::connect(&network, &NetworkModule::notifyDownloadResult, manager.get(),
@@ -171,7 +181,7 @@ private slots:
             << untouched + QStringList{u"requested:/vc2"_s, u"notrequested:/extra.xml.ra"_s,
                                        u"nostamp"_s, u"status:2011"_s};
         QTest::newRow("a NUL ends the answer")
-            << "TR|R0\nTF|I(s)GI.cnn|V1.0|B1|C1|U@/cnn.xml.ra\n" + extra +
+            << "S!TR|R0\nTF|I(s)GI.cnn|V1.0|B1|C1|U@/cnn.xml.ra\n" + extra +
                    QByteArray("\0TF|I(s)GI.guardian|V9|B1|C1|U@/guardian.xml.ra\n", 47)
             << QStringList{u"/extra.xml.ra extra"_s} << 0 << true << QString()
             << QStringList{u"entry:(s)GI.extra|1|extra.xml"_s, u"entry:(s)GI.cnn|1.0|cnn.xml"_s,
@@ -228,16 +238,16 @@ private slots:
             << QByteArray("TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:junk}|C{sha:junk}|U@/cnn.xml.ra\n")
             << QStringList{u"/cnn.xml.ra junk"_s} << 0 << true << QString() << oldCnnKept;
         QTest::newRow("second URL after a failure names the file")
-            << QByteArray("TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:cnn2}|C{sha:cnn2}|U@/cnn-a.xml.ra|"
+            << QByteArray("S!TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:cnn2}|C{sha:cnn2}|U@/cnn-a.xml.ra|"
                           "U@/cnn-b.xml.ra\n")
             << QStringList{u"/cnn-b.xml.ra cnn2"_s} << 0 << true << QString()
             << QStringList{u"entry:(s)GI.cnn|2.0|cnn-b.xml"_s, u"file:cnn-b.xml=cnn2"_s,
                            u"nofile:cnn.xml"_s, u"nofile:cnn-a.xml"_s,
                            u"requested:/cnn-a.xml.ra"_s};
-        QTest::newRow("size 0 takes any size with a matching checksum")
-            << QByteArray("TR|R0\nTF|I(s)GI.cnn|V2.0|B|C{sha:cnn2}|U@/cnn.xml.ra\n")
+        QTest::newRow("size 0 is never downloaded")
+            << QByteArray("S!TR|R0\nTF|I(s)GI.cnn|V2.0|B|C{sha:cnn2}|U@/cnn.xml.ra\n")
             << QStringList{u"/cnn.xml.ra cnn2"_s} << 0 << true << QString()
-            << QStringList{u"file:cnn.xml=cnn2"_s, u"entry:(s)GI.cnn|2.0|cnn.xml"_s};
+            << untouched + QStringList{u"notrequested:/cnn.xml.ra"_s};
         QTest::newRow("size that is not a number is never downloaded")
             << QByteArray("TR|R0\nTF|I(s)GI.extra|V1|B12a|C{sha:extra}|U@/extra.xml.ra\n"
                           "TF|I(s)GI.cnn|V1.0|B0|C0|U@/cnn.xml.ra\n")
@@ -253,7 +263,7 @@ private slots:
             << QStringList() << 0 << true << QString()
             << untouched + QStringList{u"requests:1"_s, u"endpoints:@/vc;@/vc2"_s};
         QTest::newRow("TV replaces the endpoints with its web addresses")
-            << QByteArray("TR|R0\nTV|Uhttp://a.example/vc|Uftp://b.example/|U|"
+            << QByteArray("S!TR|R0\nTV|Uhttp://a.example/vc|Uftp://b.example/|U|"
                           "Uhttps://c.example/x\n")
             << QStringList() << 0 << true << QString()
             << QStringList{u"endpoints:http://a.example/vc;https://c.example/x"_s};
@@ -283,24 +293,62 @@ private slots:
         for (int i = 0; i < 10000; ++i)
             many += "TF|I(s)GI.n" + QByteArray::number(i) + "|V1|B1073741824|C0|U@/n" +
                     QByteArray::number(i) + ".xml.ra\n";
-        QTest::newRow("10,000 targets are summed in 64 bits")
+        QTest::newRow("10,000 targets are refused whole")
             << many << QStringList() << 1 << false << QString()
-            << untouched + QStringList{u"confirm:10000:10737418240000"_s, u"requests:1"_s};
+            << untouched + QStringList{u"noconfirm"_s, u"requests:1"_s};
 
         QTest::newRow("only the first installer is offered")
-            << QByteArray("TR|R0\nTF|I(a)one|V2.0|B5368709120|C0|U@/one.exe.ra|MNew%20things\n"
-                          "TF|I(a)two|V3.0|B10|C0|U@/two.exe.ra\n")
+            << QByteArray("S!TR|R0\nTF|I(a)one|V2.0|B2147483648|C{sha:installer}|U@/one.exe.ra|"
+                          "MNew%20things\nTF|I(a)two|V3.0|B10|C{sha:installer}|U@/two.exe.ra\n")
             << QStringList() << 0 << true << QString()
-            << QStringList{u"offers:2.0|5368709120|one.exe|New things"_s, u"requests:1"_s};
+            << QStringList{u"offers:2.0|2147483648|one.exe|New things"_s, u"requests:1"_s};
         QTest::newRow("installer goes to the chosen path without .ra")
-            << QByteArray("TR|R0\nTF|I(a)setup|V2.0|B{size:installer}|C{sha:installer}|"
+            << QByteArray("S!TR|R0\nTF|I(a)setup|V2.0|B{size:installer}|C{sha:installer}|"
                           "U@/setup.exe.ra\n")
             << QStringList{u"/setup.exe.ra installer"_s} << 0 << true << u"%I/setup.exe.ra"_s
             << QStringList{u"file:setup.exe=installer"_s, u"completed:%I/setup.exe"_s,
                            u"catalogue=shipped"_s};
         QTest::newRow("installer of the running version is not offered")
-            << QByteArray("TR|R0\nTF|I(a)setup|V1.0|B10|C0|U@/setup.exe.ra\n") << QStringList() << 0
+            << QByteArray("S!TR|R0\nTF|I(a)setup|V1.0|B10|C{sha:installer}|U@/setup.exe.ra\n")
+            << QStringList() << 0
             << true << u"%I/setup.exe"_s << QStringList{u"offers:"_s, u"requests:1"_s};
+
+        // What a hostile service or network could do, and what signing allows.
+        const QStringList kept{u"catalogue=shipped"_s, u"entry:(s)GI.guardian|1.0|guardian.xml"_s,
+                               u"file:guardian.xml=shipped"_s, u"endpoints:@/vc;@/vc2"_s};
+        const QByteArray tv = "TV|Uhttp://a.example/vc\n";
+        const QByteArray setup = "TF|I(a)setup|V2.0|B{size:installer}|C{sha:installer}|U@/setup.exe.ra\n";
+        struct Row { const char *name; QByteArray answer; const char *served; QStringList expect; };
+        QByteArray zeros = "TR|R0\n";
+        for (int i = 0; i < 10000; ++i)
+            zeros += "TF|I(s)GI.n" + QByteArray::number(i) + "|V1|B0|C0|U@/n" + QByteArray::number(i) + ".xml.ra\n";
+        const Row rows[] = {
+            {"unsigned answer listing one site keeps every entry", "TR|R0\n" + extra, "/extra.xml.ra extra",
+             {u"entry:(s)GI.extra|1|extra.xml"_s, u"entry:(s)GI.guardian|1.0|guardian.xml"_s}},
+            {"signed answer whose downloads all fail keeps sites.xml", "S!TR|R0\n" + cnn2, "/cnn.xml.ra junk",
+             {u"catalogue=shipped"_s, u"file:guardian.xml=shipped"_s}},
+            {"10,000 targets with B0 and C0 fetch nothing", zeros, "", untouched + QStringList{u"requests:1"_s}},
+            {"unsigned TV, installer and missing entry change nothing", "TR|R0\n" + tv + setup, "/setup.exe.ra installer",
+             kept + QStringList{u"offers:"_s, u"requests:1"_s}},
+            {"tampered signed answer is unsigned", "T!TR|R0\n" + tv + setup, "/setup.exe.ra installer",
+             kept + QStringList{u"offers:"_s, u"requests:1"_s}},
+            {"signed TV replaces the endpoints", "S!TR|R0\n" + tv, "", {u"endpoints:http://a.example/vc"_s}},
+            {"signed site 1.0 to 0.1 rolls back", "S!TR|R0\nTF|I(s)GI.cnn|V0.1|B{size:cnn01}|C{sha:cnn01}|U@/cnn.xml.ra\n",
+             "/cnn.xml.ra cnn01", {u"file:cnn.xml=cnn01"_s, u"entry:(s)GI.cnn|0.1|cnn.xml"_s}},
+            {"installer 0.5 under 1.0 is not offered", "S!TR|R0\n" + QByteArray(setup).replace("V2.0", "V0.5"), "",
+             {u"offers:"_s, u"requests:1"_s}},
+            {"profile over 1 MiB is never fetched", "TR|R0\nTF|I(s)GI.cnn|V2.0|B1048577|C{sha:cnn2}|U@/cnn.xml.ra\n",
+             "/cnn.xml.ra cnn2", untouched + QStringList{u"notrequested:/cnn.xml.ra"_s}},
+            {"profile of tiny elements is refused", "TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:tiny}|C{sha:tiny}|U@/cnn.xml.ra\n",
+             "/cnn.xml.ra tiny", oldCnnKept + QStringList{u"catalogue=shipped"_s}},
+            {"confirmation counts only what will be fetched",
+             "TR|R0\n" + cnn2 + "TF|I(r)x|V9|B5|C{sha:engine2}|U@/other.xml.ra\nTF|I(s)GI.y|V1|B7|C{sha:extra}|U@/sites.xml.ra\n",
+             "/cnn.xml.ra cnn2", {u"confirm:1:{size:cnn2}"_s}},
+        };
+        for (const Row &row : rows)
+            QTest::newRow(row.name) << row.answer
+                                    << (*row.served ? QStringList{QString::fromLatin1(row.served)} : QStringList())
+                                    << 2 << true << QString() << row.expect;
     }
 
     void answers()
@@ -325,11 +373,19 @@ private slots:
             rig.server.script("/vc", ScriptedAnswer(ScriptedAnswer::Stall));
         else if (answer == "404")
             rig.server.script("/vc", ScriptedAnswer(ScriptedAnswer::Answer, 404, "gone"));
-        else
-            rig.server.script(
-                "/vc",
-                ScriptedAnswer(ScriptedAnswer::Answer, 200,
-                               expand(QString::fromLatin1(answer), base, installed).toLatin1()));
+        else {
+            // "S!" signs the answer with the trusted key, "T!" signs it and changes a byte.
+            const QByteArray how = answer.left(2);
+            QByteArray text =
+                expand(QString::fromLatin1(answer.mid(how == "S!" || how == "T!" ? 2 : 0)), base,
+                       installed)
+                    .toLatin1();
+            if (how == "S!" || how == "T!")
+                text = signAnswer(text, rig.secretKey);
+            if (how == "T!")
+                text.replace("http://a.", "http://b.");
+            rig.server.script("/vc", ScriptedAnswer(ScriptedAnswer::Answer, 200, text));
+        }
         for (const QString &entry : std::as_const(served)) {
             const QString path = entry.section(u' ', 0, 0);
             const QString name = entry.section(u' ', 1);
@@ -417,7 +473,8 @@ private slots:
         rig.server.script("/cnn.xml.ra", ScriptedAnswer(ScriptedAnswer::Stall));
         const QString url = rig.base() + u"/cnn.xml.ra"_s;
         rig.manager->processVersionCheckRespond(
-            new QByteArray("TR|R0\nTF|I(s)GI.cnn|V2.0|B10|C0|U" + url.toLatin1() + '\n'));
+            new QByteArray("TR|R0\nTF|I(s)GI.cnn|V2.0|B10|C" + QByteArray(64, 'a') + "|U" +
+                           url.toLatin1() + '\n'));
         QCOMPARE(rig.network.activeCount(NDT_FileDownload), 1);
         QCOMPARE(rig.manager->targets.size(), 1);
 

@@ -44,6 +44,8 @@ const Command Commands[] = {
     {"pack", "pack IN OUT"},
     {"unpack", "unpack IN OUT"},
     {"query", "query --translators FILE --from CODE --to CODE TEXT"},
+    {"answer", "answer [--key PUBLIC_FILE]... FILE|-"},
+    {"keygen", "keygen SECRET_FILE PUBLIC_FILE"},
 };
 
 void write(FILE *stream, const QByteArray &bytes)
@@ -454,6 +456,7 @@ int runQuery(const QStringList &arguments)
 } // namespace
 
 int runAnswer(const QStringList &arguments); // answer.cpp
+int runKeygen(const QStringList &arguments); // answer.cpp
 
 int main(int argc, char *argv[])
 {
@@ -474,5 +477,7 @@ int main(int argc, char *argv[])
         return runQuery(arguments);
     if (command == u"answer"_s)
         return runAnswer(arguments);
+    if (command == u"keygen"_s)
+        return runKeygen(arguments);
     return usage(QString(), u"unknown command "_s + command);
 }
