@@ -285,6 +285,21 @@ private slots:
             QCOMPARE(target.value(u"refusal"_s).toString(), w.section(u':', 1));
         }
     }
+
+    // Server text reaches the terminal with every control character escaped.
+    void terminalSafe()
+    {
+        QProcess tool;
+        tool.start(QStringLiteral(TESSOLIN_PROFILE_TOOL), {u"answer"_s, u"-"_s});
+        tool.write("TR|R0\nTF|I(s)GI.a|V1|B5|C" + QByteArray(64, 'a') +
+                   "|Uhttp://a/a.xml|M%1B[2J%7F%C2%9B%9B\nTF|I(s)GI.b\x1b]0;x\x07|V1|B5|C0|Uhttp://a/b\x1b.xml\n");
+        tool.closeWriteChannel();
+        QVERIFY(tool.waitForFinished(20000));
+        const QByteArray all = tool.readAllStandardOutput() + tool.readAllStandardError();
+        QVERIFY2(all.contains("\\u001b[2J\\u007f\xc3\x82\\u009b\\u009b"), all.constData());
+        for (const char *bad : {"\x1b", "\x7f", "\xc2\x9b", "\x07"})
+            QVERIFY2(!all.contains(bad), all.toPercentEncoding().constData());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAnswerTool)

@@ -307,7 +307,8 @@ private slots:
         QTest::newRow("paragraph_space_end above the bound")
             << formatter("paragraph_space_end=\"100000\"") << u"paragraph_space_end"_s;
         QTest::newRow("100,000 nested elements")
-            << head + QByteArray("<x>").repeated(100000) + tail << u"nested deeper"_s;
+            << head + QByteArray("<x>").repeated(100000) + QByteArray("</x>").repeated(100000) + tail
+            << u"nested deeper"_s;
         QTest::newRow("200,000 tiny elements")
             << head + QByteArray("<x/>").repeated(200000) + tail << u"more than 100000 elements"_s;
         QTest::newRow("over 1 MiB") << head + QByteArray(MaxDataFileSize, ' ') + tail

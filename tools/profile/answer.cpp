@@ -20,11 +20,17 @@ void writeOut(FILE *stream, const QByteArray &bytes)
     std::fflush(stream);
 }
 
-// One JSON string with its quotes.
+// One JSON string with its quotes. DEL and the C1 controls are escaped too: a
+// terminal may act on them.
 QByteArray jsonString(const QString &text)
 {
     const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return array.mid(1, array.size() - 2);
+    QByteArray out = array.mid(1, array.size() - 2);
+    out.replace("\x7f", "\\u007f");
+    for (char c = char(0x80); c != char(0xa0); ++c)
+        out.replace(QByteArray("\xc2") + c,
+                    "\\u00" + QByteArray::number(uchar(c), 16));
+    return out;
 }
 
 QByteArray jsonStrings(const QStringList &texts)
