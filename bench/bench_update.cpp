@@ -63,11 +63,11 @@ int main()
     QByteArray publicKey;
     QByteArray secretKey;
     makeSigningKeyPair(&publicKey, &secretKey);
-    const QByteArray signedAnswer = signAnswer(answer.left(answer.lastIndexOf('\n', answer.size() - 200) + 1), secretKey);
+    const QByteArray signedAnswer =
+        signAnswer(answer.left(answer.lastIndexOf('\n', answer.size() - 200) + 1), secretKey);
     bool verified = false;
-    const double verify = medianSeconds(15, [&] {
-        verified = verifyAnswerSignature(signedAnswer, {publicKey}).verified();
-    });
+    const double verify = medianSeconds(
+        15, [&] { verified = verifyAnswerSignature(signedAnswer, {publicKey}).verified(); });
 
     std::printf("answer: %lld bytes, %d targets, %lld fields\n", qlonglong(answer.size()),
                 int(parsed.targets.size()), qlonglong(fields));

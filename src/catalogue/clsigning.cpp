@@ -95,7 +95,8 @@ QByteArray signAnswer(const QByteArray &answer, const QByteArray &secretKey)
     if (secretKey.size() != SigningSecretKeySize || !sodiumReady())
         return answer;
     // The record needs a line of its own.
-    const QByteArray signedBytes = answer.endsWith('\n') || answer.isEmpty() ? answer : answer + '\n';
+    const QByteArray signedBytes =
+        answer.endsWith('\n') || answer.isEmpty() ? answer : answer + '\n';
     unsigned char signature[crypto_sign_BYTES];
     crypto_sign_detached(signature, nullptr,
                          reinterpret_cast<const unsigned char *>(signedBytes.constData()),
@@ -130,10 +131,10 @@ QByteArray readKeyFile(const QString &path, int size)
 bool writeKeyFile(const QString &path, const QByteArray &key, bool privateFile)
 {
     QFile file(path);
-    const QFileDevice::Permissions mode =
-        privateFile ? QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                    : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                          QFileDevice::ReadOther;
+    const QFileDevice::Permissions mode = privateFile
+                                              ? QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                              : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ReadGroup | QFileDevice::ReadOther;
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, mode))
         return false;
     const QByteArray line = key.toBase64() + '\n';

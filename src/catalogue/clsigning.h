@@ -18,10 +18,10 @@ QString signingKeyId(const QByteArray &publicKey);
 /// What the last line of an answer says about its signature.
 struct CLAnswerSignature
 {
-    bool present = false; ///< a "TS" record was found
-    bool last = false;    ///< it is the last line (a trailing "\n" allowed)
-    QString keyId;        ///< its key id; empty when there is no record
-    QByteArray signature; ///< decoded; empty when not 64 bytes of base64
+    bool present = false;   ///< a "TS" record was found
+    bool last = false;      ///< it is the last line (a trailing "\n" allowed)
+    QString keyId;          ///< its key id; empty when there is no record
+    QByteArray signature;   ///< decoded; empty when not 64 bytes of base64
     QByteArray signedBytes; ///< the answer before the record line
     QString trustedKeyId;   ///< the key that verified it; empty when none did
     bool verified() const { return !trustedKeyId.isEmpty(); }

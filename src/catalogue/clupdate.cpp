@@ -344,8 +344,8 @@ CLUpdateAnswer usableAnswer(const CLUpdateAnswer &answer)
             continue;
         }
         usable.refused.append(target);
-        usable.notes << QStringLiteral("target %1 ignored: %2")
-                                .arg(escapedForLog(target.id), reason);
+        usable.notes
+            << QStringLiteral("target %1 ignored: %2").arg(escapedForLog(target.id), reason);
     }
     return usable;
 }
@@ -438,7 +438,8 @@ bool isPlainFileName(const QString &name)
 QString normalisedFileName(const QString &name)
 {
     qsizetype end = name.size();
-    while (end > 0 && (name.at(end - 1) == QLatin1Char('.') || name.at(end - 1) == QLatin1Char(' ')))
+    while (end > 0 &&
+           (name.at(end - 1) == QLatin1Char('.') || name.at(end - 1) == QLatin1Char(' ')))
         --end;
     return name.left(end).toCaseFolded();
 }

@@ -56,9 +56,9 @@ struct CLUpdateTarget
 struct CLUpdateAnswer
 {
     bool valid = false;
-    bool hasSignature = false; ///< a "TS" record is there
-    QString keyId;             ///< the key id it names
-    bool trusted = false;      ///< signed by one of the keys given to the parser
+    bool hasSignature = false;     ///< a "TS" record is there
+    QString keyId;                 ///< the key id it names
+    bool trusted = false;          ///< signed by one of the keys given to the parser
     QList<CLUpdateTarget> targets; ///< accepted targets in answer order
     QList<CLUpdateTarget> refused; ///< listed but dropped by usableAnswer; their entries stay
     QStringList endpoints;         ///< the last "TV" record's valid endpoints; empty when none
@@ -69,8 +69,7 @@ struct CLUpdateAnswer
 /// split at "\n"; "TR|R0" first; "TF" targets and "TV" endpoint lists. Its
 /// signature record is checked against `trustedKeys`. Every target the
 /// grammar accepts is kept; targetRefusal says which a reader may use.
-CLUpdateAnswer parseUpdateAnswer(const QByteArray &data,
-                                 const QList<QByteArray> &trustedKeys = {});
+CLUpdateAnswer parseUpdateAnswer(const QByteArray &data, const QList<QByteArray> &trustedKeys = {});
 
 /// Why a reader does not use a target of an answer (signed by a trusted key
 /// or not); empty when it may. The installed state is not consulted.

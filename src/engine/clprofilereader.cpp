@@ -189,8 +189,8 @@ bool ProfileReader::readKeyword(const QDomElement &element, const char *name,
 // Negative counts read as none, so only the upper bound guards them.
 constexpr int IntMin = std::numeric_limits<int>::min();
 
-bool ProfileReader::readNumber(const QDomElement &element, const char *name, int *value,
-                               int low, int high)
+bool ProfileReader::readNumber(const QDomElement &element, const char *name, int *value, int low,
+                               int high)
 {
     QString text;
     if (!readPresent(element, name, &text))
@@ -474,8 +474,10 @@ CLStep *ProfileReader::readTextFormater(const QDomElement &element)
     if (!readNumber(element, "insert_line", &step->insertLine, IntMin, MaxProfileLineCount) ||
         !readNumber(element, "append_line", &step->appendLine, IntMin, MaxProfileLineCount) ||
         !readNumber(element, "paragraph_line", &step->paragraphLine, IntMin, MaxProfileLineCount) ||
-        !readNumber(element, "paragraph_space_begin", &step->paragraphSpaceBegin, IntMin, MaxProfileLineCount) ||
-        !readNumber(element, "paragraph_space_end", &step->paragraphSpaceEnd, IntMin, MaxProfileLineCount)) {
+        !readNumber(element, "paragraph_space_begin", &step->paragraphSpaceBegin, IntMin,
+                    MaxProfileLineCount) ||
+        !readNumber(element, "paragraph_space_end", &step->paragraphSpaceEnd, IntMin,
+                    MaxProfileLineCount)) {
         return nullptr;
     }
     return step.release();

@@ -713,9 +713,9 @@ void NetworkModule::handleDownload(QNetworkReply *reply, const QString &url, CON
     QFile *file = holder->findChild<QFile *>();
     if (kind == NDT_SoftwareDownload) {
         // Written as it arrived; an empty body never opened its file.
-        const bool written = file ? file->flush()
-                                  : isSafeDownloadPath(localPath) &&
-                                        saveBytes(bytes, downloadTarget(localPath));
+        const bool written =
+            file ? file->flush()
+                 : isSafeDownloadPath(localPath) && saveBytes(bytes, downloadTarget(localPath));
         const qint64 size = file ? file->size() : bytes.size();
         if (file)
             file->close();

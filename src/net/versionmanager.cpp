@@ -381,8 +381,8 @@ bool VersionManager::finishDownload(DownloadTarget *target)
     if (targetClassOf(target->id) == CLTargetClass::Installer) {
         const QString problem = checkDownloadedInstaller(m_pendingTemp, *target);
         if (!problem.isEmpty()) {
-            qDebug().noquote()
-                << QStringLiteral("Download of %1 rejected: %2").arg(escapedForLog(target->id), problem);
+            qDebug().noquote() << QStringLiteral("Download of %1 rejected: %2")
+                                      .arg(escapedForLog(target->id), problem);
             return false;
         }
         // The staging folder may lie on another file system than the chosen path.
@@ -431,7 +431,8 @@ void VersionManager::rewriteSiteIndex()
     // A listed site whose target was refused keeps its entry as it is.
     QList<CLUpdateTarget> refused = m_refused;
     for (CLUpdateTarget &target : refused) {
-        for (const CLSiteIndexItem *entry : processor ? processor->siteIndex : QList<CLSiteIndexItem *>()) {
+        for (const CLSiteIndexItem *entry :
+             processor ? processor->siteIndex : QList<CLSiteIndexItem *>()) {
             if (entry->id == target.id) {
                 target.localFile = entry->file;
                 target.localVersion = entry->version;

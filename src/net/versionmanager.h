@@ -91,7 +91,7 @@ private:
     QString m_pendingName; ///< the name it writes in the profile directory
     QString m_pendingTemp; ///< where the network module writes it first
     CLUpdateNameRules m_names;
-    bool m_deciding = false; ///< the dialogs of an answer are open
-    bool m_trusted = false;  ///< the current answer is signed by a trusted key
+    bool m_deciding = false;         ///< the dialogs of an answer are open
+    bool m_trusted = false;          ///< the current answer is signed by a trusted key
     QList<CLUpdateTarget> m_refused; ///< listed in the answer but not used
 };

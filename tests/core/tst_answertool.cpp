@@ -57,7 +57,8 @@ bool holds(const QJsonValue &actual, const QJsonValue &expected)
 QPair<QJsonObject, int> runAnswer(const QByteArray &answer, const QStringList &arguments)
 {
     QProcess tool;
-    tool.start(QStringLiteral(TESSOLIN_PROFILE_TOOL), QStringList{u"answer"_s} + arguments + QStringList{u"-"_s});
+    tool.start(QStringLiteral(TESSOLIN_PROFILE_TOOL),
+               QStringList{u"answer"_s} + arguments + QStringList{u"-"_s});
     tool.write(answer);
     tool.closeWriteChannel();
     if (!tool.waitForFinished(20000))
@@ -198,29 +199,48 @@ private slots:
         QTest::addColumn<QByteArray>("answer"); // signed with key A unless it holds a TS record
         QTest::addColumn<QString>("keys");      // the --key files given: "A", "B", "AB" or ""
         QTest::addColumn<QByteArray>("tamper"); // "FROM>TO" applied after signing
-        QTest::addColumn<QString>("expect");    // "signed;keyId;endpointsUsable;usable[:refusal]..."
+        QTest::addColumn<QString>("expect"); // "signed;keyId;endpointsUsable;usable[:refusal]..."
 
         const QByteArray sha(64, 'a');
         const QByteArray site = "TF|I(s)GI.a|V2|B10|C" + sha + "|Uhttp://a.example/a.xml\n";
         const QByteArray installer = "TF|I(a)setup|V9|B10|C" + sha + "|Uhttp://a.example/s.exe\n";
         const QByteArray tv = "TV|Uhttp://b.example/vc\n";
         const QByteArray all = "TR|R0\n" + site + installer + tv;
-        struct Row { const char *name; QByteArray answer; const char *keys; QByteArray tamper; const char *expect; };
+        struct Row
+        {
+            const char *name;
+            QByteArray answer;
+            const char *keys;
+            QByteArray tamper;
+            const char *expect;
+        };
         const Row rows[] = {
             {"valid signature", all, "A", "", "1;A;1;1;1"},
             {"either of two keys", all, "BA", "", "1;A;1;1;1"},
             {"tampered byte", all, "A", "V2>V3", "0;A;0;1;0:unsigned answer"},
             {"wrong key", all, "B", "", "0;A;0;1;0:unsigned answer"},
             {"no key given", all, "", "", "0;A;0;1;0:unsigned answer"},
-            {"record not last", all, "A", "+TF|I(s)GI.b|V1|B1|C" + sha + "|Uhttp://x/b\n", "0;A;0;1;0:unsigned answer;1"},
-            {"unknown key id", all + "TS|K0123456789abcdef|S" + QByteArray(64, 'x').toBase64() + "\n", "A", "", "0;0123456789abcdef;0;1;0:unsigned answer"},
+            {"record not last", all, "A", "+TF|I(s)GI.b|V1|B1|C" + sha + "|Uhttp://x/b\n",
+             "0;A;0;1;0:unsigned answer;1"},
+            {"unknown key id",
+             all + "TS|K0123456789abcdef|S" + QByteArray(64, 'x').toBase64() + "\n", "A", "",
+             "0;0123456789abcdef;0;1;0:unsigned answer"},
             {"unsigned answer", all + "#", "A", "", "0;-;0;1;0:unsigned answer"},
-            {"size 0", "TR|R0\nTF|I(s)GI.a|V2|B0|C" + sha + "|Uhttp://a/a.xml\n", "A", "", "1;A;0;0:size 0"},
-            {"bare B", "TR|R0\nTF|I(s)GI.a|V2|B|C" + sha + "|Uhttp://a/a.xml\n", "A", "", "1;A;0;0:size 0"},
-            {"checksum not hex", "TR|R0\nTF|I(s)GI.a|V2|B5|C0|Uhttp://a/a.xml\n", "A", "", "1;A;0;0:checksum not hex"},
-            {"MD5 and SHA-1 are compared", "TR|R0\nTF|I(s)GI.a|V2|B5|C" + QByteArray(32, 'b') + "|Uhttp://a/a.xml\nTF|I(r)e|V2|B5|C" + QByteArray(40, 'c') + "|Uhttp://a/e.xml\n", "A", "", "1;A;0;1;1"},
-            {"installer without SHA-256", "TR|R0\nTF|I(a)s|V2|B5|C" + QByteArray(40, 'c') + "|Uhttp://a/s.exe\n", "A", "", "1;A;0;0:installer without SHA-256"},
-            {"profile over 1 MiB", "TR|R0\nTF|I(s)GI.a|V2|B1048577|C" + sha + "|Uhttp://a/a.xml\n", "A", "", "1;A;0;0:larger than 1048576 bytes"},
+            {"size 0", "TR|R0\nTF|I(s)GI.a|V2|B0|C" + sha + "|Uhttp://a/a.xml\n", "A", "",
+             "1;A;0;0:size 0"},
+            {"bare B", "TR|R0\nTF|I(s)GI.a|V2|B|C" + sha + "|Uhttp://a/a.xml\n", "A", "",
+             "1;A;0;0:size 0"},
+            {"checksum not hex", "TR|R0\nTF|I(s)GI.a|V2|B5|C0|Uhttp://a/a.xml\n", "A", "",
+             "1;A;0;0:checksum not hex"},
+            {"MD5 and SHA-1 are compared",
+             "TR|R0\nTF|I(s)GI.a|V2|B5|C" + QByteArray(32, 'b') +
+                 "|Uhttp://a/a.xml\nTF|I(r)e|V2|B5|C" + QByteArray(40, 'c') + "|Uhttp://a/e.xml\n",
+             "A", "", "1;A;0;1;1"},
+            {"installer without SHA-256",
+             "TR|R0\nTF|I(a)s|V2|B5|C" + QByteArray(40, 'c') + "|Uhttp://a/s.exe\n", "A", "",
+             "1;A;0;0:installer without SHA-256"},
+            {"profile over 1 MiB", "TR|R0\nTF|I(s)GI.a|V2|B1048577|C" + sha + "|Uhttp://a/a.xml\n",
+             "A", "", "1;A;0;0:larger than 1048576 bytes"},
         };
         for (const Row &row : rows) {
             QByteArray answer = row.answer;
@@ -238,7 +258,8 @@ private slots:
             << "SIGN" + many << u"A"_s << QByteArray() << u"1;A;0;0:2001 targets, more than 2000"_s;
         QByteArray heavy = "TR|R0\n";
         for (int i = 0; i < 300; ++i)
-            heavy += "TF|I(s)GI.n" + QByteArray::number(i) + "|V1|B1000000|C" + sha + "|Uhttp://a/n.xml\n";
+            heavy += "TF|I(s)GI.n" + QByteArray::number(i) + "|V1|B1000000|C" + sha +
+                     "|Uhttp://a/n.xml\n";
         QTest::newRow("300 MB of profiles are refused whole")
             << "SIGN" + heavy << u"A"_s << QByteArray()
             << u"1;A;0;0:300000000 bytes of files, more than 268435456"_s;
@@ -292,7 +313,8 @@ private slots:
         QProcess tool;
         tool.start(QStringLiteral(TESSOLIN_PROFILE_TOOL), {u"answer"_s, u"-"_s});
         tool.write("TR|R0\nTF|I(s)GI.a|V1|B5|C" + QByteArray(64, 'a') +
-                   "|Uhttp://a/a.xml|M%1B[2J%7F%C2%9B%9B\nTF|I(s)GI.b\x1b]0;x\x07|V1|B5|C0|Uhttp://a/b\x1b.xml\n");
+                   "|Uhttp://a/a.xml|M%1B[2J%7F%C2%9B%9B\nTF|I(s)GI.b\x1b]0;x\x07|V1|B5|C0|Uhttp://"
+                   "a/b\x1b.xml\n");
         tool.closeWriteChannel();
         QVERIFY(tool.waitForFinished(20000));
         const QByteArray all = tool.readAllStandardOutput() + tool.readAllStandardError();

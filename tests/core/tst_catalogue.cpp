@@ -140,7 +140,8 @@ private slots:
                 .replace("<step_text_extract/>",
                          "\n" + QByteArray("<topic name='D' id='d' type='x'>").repeated(20000) +
                              QByteArray("</topic>").repeated(20000));
-        QTest::newRow("20,000 nested topics (under the 1 MiB cap)") << deep << u"elements nested deeper than 256"_s << 2;
+        QTest::newRow("20,000 nested topics (under the 1 MiB cap)")
+            << deep << u"elements nested deeper than 256"_s << 2;
         const QByteArray nested =
             profileXml(u"(s)GIbad"_s)
                 .replace("<step_text_extract/>",

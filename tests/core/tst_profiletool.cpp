@@ -331,10 +331,14 @@ private slots:
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("expected"); // a part of standard output, or of standard error
-        struct Row { const char *name, *arguments; int exitCode; const char *expected; };
+        struct Row
+        {
+            const char *name, *arguments;
+            int exitCode;
+            const char *expected;
+        };
         static const Row rows[] = {
-            {"check refuses a line count of 2,000,000,000", "check @/lines.xml", 1,
-             "lines.xml:6:"},
+            {"check refuses a line count of 2,000,000,000", "check @/lines.xml", 1, "lines.xml:6:"},
             {"check gives the path and the reason of a bound", "check @/lines.xml", 1,
              "step_text_format: attribute insert_line is 2000000000, more than 100"},
             {"check refuses a paragraph space above the bound", "check @/spaces.xml", 1,
@@ -358,16 +362,21 @@ private slots:
         QFETCH(QString, expected);
         const QByteArray good = GoodProfile;
         const QByteArray step = "<step_text_extract/></topic>";
-        QVERIFY(write(u"lines.xml"_s, QByteArray(good).replace(step, "<step_text_extract/>"
-                      "<step_text_format insert_line=\"2000000000\"/></topic>")));
-        QVERIFY(write(u"spaces.xml"_s, QByteArray(good).replace(step, "<step_text_extract/>"
-                      "<step_text_format paragraph_space_end=\"500\"/></topic>")));
+        QVERIFY(write(u"lines.xml"_s,
+                      QByteArray(good).replace(
+                          step, "<step_text_extract/>"
+                                "<step_text_format insert_line=\"2000000000\"/></topic>")));
+        QVERIFY(write(u"spaces.xml"_s,
+                      QByteArray(good).replace(
+                          step, "<step_text_extract/>"
+                                "<step_text_format paragraph_space_end=\"500\"/></topic>")));
         const auto [code, out, err] = run(arguments);
         QVERIFY2(code == exitCode, qPrintable(u"exit %1, stderr: %2"_s.arg(code).arg(err)));
         QVERIFY2(QString::fromUtf8(out + err).contains(expected.replace(u'@', m_dir.path())),
                  (out + err).constData());
         if (arguments.startsWith(u"keygen @/k."_s)) {
-            QCOMPARE(QFile::permissions(m_dir.filePath(u"k.secret"_s)) & 0x0077, QFileDevice::Permissions());
+            QCOMPARE(QFile::permissions(m_dir.filePath(u"k.secret"_s)) & 0x0077,
+                     QFileDevice::Permissions());
             QCOMPARE(std::get<0>(run(arguments)), 2); // the pair exists now
         }
     }

@@ -143,9 +143,9 @@ private slots:
             << profile << u"(r)t"_s << size << u"translators.xml"_s << false;
         QTest::newRow("installers are checked as files")
             << QByteArray("MZ") << u"(a)s"_s << u"2"_s << u"installer"_s << false;
-        QTest::newRow("over 1 MiB") << QByteArray(MaxUpdateDownloadSize + 1, 'x') << u"(s)GI.a"_s
-                                    << QString::number(MaxUpdateDownloadSize + 1) << u"a.xml"_s
-                                    << false;
+        QTest::newRow("over 1 MiB")
+            << QByteArray(MaxUpdateDownloadSize + 1, 'x') << u"(s)GI.a"_s
+            << QString::number(MaxUpdateDownloadSize + 1) << u"a.xml"_s << false;
     }
 
     void downloadedFiles()
@@ -211,7 +211,12 @@ private slots:
     {
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("name");
-        struct Row { const char *name; const char *url; const char *written; };
+        struct Row
+        {
+            const char *name;
+            const char *url;
+            const char *written;
+        };
         static const Row rows[] = {
             {"catalogue with a trailing dot", "http://h/sites.xml..ra", ""},
             {"engine file with a trailing dot", "http://h/translators.xml..ra", ""},
@@ -224,7 +229,8 @@ private slots:
             {"plain name still writes", "http://h/new.xml.ra", "new.xml"},
         };
         for (const Row &row : rows)
-            QTest::newRow(row.name) << QString::fromLatin1(row.url) << QString::fromLatin1(row.written);
+            QTest::newRow(row.name)
+                << QString::fromLatin1(row.url) << QString::fromLatin1(row.written);
     }
 
     // Names that some file systems read as another file are never written.
@@ -242,16 +248,22 @@ private slots:
         QTest::addColumn<QString>("offered");
         QTest::addColumn<QString>("running");
         QTest::addColumn<bool>("newer");
-        struct Row { const char *offered, *running; bool newer; };
+        struct Row
+        {
+            const char *offered, *running;
+            bool newer;
+        };
         static const Row rows[] = {
-            {"0.5", "1.0", false}, {"1.0", "1.0", false}, {"1.0.0", "1", false},
-            {"1.10", "1.9", true}, {"2", "1.9.9", true},  {"1.0.1", "1.0", true},
-            {"1.1beta", "1.0", false}, {"", "1.0", false}, {"1..2", "1.0", false},
-            {"99999999999999", "1.0", false},
+            {"0.5", "1.0", false},     {"1.0", "1.0", false},
+            {"1.0.0", "1", false},     {"1.10", "1.9", true},
+            {"2", "1.9.9", true},      {"1.0.1", "1.0", true},
+            {"1.1beta", "1.0", false}, {"", "1.0", false},
+            {"1..2", "1.0", false},    {"99999999999999", "1.0", false},
         };
         for (const Row &row : rows)
             QTest::addRow("%s over %s", row.offered, row.running)
-                << QString::fromLatin1(row.offered) << QString::fromLatin1(row.running) << row.newer;
+                << QString::fromLatin1(row.offered) << QString::fromLatin1(row.running)
+                << row.newer;
     }
 
     // An installer is offered only for a higher dotted number.
@@ -292,10 +304,13 @@ private slots:
         const QByteArray head = profile.left(profile.indexOf("<track"));
         const QByteArray tail = profile.mid(profile.indexOf("</page>"));
         auto formatter = [&](const QByteArray &attributes) {
-            return head + "<track name=\"t\"><topic name=\"n\" id=\"i\" type=\"news.text\">"
-                          "<step_text_format " + attributes + "/></topic></track>" + tail;
+            return head +
+                   "<track name=\"t\"><topic name=\"n\" id=\"i\" type=\"news.text\">"
+                   "<step_text_format " +
+                   attributes + "/></topic></track>" + tail;
         };
-        QTest::newRow("small counts") << formatter("insert_line=\"2\" paragraph_line=\"1\"") << QString();
+        QTest::newRow("small counts")
+            << formatter("insert_line=\"2\" paragraph_line=\"1\"") << QString();
         QTest::newRow("insert_line of 4,000,000,000")
             << formatter("insert_line=\"4000000000\"") << u"insert_line"_s;
         QTest::newRow("append_line above the bound")
@@ -306,13 +321,13 @@ private slots:
             << formatter("paragraph_space_begin=\"100000\"") << u"paragraph_space_begin"_s;
         QTest::newRow("paragraph_space_end above the bound")
             << formatter("paragraph_space_end=\"100000\"") << u"paragraph_space_end"_s;
-        QTest::newRow("100,000 nested elements")
-            << head + QByteArray("<x>").repeated(100000) + QByteArray("</x>").repeated(100000) + tail
-            << u"nested deeper"_s;
+        QTest::newRow("100,000 nested elements") << head + QByteArray("<x>").repeated(100000) +
+                                                        QByteArray("</x>").repeated(100000) + tail
+                                                 << u"nested deeper"_s;
         QTest::newRow("200,000 tiny elements")
             << head + QByteArray("<x/>").repeated(200000) + tail << u"more than 100000 elements"_s;
-        QTest::newRow("over 1 MiB") << head + QByteArray(MaxDataFileSize, ' ') + tail
-                                    << u"larger than 1048576 bytes"_s;
+        QTest::newRow("over 1 MiB")
+            << head + QByteArray(MaxDataFileSize, ' ') + tail << u"larger than 1048576 bytes"_s;
     }
 
     // Downloads, start-up loads and the check all refuse the same files.
@@ -329,14 +344,15 @@ private slots:
         QCOMPARE(downloaded.isEmpty(), problem.isEmpty());
 
         QTemporaryDir dir;
-        QFile::copy(QStringLiteral(TESSOLIN_SOURCE_DIR "/data/conf/profile/cnn.xml"), dir.filePath(u"cnn.xml"_s));
+        QFile::copy(QStringLiteral(TESSOLIN_SOURCE_DIR "/data/conf/profile/cnn.xml"),
+                    dir.filePath(u"cnn.xml"_s));
         QFile file(dir.filePath(u"a.xml"_s));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
         QFile catalogue(dir.filePath(u"sites.xml"_s));
         QVERIFY(catalogue.open(QIODevice::WriteOnly));
-        catalogue.write(siteCatalogueText({{u"(s)GI.cnn"_s, u"1.0"_s, u"cnn.xml"_s},
-                                           {u"(s)GI.a"_s, u"2"_s, u"a.xml"_s}}));
+        catalogue.write(siteCatalogueText(
+            {{u"(s)GI.cnn"_s, u"1.0"_s, u"cnn.xml"_s}, {u"(s)GI.a"_s, u"2"_s, u"a.xml"_s}}));
         catalogue.close();
         CLProcessor processor;
         processor.profileDir = dir.path();
@@ -351,7 +367,8 @@ private slots:
     void catalogueAfterUnsignedUpdate()
     {
         // An unsigned update replaces and appends entries, never drops one.
-        CLUpdateTarget updated{u"(s)GI.b"_s, u"2"_s, u"1"_s, {}, {}, {}, {}, {}, {}, true, false, {}, u"b2.xml"_s};
+        CLUpdateTarget updated{u"(s)GI.b"_s, u"2"_s, u"1"_s, {},    {}, {},         {},
+                               {},           {},     true,   false, {}, u"b2.xml"_s};
         CLUpdateTarget added = updated;
         added.id = u"(s)GI.c"_s;
         added.writtenFile = u"c.xml"_s;
@@ -361,10 +378,9 @@ private slots:
         const QList<CLCatalogueLine> lines = catalogueLinesAdded(
             {{u"(s)GI.a"_s, u"1"_s, u"a.xml"_s}, {u"(s)GI.b"_s, u"1"_s, u"b.xml"_s}},
             {&updated, &added, &failed});
-        QCOMPARE(siteCatalogueText(lines),
-                 siteCatalogueText({{u"(s)GI.a"_s, u"1"_s, u"a.xml"_s},
-                                    {u"(s)GI.b"_s, u"2"_s, u"b2.xml"_s},
-                                    {u"(s)GI.c"_s, u"2"_s, u"c.xml"_s}}));
+        QCOMPARE(siteCatalogueText(lines), siteCatalogueText({{u"(s)GI.a"_s, u"1"_s, u"a.xml"_s},
+                                                              {u"(s)GI.b"_s, u"2"_s, u"b2.xml"_s},
+                                                              {u"(s)GI.c"_s, u"2"_s, u"c.xml"_s}}));
     }
 };
 

@@ -328,11 +328,14 @@ private slots:
         QTest::addColumn<QByteArray>("path");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<int>("status");
-        QTest::newRow("check") << QByteArray("POST") << QByteArray("/vc/vc.php") << QByteArray("A=1") << 200;
-        QTest::newRow("body over 64 KiB") << QByteArray("POST") << QByteArray("/vc/vc.php")
-                                          << QByteArray(65 * 1024, 'x') << 413;
-        QTest::newRow("other path") << QByteArray("POST") << QByteArray("/upload.php") << QByteArray() << 404;
-        QTest::newRow("other GET path") << QByteArray("GET") << QByteArray("/index.html") << QByteArray() << 404;
+        QTest::newRow("check") << QByteArray("POST") << QByteArray("/vc/vc.php")
+                               << QByteArray("A=1") << 200;
+        QTest::newRow("body over 64 KiB")
+            << QByteArray("POST") << QByteArray("/vc/vc.php") << QByteArray(65 * 1024, 'x') << 413;
+        QTest::newRow("other path")
+            << QByteArray("POST") << QByteArray("/upload.php") << QByteArray() << 404;
+        QTest::newRow("other GET path")
+            << QByteArray("GET") << QByteArray("/index.html") << QByteArray() << 404;
     }
 
     // The real server's signed answer: the checker verifies it, one changed byte

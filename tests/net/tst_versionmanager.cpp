@@ -312,48 +312,77 @@ private slots:
                            u"catalogue=shipped"_s};
         QTest::newRow("installer of the running version is not offered")
             << QByteArray("S!TR|R0\nTF|I(a)setup|V1.0|B10|C{sha:installer}|U@/setup.exe.ra\n")
-            << QStringList() << 0
-            << true << u"%I/setup.exe"_s << QStringList{u"offers:"_s, u"requests:1"_s};
+            << QStringList() << 0 << true << u"%I/setup.exe"_s
+            << QStringList{u"offers:"_s, u"requests:1"_s};
 
         // What a hostile service or network could do, and what signing allows.
         const QStringList kept{u"catalogue=shipped"_s, u"entry:(s)GI.guardian|1.0|guardian.xml"_s,
                                u"file:guardian.xml=shipped"_s, u"endpoints:@/vc;@/vc2"_s};
         const QByteArray tv = "TV|Uhttp://a.example/vc\n";
-        const QByteArray setup = "TF|I(a)setup|V2.0|B{size:installer}|C{sha:installer}|U@/setup.exe.ra\n";
-        struct Row { const char *name; QByteArray answer; const char *served; QStringList expect; const char *chosen = ""; };
+        const QByteArray setup =
+            "TF|I(a)setup|V2.0|B{size:installer}|C{sha:installer}|U@/setup.exe.ra\n";
+        struct Row
+        {
+            const char *name;
+            QByteArray answer;
+            const char *served;
+            QStringList expect;
+            const char *chosen = "";
+        };
         QByteArray zeros = "TR|R0\n";
         for (int i = 0; i < 10000; ++i)
-            zeros += "TF|I(s)GI.n" + QByteArray::number(i) + "|V1|B0|C0|U@/n" + QByteArray::number(i) + ".xml.ra\n";
+            zeros += "TF|I(s)GI.n" + QByteArray::number(i) + "|V1|B0|C0|U@/n" +
+                     QByteArray::number(i) + ".xml.ra\n";
         const Row rows[] = {
-            {"unsigned answer listing one site keeps every entry", "TR|R0\n" + extra, "/extra.xml.ra extra",
+            {"unsigned answer listing one site keeps every entry",
+             "TR|R0\n" + extra,
+             "/extra.xml.ra extra",
              {u"entry:(s)GI.extra|1|extra.xml"_s, u"entry:(s)GI.guardian|1.0|guardian.xml"_s}},
-            {"signed answer whose downloads all fail keeps sites.xml", "S!TR|R0\n" + cnn2, "/cnn.xml.ra junk",
+            {"signed answer whose downloads all fail keeps sites.xml",
+             "S!TR|R0\n" + cnn2,
+             "/cnn.xml.ra junk",
              {u"catalogue=shipped"_s, u"file:guardian.xml=shipped"_s}},
-            {"10,000 targets with B0 and C0 fetch nothing", zeros, "", untouched + QStringList{u"requests:1"_s}},
-            {"unsigned TV, installer and missing entry change nothing", "TR|R0\n" + tv + setup, "/setup.exe.ra installer",
-             kept + QStringList{u"offers:"_s, u"requests:1"_s}},
-            {"tampered signed answer is unsigned", "T!TR|R0\n" + tv + setup, "/setup.exe.ra installer",
-             kept + QStringList{u"offers:"_s, u"requests:1"_s}},
-            {"signed TV replaces the endpoints", "S!TR|R0\n" + tv, "", {u"endpoints:http://a.example/vc"_s}},
-            {"signed site 1.0 to 0.1 rolls back", "S!TR|R0\nTF|I(s)GI.cnn|V0.1|B{size:cnn01}|C{sha:cnn01}|U@/cnn.xml.ra\n",
-             "/cnn.xml.ra cnn01", {u"file:cnn.xml=cnn01"_s, u"entry:(s)GI.cnn|0.1|cnn.xml"_s}},
+            {"10,000 targets with B0 and C0 fetch nothing", zeros, "",
+             untouched + QStringList{u"requests:1"_s}},
+            {"unsigned TV, installer and missing entry change nothing", "TR|R0\n" + tv + setup,
+             "/setup.exe.ra installer", kept + QStringList{u"offers:"_s, u"requests:1"_s}},
+            {"tampered signed answer is unsigned", "T!TR|R0\n" + tv + setup,
+             "/setup.exe.ra installer", kept + QStringList{u"offers:"_s, u"requests:1"_s}},
+            {"signed TV replaces the endpoints",
+             "S!TR|R0\n" + tv,
+             "",
+             {u"endpoints:http://a.example/vc"_s}},
+            {"signed site 1.0 to 0.1 rolls back",
+             "S!TR|R0\nTF|I(s)GI.cnn|V0.1|B{size:cnn01}|C{sha:cnn01}|U@/cnn.xml.ra\n",
+             "/cnn.xml.ra cnn01",
+             {u"file:cnn.xml=cnn01"_s, u"entry:(s)GI.cnn|0.1|cnn.xml"_s}},
             {"installer over 64 MiB is written as it arrives",
-             "S!TR|R0\n" + QByteArray(setup).replace(":installer}", ":big-installer}"), "/setup.exe.ra big-installer",
-             {u"file:setup.exe=big-installer"_s, u"completed:%I/setup.exe"_s}, "%I/setup.exe.ra"},
-            {"installer 0.5 under 1.0 is not offered", "S!TR|R0\n" + QByteArray(setup).replace("V2.0", "V0.5"), "",
+             "S!TR|R0\n" + QByteArray(setup).replace(":installer}", ":big-installer}"),
+             "/setup.exe.ra big-installer",
+             {u"file:setup.exe=big-installer"_s, u"completed:%I/setup.exe"_s},
+             "%I/setup.exe.ra"},
+            {"installer 0.5 under 1.0 is not offered",
+             "S!TR|R0\n" + QByteArray(setup).replace("V2.0", "V0.5"),
+             "",
              {u"offers:"_s, u"requests:1"_s}},
-            {"profile over 1 MiB is never fetched", "TR|R0\nTF|I(s)GI.cnn|V2.0|B1048577|C{sha:cnn2}|U@/cnn.xml.ra\n",
-             "/cnn.xml.ra cnn2", untouched + QStringList{u"notrequested:/cnn.xml.ra"_s}},
-            {"profile of tiny elements is refused", "TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:tiny}|C{sha:tiny}|U@/cnn.xml.ra\n",
+            {"profile over 1 MiB is never fetched",
+             "TR|R0\nTF|I(s)GI.cnn|V2.0|B1048577|C{sha:cnn2}|U@/cnn.xml.ra\n", "/cnn.xml.ra cnn2",
+             untouched + QStringList{u"notrequested:/cnn.xml.ra"_s}},
+            {"profile of tiny elements is refused",
+             "TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:tiny}|C{sha:tiny}|U@/cnn.xml.ra\n",
              "/cnn.xml.ra tiny", oldCnnKept + QStringList{u"catalogue=shipped"_s}},
             {"confirmation counts only what will be fetched",
-             "TR|R0\n" + cnn2 + "TF|I(r)x|V9|B5|C{sha:engine2}|U@/other.xml.ra\nTF|I(s)GI.y|V1|B7|C{sha:extra}|U@/sites.xml.ra\n",
-             "/cnn.xml.ra cnn2", {u"confirm:1:{size:cnn2}"_s}},
+             "TR|R0\n" + cnn2 +
+                 "TF|I(r)x|V9|B5|C{sha:engine2}|U@/other.xml.ra\nTF|I(s)GI.y|V1|B7|C{sha:extra}|U@/"
+                 "sites.xml.ra\n",
+             "/cnn.xml.ra cnn2",
+             {u"confirm:1:{size:cnn2}"_s}},
         };
         for (const Row &row : rows)
-            QTest::newRow(row.name) << row.answer
-                                    << (*row.served ? QStringList{QString::fromLatin1(row.served)} : QStringList())
-                                    << 2 << true << QString::fromLatin1(row.chosen) << row.expect;
+            QTest::newRow(row.name)
+                << row.answer
+                << (*row.served ? QStringList{QString::fromLatin1(row.served)} : QStringList()) << 2
+                << true << QString::fromLatin1(row.chosen) << row.expect;
     }
 
     void answers()
@@ -477,9 +506,9 @@ private slots:
         QSettings().setValue(TS_KEY_VERSION_DOWNLOAD_NOTIFICATION, 0);
         rig.server.script("/cnn.xml.ra", ScriptedAnswer(ScriptedAnswer::Stall));
         const QString url = rig.base() + u"/cnn.xml.ra"_s;
-        rig.manager->processVersionCheckRespond(
-            new QByteArray("TR|R0\nTF|I(s)GI.cnn|V2.0|B10|C" + QByteArray(64, 'a') + "|U" +
-                           url.toLatin1() + '\n'));
+        rig.manager->processVersionCheckRespond(new QByteArray("TR|R0\nTF|I(s)GI.cnn|V2.0|B10|C" +
+                                                               QByteArray(64, 'a') + "|U" +
+                                                               url.toLatin1() + '\n'));
         QCOMPARE(rig.network.activeCount(NDT_FileDownload), 1);
         QCOMPARE(rig.manager->targets.size(), 1);
 

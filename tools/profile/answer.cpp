@@ -28,8 +28,7 @@ QByteArray jsonString(const QString &text)
     QByteArray out = array.mid(1, array.size() - 2);
     out.replace("\x7f", "\\u007f");
     for (char c = char(0x80); c != char(0xa0); ++c)
-        out.replace(QByteArray("\xc2") + c,
-                    "\\u00" + QByteArray::number(uchar(c), 16));
+        out.replace(QByteArray("\xc2") + c, "\\u00" + QByteArray::number(uchar(c), 16));
     return out;
 }
 

@@ -127,14 +127,13 @@ int main(int argc, char *argv[])
     server.setMissingHandler([&service](const QHttpServerRequest &request,
                                         QHttpServerResponder &&responder) {
         const QString path = request.url().path();
-        const ServedReply reply =
-            request.body().size() > UpdateService::MaxRequestBody
-                ? ServedReply{413, "text/plain", "request body too large\n"}
-                : service.respond(methodName(request.method()), path);
-        printLine(stderr, u"%1 %2 %3"_s
-                              .arg(QString::fromLatin1(methodName(request.method())),
-                                   escapedForLog(path))
-                              .arg(reply.status));
+        const ServedReply reply = request.body().size() > UpdateService::MaxRequestBody
+                                      ? ServedReply{413, "text/plain", "request body too large\n"}
+                                      : service.respond(methodName(request.method()), path);
+        printLine(stderr,
+                  u"%1 %2 %3"_s
+                      .arg(QString::fromLatin1(methodName(request.method())), escapedForLog(path))
+                      .arg(reply.status));
         responder.write(reply.body, reply.mimeType, QHttpServerResponder::StatusCode(reply.status));
     });
     const quint16 chosen = server.listen(address, quint16(port));
