@@ -170,7 +170,8 @@ void VersionManager::processVersionCheckRespond(QByteArray *data)
 bool VersionManager::parseAnswer(const QByteArray &data)
 {
     qDebug() << "Version check response message:";
-    qDebug().noquote() << escapedForLog(QString::fromLatin1(data.left(4096)));
+    for (const QString &line : QString::fromLatin1(data.left(4096)).split(QLatin1Char('\n')))
+        qDebug().noquote() << escapedForLog(line);
     const CLUpdateAnswer answer = usableAnswer(parseUpdateAnswer(data, trustedKeys));
     for (const QString &note : answer.notes)
         qDebug().noquote() << escapedForLog(note);
