@@ -2,6 +2,7 @@
 // accepts (1 MiB, thousands of targets) and writing a catalogue of all its
 // sites take, next to the bare work of splitting the same text into lines
 // and fields.
+#include "clsigning.h"
 #include "clupdate.h"
 
 #include <QElapsedTimer>
@@ -58,6 +59,16 @@ int main()
     QByteArray text;
     const double write = medianSeconds(15, [&] { text = siteCatalogueText(lines); });
 
+    // The same answer signed: what checking its signature adds.
+    QByteArray publicKey;
+    QByteArray secretKey;
+    makeSigningKeyPair(&publicKey, &secretKey);
+    const QByteArray signedAnswer =
+        signAnswer(answer.left(answer.lastIndexOf('\n', answer.size() - 200) + 1), secretKey);
+    bool verified = false;
+    const double verify = medianSeconds(
+        15, [&] { verified = verifyAnswerSignature(signedAnswer, {publicKey}).verified(); });
+
     std::printf("answer: %lld bytes, %d targets, %lld fields\n", qlonglong(answer.size()),
                 int(parsed.targets.size()), qlonglong(fields));
     std::printf("split into lines and fields (baseline): %8.2f ms\n", baseline * 1e3);
@@ -65,5 +76,7 @@ int main()
                 parse / baseline);
     std::printf("siteCatalogueText of every target:      %8.2f ms  (%.2fx baseline, %lld bytes)\n",
                 write * 1e3, write / baseline, qlonglong(text.size()));
-    return parsed.targets.size() == targets ? 0 : 1;
+    std::printf("verifyAnswerSignature (Ed25519):        %8.2f ms  (%.2fx baseline)\n",
+                verify * 1e3, verify / baseline);
+    return parsed.targets.size() == targets && verified ? 0 : 1;
 }

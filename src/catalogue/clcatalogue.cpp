@@ -57,7 +57,7 @@ bool CLProcessor::loadSiteCatalogue()
     for (const QString &file : files) {
         XmlLoadError xmlError;
         const std::unique_ptr<QDomDocument> document =
-            loadXmlDocument(profileDir + QLatin1Char('/') + file, &xmlError);
+            loadDataFile(profileDir + QLatin1Char('/') + file, &xmlError);
         if (!document) {
             CLProfileError error = loadError(xmlError.reason);
             error.path = QStringLiteral("(document)");

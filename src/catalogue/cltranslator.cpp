@@ -147,7 +147,7 @@ bool CLProcessor::loadTranslators()
 {
     if (translatorDir.isEmpty() || translatorFile.isEmpty())
         return false;
-    const auto document = loadXmlDocument(translatorDir + QLatin1Char('/') + translatorFile);
+    const auto document = loadDataFile(translatorDir + QLatin1Char('/') + translatorFile);
     if (!document)
         return false;
     const bool parsed = parseTranslators(*document);

@@ -2,14 +2,17 @@
 
 #include "clprocessor.h"
 #include "clprofilereader.h"
+#include "clsigning.h"
 #include "clsitemodel.h"
 #include "cltranslator.h"
 #include "htmltext.h"
 
 #include <QCryptographicHash>
 #include <QDomDocument>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <QUrl>
 
 #include <limits>
@@ -36,25 +39,42 @@ bool isCleanField(const QString &text)
     return !text.isEmpty() && text.size() <= MaxUpdateFieldLength && !hasControlCharacter(text);
 }
 
+// Notes in any script arrive as percent-encoded UTF-8; older services send Latin-1.
 QString decodeMessage(const QString &value)
 {
-    return QString::fromLatin1(QByteArray::fromPercentEncoding(value.toLatin1()))
-        .left(MaxUpdateMessageLength);
+    const QByteArray bytes = QByteArray::fromPercentEncoding(value.toLatin1());
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+    return text.left(MaxUpdateMessageLength);
 }
 
-std::unique_ptr<QDomDocument> documentOf(const QByteArray &bytes, const QString &fileName)
+std::unique_ptr<QDomDocument> documentOf(const QByteArray &bytes, const QString &fileName,
+                                         QString *problem)
 {
-    QByteArray xml = bytes;
-    if (!fileName.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive)) {
-        bool ok = false;
-        xml = unpackXml(bytes, &ok);
-        if (!ok)
-            return nullptr;
-    }
-    auto document = std::make_unique<QDomDocument>();
-    if (!document->setContent(xml))
-        return nullptr;
+    XmlLoadError error;
+    auto document =
+        parseDataFile(bytes, fileName.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive), &error);
+    if (!document)
+        *problem = error.reason;
     return document;
+}
+
+// Dotted digits as numbers; empty when the text is anything else.
+QList<qint64> versionNumbers(const QString &text)
+{
+    QList<qint64> numbers;
+    for (const QString &part : text.split(QLatin1Char('.'))) {
+        if (part.isEmpty() || part.size() > 12)
+            return {};
+        for (const QChar c : part) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return {};
+        }
+        numbers.append(part.toLongLong());
+    }
+    return numbers;
 }
 
 bool isHex(const QString &text)
@@ -154,13 +174,19 @@ bool parseUpdateSize(const QString &text, qint64 *value)
     return true;
 }
 
-CLUpdateAnswer parseUpdateAnswer(const QByteArray &data)
+CLUpdateAnswer parseUpdateAnswer(const QByteArray &data, const QList<QByteArray> &trustedKeys)
 {
     CLUpdateAnswer answer;
     if (data.size() > MaxUpdateAnswerSize) {
         answer.notes << QStringLiteral("answer larger than %1 bytes").arg(MaxUpdateAnswerSize);
         return answer;
     }
+    const CLAnswerSignature signature = verifyAnswerSignature(data, trustedKeys);
+    answer.hasSignature = signature.present;
+    answer.keyId = signature.keyId;
+    answer.trusted = signature.verified();
+    if (signature.present && !signature.last)
+        answer.notes << QStringLiteral("signature record is not the last line");
     const qsizetype nul = data.indexOf('\0');
     const QString text = QString::fromLatin1(nul >= 0 ? data.left(nul) : data);
     const QStringList lines = text.split(QLatin1Char('\n'));
@@ -250,6 +276,110 @@ CLUpdateAnswer parseUpdateAnswer(const QByteArray &data)
     return answer;
 }
 
+QString targetRefusal(const CLUpdateTarget &target, bool trusted)
+{
+    qint64 size = 0;
+    if (!parseUpdateSize(target.bytes, &size))
+        return QStringLiteral("size not a number");
+    if (size == 0)
+        return QStringLiteral("size 0");
+    if (!isComparableChecksum(target.checksum))
+        return QStringLiteral("checksum not hex");
+    switch (targetClassOf(target.id)) {
+    case CLTargetClass::Installer:
+        if (!trusted)
+            return QStringLiteral("unsigned answer");
+        if (target.checksum.size() != 64)
+            return QStringLiteral("installer without SHA-256");
+        if (size > MaxInstallerSize)
+            return QStringLiteral("installer larger than %1 bytes").arg(MaxInstallerSize);
+        return QString();
+    case CLTargetClass::Engine:
+    case CLTargetClass::Site:
+        if (size > MaxDataFileSize)
+            return QStringLiteral("larger than %1 bytes").arg(MaxDataFileSize);
+        return QString();
+    case CLTargetClass::Unknown:
+        break;
+    }
+    return QStringLiteral("unknown kind of target");
+}
+
+QString answerRefusal(const CLUpdateAnswer &answer)
+{
+    if (answer.targets.size() > MaxUpdateTargets)
+        return QStringLiteral("%1 targets, more than %2")
+            .arg(answer.targets.size())
+            .arg(MaxUpdateTargets);
+    qint64 total = 0;
+    for (const CLUpdateTarget &target : answer.targets) {
+        qint64 size = 0;
+        if (targetClassOf(target.id) != CLTargetClass::Installer &&
+            targetRefusal(target, answer.trusted).isEmpty() && parseUpdateSize(target.bytes, &size))
+            total = saturatedAdd(total, size);
+    }
+    if (total > MaxUpdateRunBytes)
+        return QStringLiteral("%1 bytes of files, more than %2").arg(total).arg(MaxUpdateRunBytes);
+    return QString();
+}
+
+CLUpdateAnswer usableAnswer(const CLUpdateAnswer &answer)
+{
+    CLUpdateAnswer usable = answer;
+    usable.targets.clear();
+    const QString refusal = answerRefusal(answer);
+    if (!refusal.isEmpty()) {
+        usable.endpoints.clear();
+        usable.notes << QStringLiteral("answer refused whole: %1").arg(refusal);
+        return usable;
+    }
+    if (!answer.trusted && !answer.endpoints.isEmpty()) {
+        usable.endpoints.clear();
+        usable.notes << QStringLiteral("TV record ignored: unsigned answer");
+    }
+    for (const CLUpdateTarget &target : answer.targets) {
+        const QString reason = targetRefusal(target, answer.trusted);
+        if (reason.isEmpty()) {
+            usable.targets.append(target);
+            continue;
+        }
+        usable.refused.append(target);
+        usable.notes
+            << QStringLiteral("target %1 ignored: %2").arg(escapedForLog(target.id), reason);
+    }
+    return usable;
+}
+
+bool isNewerVersion(const QString &offered, const QString &running)
+{
+    QList<qint64> a = versionNumbers(offered);
+    QList<qint64> b = versionNumbers(running);
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    while (a.size() < b.size())
+        a.append(0);
+    while (b.size() < a.size())
+        b.append(0);
+    return a > b;
+}
+
+QString escapedForLog(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u < 0x20 || (u >= 0x7f && u < 0xa0) || u == 0x2028 || u == 0x2029 ||
+            (u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069))
+            out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else if (u == '\\')
+            out += QLatin1String("\\\\");
+        else
+            out += c;
+    }
+    return out;
+}
+
 bool isComparableChecksum(const QString &checksum)
 {
     const qsizetype size = checksum.size();
@@ -259,7 +389,7 @@ bool isComparableChecksum(const QString &checksum)
 bool checksumMatches(const QByteArray &bytes, const QString &checksum)
 {
     if (!isComparableChecksum(checksum))
-        return true;
+        return false;
     QCryptographicHash::Algorithm algorithm = QCryptographicHash::Sha256;
     if (checksum.size() == 32)
         algorithm = QCryptographicHash::Md5;
@@ -283,11 +413,11 @@ CLUpdateNameRules CLUpdateNameRules::fromProcessor(const CLProcessor *processor)
         return rules;
     rules.engineFile = processor->translatorFile;
     if (!processor->catalogueFile.isEmpty())
-        rules.reserved.insert(processor->catalogueFile.toLower());
+        rules.reserved.insert(normalisedFileName(processor->catalogueFile));
     if (!processor->historyFile.isEmpty())
-        rules.reserved.insert(processor->historyFile.toLower());
+        rules.reserved.insert(normalisedFileName(processor->historyFile));
     for (const CLSiteIndexItem *entry : processor->siteIndex) {
-        const QString name = entry->file.toLower();
+        const QString name = normalisedFileName(entry->file);
         if (!rules.entryFiles.contains(name))
             rules.entryFiles.insert(name, entry->id);
     }
@@ -300,7 +430,18 @@ bool isPlainFileName(const QString &name)
     static const QRegularExpression device(
         QStringLiteral("^(con|prn|aux|nul|com[0-9]|lpt[0-9])(\\..*)?$"),
         QRegularExpression::CaseInsensitiveOption);
-    return name.size() <= 128 && pattern.match(name).hasMatch() && !device.match(name).hasMatch();
+    // "sites.xml." is "sites.xml" on some file systems.
+    return name.size() <= 128 && pattern.match(name).hasMatch() &&
+           !name.endsWith(QLatin1Char('.')) && !device.match(name).hasMatch();
+}
+
+QString normalisedFileName(const QString &name)
+{
+    qsizetype end = name.size();
+    while (end > 0 &&
+           (name.at(end - 1) == QLatin1Char('.') || name.at(end - 1) == QLatin1Char(' ')))
+        --end;
+    return name.left(end).toCaseFolded();
 }
 
 QString urlFileName(const QString &url)
@@ -321,10 +462,11 @@ QString updateFileName(const QString &url, const CLUpdateTarget &target,
     const QString name = urlFileName(url);
     if (name.isEmpty())
         return QString();
-    const QString lower = name.toLower();
+    const QString lower = normalisedFileName(name);
     if (rules.used.contains(lower) || rules.reserved.contains(lower))
         return QString();
-    const bool isEngineFile = !rules.engineFile.isEmpty() && lower == rules.engineFile.toLower();
+    const bool isEngineFile =
+        !rules.engineFile.isEmpty() && lower == normalisedFileName(rules.engineFile);
     switch (targetClassOf(target.id)) {
     case CLTargetClass::Engine:
         // The reader loads engines from one file only; any other name would be dead weight.
@@ -348,29 +490,35 @@ QString checkDownloadedFile(const QByteArray &bytes, const CLUpdateTarget &targe
     if (bytes.size() > MaxUpdateDownloadSize)
         return QStringLiteral("larger than %1 bytes").arg(MaxUpdateDownloadSize);
     qint64 declared = 0;
-    if (!parseUpdateSize(target.bytes, &declared))
+    if (!parseUpdateSize(target.bytes, &declared) || declared <= 0)
         return QStringLiteral("no usable size");
-    if (declared != 0 && declared != bytes.size())
+    if (declared != bytes.size())
         return QStringLiteral("%1 bytes instead of %2").arg(bytes.size()).arg(declared);
+    if (!isComparableChecksum(target.checksum))
+        return QStringLiteral("no comparable checksum");
     if (!checksumMatches(bytes, target.checksum))
         return QStringLiteral("checksum mismatch");
 
+    QString problem;
     switch (targetClassOf(target.id)) {
     case CLTargetClass::Installer:
-        return QString();
+        return QStringLiteral("installers are checked as files");
     case CLTargetClass::Site: {
-        const auto document = documentOf(bytes, fileName);
-        if (!document || document->documentElement().tagName() != QLatin1String("site"))
+        const auto document = documentOf(bytes, fileName, &problem);
+        if (!document)
+            return QStringLiteral("not a site profile: %1").arg(problem);
+        if (document->documentElement().tagName() != QLatin1String("site"))
             return QStringLiteral("not a site profile");
-        const std::unique_ptr<CLSite> site(readProfile(*document));
+        CLProfileError error;
+        const std::unique_ptr<CLSite> site(readProfile(*document, &error));
         if (!site)
-            return QStringLiteral("the profile is not valid");
+            return QStringLiteral("the profile is not valid: %1").arg(error.toString());
         if (site->id != target.id)
             return QStringLiteral("the profile is for %1").arg(site->id);
         return QString();
     }
     case CLTargetClass::Engine: {
-        const auto document = documentOf(bytes, fileName);
+        const auto document = documentOf(bytes, fileName, &problem);
         CLProcessor check;
         if (!document || !check.parseTranslators(*document) || check.translators.isEmpty())
             return QStringLiteral("not an engine definitions file");
@@ -380,6 +528,26 @@ QString checkDownloadedFile(const QByteArray &bytes, const CLUpdateTarget &targe
         break;
     }
     return QStringLiteral("unknown target class");
+}
+
+QString checkDownloadedInstaller(const QString &path, const CLUpdateTarget &target)
+{
+    qint64 declared = 0;
+    if (!parseUpdateSize(target.bytes, &declared) || declared <= 0 || declared > MaxInstallerSize)
+        return QStringLiteral("no usable size");
+    if (target.checksum.size() != 64 || !isComparableChecksum(target.checksum))
+        return QStringLiteral("no SHA-256");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot be read");
+    if (file.size() != declared)
+        return QStringLiteral("%1 bytes instead of %2").arg(file.size()).arg(declared);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file))
+        return QStringLiteral("cannot be read");
+    if (QString::fromLatin1(hash.result().toHex()).compare(target.checksum, Qt::CaseInsensitive))
+        return QStringLiteral("checksum mismatch");
+    return QString();
 }
 
 QByteArray siteCatalogueText(const QList<CLCatalogueLine> &entries)
@@ -419,10 +587,33 @@ QList<CLCatalogueLine> catalogueLinesAfterUpdate(const QList<const CLUpdateTarge
     return lines;
 }
 
+QList<CLCatalogueLine> catalogueLinesAdded(const QList<CLCatalogueLine> &current,
+                                           const QList<const CLUpdateTarget *> &targets)
+{
+    QList<CLCatalogueLine> lines = current;
+    for (const CLUpdateTarget *target : targets) {
+        if (targetClassOf(target->id) != CLTargetClass::Site || target->writtenFile.isEmpty())
+            continue;
+        const CLCatalogueLine line{target->id, target->version, target->writtenFile};
+        bool replaced = false;
+        for (CLCatalogueLine &existing : lines) {
+            if (existing.id == target->id) {
+                existing = line;
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced)
+            lines.append(line);
+    }
+    return lines;
+}
+
 CLUpdatePlan planUpdates(const QList<CLUpdateTarget *> &targets, const CLProcessor *processor,
                          const QString &appVersion)
 {
     CLUpdatePlan plan;
+    const CLUpdateNameRules rules = CLUpdateNameRules::fromProcessor(processor);
     bool installerSeen = false;
     for (qsizetype i = 0; i < targets.size(); ++i) {
         CLUpdateTarget *target = targets.at(i);
@@ -443,7 +634,7 @@ CLUpdatePlan planUpdates(const QList<CLUpdateTarget *> &targets, const CLProcess
                 break;
             }
             installerSeen = true;
-            target->needed = target->version != appVersion;
+            target->needed = isNewerVersion(target->version, appVersion);
             if (target->needed && !sized)
                 skip(QStringLiteral("installer without a usable size"));
             else if (target->needed)
@@ -484,6 +675,13 @@ CLUpdatePlan planUpdates(const QList<CLUpdateTarget *> &targets, const CLProcess
             skip(QStringLiteral("size is not a number"));
             continue;
         }
+        bool nameUsable = false;
+        for (const QString &url : std::as_const(target->urls))
+            nameUsable = nameUsable || !updateFileName(url, *target, rules).isEmpty();
+        if (!nameUsable) {
+            skip(QStringLiteral("no URL names a file it may write"));
+            continue;
+        }
         if (!target->localFile.isEmpty() && !plan.outdatedFiles.contains(target->localFile))
             plan.outdatedFiles.append(target->localFile);
         plan.updateList.append(int(i));
@@ -510,6 +708,13 @@ bool isCheckDue(int intervalDays, const QDateTime &lastCheck, const QDateTime &n
     if (intervalDays == -1)
         return false;
     return lastCheck.addDays(intervalDays) < now;
+}
+
+int storedCheckInterval(const QVariant &value)
+{
+    bool ok = false;
+    const int days = value.toString().trimmed().toInt(&ok);
+    return ok ? days : -1;
 }
 
 bool isUpgradeReminderDue(const QDateTime &lastRemind, const QDateTime &now)

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 class CLProcessor;
 
@@ -16,8 +17,14 @@ class CLProcessor;
 
 /// The largest version-check answer that is read at all.
 constexpr qint64 MaxUpdateAnswerSize = 1024 * 1024;
-/// The largest file a download may bring.
-constexpr qint64 MaxUpdateDownloadSize = 64 * 1024 * 1024;
+/// The largest profile or engine file a download may bring.
+constexpr qint64 MaxUpdateDownloadSize = 1024 * 1024;
+/// The largest installer a download may bring; it is written as it arrives.
+constexpr qint64 MaxInstallerSize = qint64(2) * 1024 * 1024 * 1024;
+/// Most targets an answer may list, and most bytes one run may download
+/// (installer apart); an answer past either is refused whole.
+constexpr int MaxUpdateTargets = 2000;
+constexpr qint64 MaxUpdateRunBytes = qint64(256) * 1024 * 1024;
 /// Longest id, version or checksum a target may carry.
 constexpr int MaxUpdateFieldLength = 256;
 /// Longest message kept; a dialog shows it whole.
@@ -49,14 +56,35 @@ struct CLUpdateTarget
 struct CLUpdateAnswer
 {
     bool valid = false;
+    bool hasSignature = false;     ///< a "TS" record is there
+    QString keyId;                 ///< the key id it names
+    bool trusted = false;          ///< signed by one of the keys given to the parser
     QList<CLUpdateTarget> targets; ///< accepted targets in answer order
+    QList<CLUpdateTarget> refused; ///< listed but dropped by usableAnswer; their entries stay
     QStringList endpoints;         ///< the last "TV" record's valid endpoints; empty when none
     QStringList notes;             ///< what was dropped and why, for the log
 };
 
 /// Reads an answer: text up to the first NUL, one character per byte, lines
-/// split at "\n"; "TR|R0" first; "TF" targets and "TV" endpoint lists.
-CLUpdateAnswer parseUpdateAnswer(const QByteArray &data);
+/// split at "\n"; "TR|R0" first; "TF" targets and "TV" endpoint lists. Its
+/// signature record is checked against `trustedKeys`. Every target the
+/// grammar accepts is kept; targetRefusal says which a reader may use.
+CLUpdateAnswer parseUpdateAnswer(const QByteArray &data, const QList<QByteArray> &trustedKeys = {});
+
+/// Why a reader does not use a target of an answer (signed by a trusted key
+/// or not); empty when it may. The installed state is not consulted.
+QString targetRefusal(const CLUpdateTarget &target, bool trusted);
+/// Why a whole answer is refused (too many targets, too many bytes); empty when it is not.
+QString answerRefusal(const CLUpdateAnswer &answer);
+/// The answer as a reader uses it: refused targets, and for an answer not
+/// signed by a trusted key its endpoints, are dropped with a note each.
+CLUpdateAnswer usableAnswer(const CLUpdateAnswer &answer);
+
+/// Whether `offered` is a higher dotted number than `running` ("1.10" >
+/// "1.9"); false when either is not dotted digits.
+bool isNewerVersion(const QString &offered, const QString &running);
+/// Server text for a log or a terminal: control characters as \xNN.
+QString escapedForLog(const QString &text);
 
 /// An http or https URL with a host and nothing that would be read differently elsewhere.
 bool isUpdateUrl(const QString &url);
@@ -64,7 +92,7 @@ bool isUpdateUrl(const QString &url);
 bool parseUpdateSize(const QString &text, qint64 *value = nullptr);
 
 /// The checksum kinds a download is compared against: 32, 40 or 64 hex
-/// digits (MD5, SHA-1, SHA-256). Any other text is carried but not compared.
+/// digits (MD5, SHA-1, SHA-256). A target with any other is not used.
 bool isComparableChecksum(const QString &checksum);
 bool checksumMatches(const QByteArray &bytes, const QString &checksum);
 QString sha256Hex(const QByteArray &bytes);
@@ -88,12 +116,19 @@ QString urlFileName(const QString &url);
 /// directory; empty when the URL must count as failed.
 QString updateFileName(const QString &url, const CLUpdateTarget &target,
                        const CLUpdateNameRules &rules);
-/// Whether a catalogue file name may be touched at all (deleted by a cleanup).
+/// Whether a catalogue file name may be touched at all (deleted by a cleanup):
+/// plain characters, no trailing dot, no device name.
 bool isPlainFileName(const QString &name);
+/// A file name as file systems that ignore case and trailing dots and
+/// spaces see it, for comparing names.
+QString normalisedFileName(const QString &name);
 
 /// Why downloaded bytes may not replace `fileName`; empty when they may.
+/// Profiles and engine files go through the same guarded loader as at start-up.
 QString checkDownloadedFile(const QByteArray &bytes, const CLUpdateTarget &target,
                             const QString &fileName);
+/// Why a downloaded installer file may not be kept; empty when it may.
+QString checkDownloadedInstaller(const QString &path, const CLUpdateTarget &target);
 
 /// One line of the site catalogue.
 struct CLCatalogueLine
@@ -109,6 +144,10 @@ QByteArray siteCatalogueText(const QList<CLCatalogueLine> &entries);
 /// whose file is not in `profileDir` are left out.
 QList<CLCatalogueLine> catalogueLinesAfterUpdate(const QList<const CLUpdateTarget *> &targets,
                                                  const QString &profileDir);
+/// The lines of the catalogue after an update that may only add: `current`
+/// with each downloaded target's entry replaced or appended.
+QList<CLCatalogueLine> catalogueLinesAdded(const QList<CLCatalogueLine> &current,
+                                           const QList<const CLUpdateTarget *> &targets);
 
 /// What the decisions of an answer leave to ask and to download.
 struct CLUpdatePlan
@@ -119,8 +158,9 @@ struct CLUpdatePlan
     QStringList outdatedFiles;
 };
 /// Decides each target against the installed catalogue, engines and
-/// application version; unknown classes, unusable sizes and further
-/// installers are skipped, never downloaded.
+/// application version; unknown classes, unusable sizes, targets without a
+/// usable file name, installers that are not newer and further installers
+/// are skipped, never downloaded nor counted.
 CLUpdatePlan planUpdates(const QList<CLUpdateTarget *> &targets, const CLProcessor *processor,
                          const QString &appVersion);
 
@@ -130,5 +170,7 @@ QString updateTimestampText(const QDateTime &time);
 QDateTime parseUpdateTimestamp(const QString &text);
 /// Whether a start-up check is due for an interval in days (-1: never).
 bool isCheckDue(int intervalDays, const QDateTime &lastCheck, const QDateTime &now);
+/// The stored check interval in days; -1 (never) when absent or not a number.
+int storedCheckInterval(const QVariant &value);
 /// Whether an installer upgrade may be offered again.
 bool isUpgradeReminderDue(const QDateTime &lastRemind, const QDateTime &now);

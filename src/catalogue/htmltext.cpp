@@ -846,14 +846,23 @@ QByteArray unpackXml(const QByteArray &packed, bool *ok)
     return xml;
 }
 
-bool checkXmlDepth(const QByteArray &xml, int maxDepth, XmlLoadError *error)
+bool checkXmlDepth(const QByteArray &xml, int maxDepth, XmlLoadError *error, int maxElements)
 {
     QXmlStreamReader reader(xml);
     reader.setNamespaceProcessing(false);
     int depth = 0;
+    int elements = 0;
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::StartElement:
+            if (maxElements >= 0 && ++elements > maxElements) {
+                if (error) {
+                    error->reason = QStringLiteral("more than %1 elements").arg(maxElements);
+                    error->line = int(reader.lineNumber());
+                    error->column = int(reader.columnNumber());
+                }
+                return false;
+            }
             if (++depth > maxDepth) {
                 if (error) {
                     error->reason =
@@ -889,6 +898,51 @@ bool parseXmlDocument(const QByteArray &xml, QDomDocument &document, XmlLoadErro
         error->column = column;
     }
     return false;
+}
+
+std::unique_ptr<QDomDocument> parseDataFile(const QByteArray &bytes, bool plainXml,
+                                            XmlLoadError *error)
+{
+    auto refuse = [error](const QString &reason) {
+        if (error)
+            error->reason = reason;
+        return nullptr;
+    };
+    const QString tooLarge = QStringLiteral("larger than %1 bytes").arg(MaxDataFileSize);
+    if (bytes.size() > MaxDataFileSize)
+        return refuse(tooLarge);
+    QByteArray xml = bytes;
+    if (!plainXml) {
+        bool ok = false;
+        xml = unpackXml(bytes, &ok);
+        if (!ok)
+            return refuse(QStringLiteral("not a compressed XML file"));
+        if (xml.size() > MaxDataFileSize)
+            return refuse(tooLarge);
+    }
+    if (!checkXmlDepth(xml, MaxXmlDepth, error, MaxDataFileElements))
+        return nullptr;
+    auto document = std::make_unique<QDomDocument>();
+    if (!parseXmlDocument(xml, *document, error))
+        return nullptr;
+    return document;
+}
+
+std::unique_ptr<QDomDocument> loadDataFile(const QString &path, XmlLoadError *error)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        if (error)
+            error->reason = QStringLiteral("cannot be read");
+        return nullptr;
+    }
+    if (file.size() > MaxDataFileSize) {
+        if (error)
+            error->reason = QStringLiteral("larger than %1 bytes").arg(MaxDataFileSize);
+        return nullptr;
+    }
+    const QByteArray bytes = file.read(MaxDataFileSize + 1);
+    return parseDataFile(bytes, path.right(4).toUpper() == QLatin1StringView(".XML"), error);
 }
 
 std::unique_ptr<QDomDocument> loadXmlDocument(const QString &path, XmlLoadError *error)

@@ -60,10 +60,27 @@ struct XmlLoadError
 /// Whether no element of `xml` lies deeper than `maxDepth` levels, read with
 /// a streaming parser that costs the same at any depth. A document that is
 /// not well-formed passes as far as it could be read; the DOM parse reports it.
-bool checkXmlDepth(const QByteArray &xml, int maxDepth, XmlLoadError *error = nullptr);
+/// With `maxElements` of 0 or more, more elements than that also fail.
+bool checkXmlDepth(const QByteArray &xml, int maxDepth, XmlLoadError *error = nullptr,
+                   int maxElements = -1);
 /// Parses XML text (no namespace processing, white-space-only text dropped)
 /// after the depth check; false with the reason and place of the failure.
 bool parseXmlDocument(const QByteArray &xml, QDomDocument &document, XmlLoadError *error = nullptr);
+
+/// The largest profile or engine definitions file read at all (the shipped
+/// ones are under 10 KB), before and after unpacking.
+constexpr qint64 MaxDataFileSize = 1024 * 1024;
+/// Most elements such a file may hold; parsing stops past it.
+constexpr int MaxDataFileElements = 100000;
+
+/// Parses a profile or engine definitions file (`plainXml`: XML text, else
+/// the compressed layout) through every guard: its size, element count and
+/// nesting depth are checked by a streaming pass before the DOM is built.
+std::unique_ptr<QDomDocument> parseDataFile(const QByteArray &bytes, bool plainXml,
+                                            XmlLoadError *error = nullptr);
+/// Reads a profile or engine definitions file through parseDataFile,
+/// refusing one above MaxDataFileSize before reading it.
+std::unique_ptr<QDomDocument> loadDataFile(const QString &path, XmlLoadError *error = nullptr);
 
 /// Reads an XML data file, plain when its name ends in ".xml" (any case),
 /// compressed otherwise. Null when unreadable, not well-formed or nested

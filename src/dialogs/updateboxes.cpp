@@ -101,8 +101,8 @@ void CommonUpdateBox::retranslateUI()
 
 void CommonUpdateBox::loadSettings()
 {
-    // A stored value that is no number counts as "any other value".
-    switch (storedInt(TS_KEY_VERSION_CHECK_INTERVAL, 1, 0)) {
+    // A stored value that is no number reads as absent, as the version manager reads it.
+    switch (storedInt(TS_KEY_VERSION_CHECK_INTERVAL, 1, 1)) {
     case 7:
         m_weekly->setChecked(true);
         break;

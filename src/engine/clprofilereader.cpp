@@ -10,6 +10,7 @@
 #include <QDomElement>
 #include <QDomNodeList>
 
+#include <limits>
 #include <memory>
 
 QString CLProfileError::toString() const
@@ -117,7 +118,7 @@ private:
     template <size_t N>
     bool readKeyword(const QDomElement &element, const char *name, const Keyword (&words)[N],
                      int *value);
-    bool readNumber(const QDomElement &element, const char *name, int *value);
+    bool readNumber(const QDomElement &element, const char *name, int *value, int low, int high);
     bool readPattern(const QDomElement &element, QString *pattern);
 
     CLProfileError *m_error;
@@ -185,7 +186,11 @@ bool ProfileReader::readKeyword(const QDomElement &element, const char *name,
     return true;
 }
 
-bool ProfileReader::readNumber(const QDomElement &element, const char *name, int *value)
+// Negative counts read as none, so only the upper bound guards them.
+constexpr int IntMin = std::numeric_limits<int>::min();
+
+bool ProfileReader::readNumber(const QDomElement &element, const char *name, int *value, int low,
+                               int high)
 {
     QString text;
     if (!readPresent(element, name, &text))
@@ -197,6 +202,14 @@ bool ProfileReader::readNumber(const QDomElement &element, const char *name, int
     if (!ok)
         return fail(element,
                     QStringLiteral("attribute %1 is not a number").arg(QLatin1String(name)));
+    // Processing allocates and loops by these numbers.
+    if (number < low || number > high)
+        return fail(element, QStringLiteral("attribute %1 is %2, %3 %4")
+                                 .arg(QLatin1String(name))
+                                 .arg(number)
+                                 .arg(number > high ? QStringLiteral("more than")
+                                                    : QStringLiteral("less than"))
+                                 .arg(number > high ? high : low));
     *value = number;
     return true;
 }
@@ -399,9 +412,9 @@ CLPoint *ProfileReader::readPoint(const QDomElement &element)
     point->occurrence = 1;
     int includePattern = 0;
     if (!readKeyword(element, "from", pointFroms, &point->from) ||
-        !readNumber(element, "offset", &point->offset) ||
+        !readNumber(element, "offset", &point->offset, -MaxProfileOffset, MaxProfileOffset) ||
         !readKeyword(element, "direction", pointDirections, &point->direction) ||
-        !readNumber(element, "occurrance", &point->occurrence) ||
+        !readNumber(element, "occurrance", &point->occurrence, IntMin, MaxProfileOccurrence) ||
         !readKeyword(element, "include_pattern", yesNo, &includePattern) ||
         !readRequiredText(element, &point->pattern)) {
         return nullptr;
@@ -458,11 +471,13 @@ CLStep *ProfileReader::readTextExtractor(const QDomElement &element)
 CLStep *ProfileReader::readTextFormater(const QDomElement &element)
 {
     auto step = std::make_unique<CLStepTextFormater>();
-    if (!readNumber(element, "insert_line", &step->insertLine) ||
-        !readNumber(element, "append_line", &step->appendLine) ||
-        !readNumber(element, "paragraph_line", &step->paragraphLine) ||
-        !readNumber(element, "paragraph_space_begin", &step->paragraphSpaceBegin) ||
-        !readNumber(element, "paragraph_space_end", &step->paragraphSpaceEnd)) {
+    if (!readNumber(element, "insert_line", &step->insertLine, IntMin, MaxProfileLineCount) ||
+        !readNumber(element, "append_line", &step->appendLine, IntMin, MaxProfileLineCount) ||
+        !readNumber(element, "paragraph_line", &step->paragraphLine, IntMin, MaxProfileLineCount) ||
+        !readNumber(element, "paragraph_space_begin", &step->paragraphSpaceBegin, IntMin,
+                    MaxProfileLineCount) ||
+        !readNumber(element, "paragraph_space_end", &step->paragraphSpaceEnd, IntMin,
+                    MaxProfileLineCount)) {
         return nullptr;
     }
     return step.release();

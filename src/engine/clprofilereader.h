@@ -9,6 +9,11 @@ class QDomDocument;
 /// depth 1). Index groups end at depth 3; anything far deeper is a broken or
 /// hostile profile.
 constexpr int MaxTopicDepth = 32;
+/// Bounds of the numbers a profile holds: line and space counts of the text
+/// formatter, match occurrences and character offsets of cutting points.
+constexpr int MaxProfileLineCount = 100;
+constexpr int MaxProfileOccurrence = 10000;
+constexpr int MaxProfileOffset = 1000000;
 
 /// Where and why a profile was rejected: the first failure met.
 struct CLProfileError

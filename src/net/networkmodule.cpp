@@ -7,6 +7,7 @@
 #include "i18nmanager.h"
 
 #include <QDebug>
+#include <QFile>
 #include <QMetaObject>
 #include <QMutexLocker>
 #include <QNetworkAccessManager>
@@ -169,7 +170,11 @@ qint64 NetworkModule::bodyLimit(int kind, const QString &expected)
         return MaxTranslationBytes;
     case NDT_VersionCheck:
         return MaxVersionCheckBytes;
-    case NDT_SoftwareDownload:
+    case NDT_SoftwareDownload: {
+        bool ok = false;
+        const qint64 announced = expected.toLongLong(&ok);
+        return ok && announced > 0 ? qMin(announced, MaxSoftwareBytes) : MaxDownloadBytes;
+    }
     case NDT_FileDownload: {
         bool ok = false;
         const qint64 announced = expected.toLongLong(&ok);
@@ -298,12 +303,33 @@ void NetworkModule::readBody(QNetworkReply *reply)
         bodyLimit(kind, isDownloadKind(kind) && holder ? holder->property(BytesProperty).toString()
                                                        : QString());
     QByteArray &body = m_bodies[reply];
+    // An installer may be far larger than memory should hold: it goes to its file.
+    QFile *file = nullptr;
+    if (kind == NDT_SoftwareDownload && holder) {
+        file = holder->findChild<QFile *>();
+        if (!file) {
+            file = new QFile(downloadTarget(holder->property(PathProperty).toString()),
+                             const_cast<QObject *>(holder));
+            if (!isSafeDownloadPath(file->fileName()) ||
+                !file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+                failReply(reply, NS_ReadFailed);
+                return;
+            }
+        }
+    }
+    const qint64 received = file ? file->size() : body.size();
     const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
-    if (announced > limit || body.size() + reply->bytesAvailable() > limit) {
+    if (announced > limit || received + reply->bytesAvailable() > limit) {
         qDebug().noquote() << QStringLiteral("Reply too large, more than %1 bytes: %2")
                                   .arg(limit)
                                   .arg(replyUrl(reply));
         failReply(reply, NS_ReadFailed);
+        return;
+    }
+    if (file) {
+        const QByteArray piece = reply->readAll();
+        if (file->write(piece) != piece.size())
+            failReply(reply, NS_ReadFailed);
         return;
     }
     body += reply->readAll();
@@ -695,6 +721,21 @@ void NetworkModule::handleDownload(QNetworkReply *reply, const QString &url, CON
     }
     const QString localPath = holder->property(PathProperty).toString();
     const QString expected = holder->property(BytesProperty).toString();
+    QFile *file = holder->findChild<QFile *>();
+    if (kind == NDT_SoftwareDownload) {
+        // Written as it arrived; an empty body never opened its file.
+        const bool written =
+            file ? file->flush()
+                 : isSafeDownloadPath(localPath) && saveBytes(bytes, downloadTarget(localPath));
+        const qint64 size = file ? file->size() : bytes.size();
+        if (file)
+            file->close();
+        const bool sized = expected == QLatin1String("0") || expected == QString::number(size);
+        if (!sized)
+            emit notifyNetworkStatus(kind, NS_ReadFailed);
+        emit notifyDownloadResult(url, kind, written && sized);
+        return;
+    }
     qDebug() << qChecksum(bytes);
     qDebug() << bytes.size();
     const bool sizeAccepted =

@@ -75,6 +75,8 @@ public:
     static constexpr qint64 MaxTranslationBytes = 1024 * 1024;
     static constexpr qint64 MaxVersionCheckBytes = 1024 * 1024;
     static constexpr qint64 MaxDownloadBytes = 64 * 1024 * 1024;
+    /// An installer is written to its file as it arrives, up to its announced size.
+    static constexpr qint64 MaxSoftwareBytes = qint64(2) * 1024 * 1024 * 1024;
     /// Redirects one request may follow.
     static constexpr int MaxRedirects = 10;
 

@@ -1,8 +1,11 @@
 #include "versionmanager.h"
 
+#include "apppaths.h"
+#include "clsigning.h"
 #include "clconstants.h"
 #include "clelement.h"
 #include "clprocessor.h"
+#include "clsitemodel.h"
 #include "downloadtarget.h"
 #include "updateprompts.h"
 
@@ -59,6 +62,8 @@ VersionManager::VersionManager(QObject *parent) : QObject(parent)
     }
     checkUrls = urls.split(QLatin1Char(';'));
     checkUrls.append(QStringLiteral(TS_VERSION_CHECK_URL2));
+    // The installation's list, never the user's copy: a user folder is easier to write.
+    trustedKeys = readTrustedKeys(AppPaths::installDir() + QStringLiteral("/conf/trusted_keys"));
 }
 
 VersionManager::~VersionManager()
@@ -109,7 +114,8 @@ bool VersionManager::isVersionCheckDue()
     }
     const QString internalVersion =
         settings.value(QStringLiteral(TS_KEY_APP_INTERNAL_VERSION)).toString();
-    const int interval = storedInt(settings, TS_KEY_VERSION_CHECK_INTERVAL, -1);
+    const int interval =
+        storedCheckInterval(settings.value(QStringLiteral(TS_KEY_VERSION_CHECK_INTERVAL)));
     const QDateTime lastCheck = parseUpdateTimestamp(
         settings.value(QStringLiteral(TS_KEY_LAST_VERSION_CHECK_TIMESTAMP)).toString());
     const QDateTime lastRemind = parseUpdateTimestamp(
@@ -166,12 +172,20 @@ void VersionManager::processVersionCheckRespond(QByteArray *data)
 bool VersionManager::parseAnswer(const QByteArray &data)
 {
     qDebug() << "Version check response message:";
-    qDebug().noquote() << QString::fromLatin1(data.left(4096));
-    const CLUpdateAnswer answer = parseUpdateAnswer(data);
+    for (const QString &line : QString::fromLatin1(data.left(4096)).split(QLatin1Char('\n')))
+        qDebug().noquote() << escapedForLog(line);
+    const CLUpdateAnswer answer = usableAnswer(parseUpdateAnswer(data, trustedKeys));
     for (const QString &note : answer.notes)
-        qDebug().noquote() << note;
+        qDebug().noquote() << escapedForLog(note);
     if (!answer.valid)
         return false;
+    m_trusted = answer.trusted;
+    m_refused = answer.refused;
+    if (!m_trusted)
+        qDebug().noquote() << QStringLiteral("Answer not signed by a trusted key (%1): only "
+                                             "adds and updates; removes nothing")
+                                  .arg(answer.hasSignature ? escapedForLog(answer.keyId)
+                                                           : QStringLiteral("no signature"));
 
     // Whatever the previous answer started is void now.
     resetRun();
@@ -217,10 +231,22 @@ void VersionManager::decideAndStart()
     const CLUpdatePlan plan = planUpdates(plain, processor, appVersion);
     for (const DownloadTarget *target : std::as_const(targets)) {
         if (!target->skipReason.isEmpty())
-            qDebug().noquote()
-                << QStringLiteral("Skipping %1: %2").arg(target->id, target->skipReason);
+            qDebug().noquote() << QStringLiteral("Skipping %1: %2")
+                                      .arg(escapedForLog(target->id), target->skipReason);
     }
-    outdatedFiles = plan.outdatedFiles;
+    // Only a trusted answer may make files obsolete.
+    outdatedFiles = m_trusted ? plan.outdatedFiles : QStringList();
+    if (plan.updateBytes > MaxUpdateRunBytes) {
+        qDebug().noquote() << QStringLiteral("Answer refused whole: %1 bytes to download, more "
+                                             "than %2")
+                                  .arg(plan.updateBytes)
+                                  .arg(MaxUpdateRunBytes);
+        for (DownloadTarget *target : std::as_const(targets))
+            target->needed = false;
+        outdatedFiles.clear();
+        m_deciding = false;
+        return;
+    }
 
     const QSettings settings;
     upgradeReminderDue = isUpgradeReminderDue(
@@ -229,7 +255,8 @@ void VersionManager::decideAndStart()
         QDateTime::currentDateTime());
 
     bool installerLeft = false;
-    if (plan.installer >= 0) {
+    // Only a trusted answer may offer software to run.
+    if (plan.installer >= 0 && m_trusted) {
         DownloadTarget *installer = targets.at(plan.installer);
         qDebug() << "NEW VERSION DETECTED.";
         qint64 size = 0;
@@ -354,6 +381,22 @@ void VersionManager::processDownloadResult(const QString &url, CONetworkDataType
 
 bool VersionManager::finishDownload(DownloadTarget *target)
 {
+    if (targetClassOf(target->id) == CLTargetClass::Installer) {
+        const QString problem = checkDownloadedInstaller(m_pendingTemp, *target);
+        if (!problem.isEmpty()) {
+            qDebug().noquote() << QStringLiteral("Download of %1 rejected: %2")
+                                      .arg(escapedForLog(target->id), problem);
+            return false;
+        }
+        // The staging folder may lie on another file system than the chosen path.
+        QFile::remove(target->savePath);
+        if (!QFile::rename(m_pendingTemp, target->savePath) &&
+            !QFile::copy(m_pendingTemp, target->savePath)) {
+            qDebug().noquote() << QStringLiteral("Cannot write %1").arg(target->savePath);
+            return false;
+        }
+        return true;
+    }
     QFile file(m_pendingTemp);
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaxUpdateDownloadSize) {
         qDebug().noquote() << QStringLiteral("Download of %1 unreadable").arg(target->id);
@@ -363,21 +406,17 @@ bool VersionManager::finishDownload(DownloadTarget *target)
     file.close();
     const QString problem = checkDownloadedFile(bytes, *target, m_pendingName);
     if (!problem.isEmpty()) {
-        qDebug().noquote()
-            << QStringLiteral("Download of %1 rejected: %2").arg(target->id, problem);
+        qDebug().noquote() << QStringLiteral("Download of %1 rejected: %2")
+                                  .arg(escapedForLog(target->id), escapedForLog(problem));
         return false;
     }
-    const bool installer = targetClassOf(target->id) == CLTargetClass::Installer;
-    const QString destination =
-        installer ? target->savePath : profileDir() + QLatin1Char('/') + m_pendingName;
+    const QString destination = profileDir() + QLatin1Char('/') + m_pendingName;
     if (!saveBytes(bytes, destination)) {
         qDebug().noquote() << QStringLiteral("Cannot write %1").arg(destination);
         return false;
     }
-    if (!installer) {
-        target->writtenFile = m_pendingName;
-        m_names.used.insert(m_pendingName.toLower());
-    }
+    target->writtenFile = m_pendingName;
+    m_names.used.insert(normalisedFileName(m_pendingName));
     return true;
 }
 
@@ -386,14 +425,37 @@ bool VersionManager::finishDownload(DownloadTarget *target)
 void VersionManager::rewriteSiteIndex()
 {
     QList<const CLUpdateTarget *> plain;
-    bool anySite = false;
+    bool anyWritten = false;
     for (const DownloadTarget *target : std::as_const(targets)) {
         plain.append(target);
-        anySite = anySite || targetClassOf(target->id) == CLTargetClass::Site;
+        anyWritten = anyWritten || (targetClassOf(target->id) == CLTargetClass::Site &&
+                                    !target->writtenFile.isEmpty());
     }
-    const QList<CLCatalogueLine> lines = catalogueLinesAfterUpdate(plain, profileDir());
-    if (!anySite || lines.isEmpty()) {
-        // An answer without sites, or one that would leave none, keeps the catalogue.
+    // A listed site whose target was refused keeps its entry as it is.
+    QList<CLUpdateTarget> refused = m_refused;
+    for (CLUpdateTarget &target : refused) {
+        for (const CLSiteIndexItem *entry :
+             processor ? processor->siteIndex : QList<CLSiteIndexItem *>()) {
+            if (entry->id == target.id) {
+                target.localFile = entry->file;
+                target.localVersion = entry->version;
+                break;
+            }
+        }
+        plain.append(&target);
+    }
+    QList<CLCatalogueLine> lines;
+    if (anyWritten && m_trusted) {
+        lines = catalogueLinesAfterUpdate(plain, profileDir());
+    } else if (anyWritten && processor) {
+        // An unsigned answer may add and update entries, never drop one.
+        QList<CLCatalogueLine> current;
+        for (const CLSiteIndexItem *entry : std::as_const(processor->siteIndex))
+            current.append(CLCatalogueLine{entry->id, entry->version, entry->file});
+        lines = catalogueLinesAdded(current, plain);
+    }
+    if (lines.isEmpty()) {
+        // Nothing installed, or nothing left: the catalogue stays byte for byte.
         qDebug() << "Site index kept";
     } else {
         const QByteArray text = siteCatalogueText(lines);

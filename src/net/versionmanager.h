@@ -56,6 +56,10 @@ public:
     UpdatePrompt *updateBox = nullptr;             ///< not owned
     DownloadCompletePrompt *completeBox = nullptr; ///< not owned
 
+    /// Public keys whose signed answers may change endpoints, offer an
+    /// installer and remove entries; read from the installed "conf/trusted_keys".
+    QList<QByteArray> trustedKeys;
+
     /// Application version compared with installer targets.
     QString appVersion = QStringLiteral(TS_APP_VERSION);
 
@@ -90,5 +94,7 @@ private:
     QString m_pendingName; ///< the name it writes in the profile directory
     QString m_pendingTemp; ///< where the network module writes it first
     CLUpdateNameRules m_names;
-    bool m_deciding = false; ///< the dialogs of an answer are open
+    bool m_deciding = false;         ///< the dialogs of an answer are open
+    bool m_trusted = false;          ///< the current answer is signed by a trusted key
+    QList<CLUpdateTarget> m_refused; ///< listed in the answer but not used
 };

@@ -1,8 +1,11 @@
+#include "clsigning.h"
 #include "htmltext.h"
 #include "testkit.h"
 
 #include <QDomDocument>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -262,6 +265,111 @@ const AnswerRow answerRows[] = {
     {"answer over 1 MiB is invalid", "TR|R0\n" + QByteArray(1024 * 1024, 'x'), 1, invalid},
 };
 
+// Every key of `expected` has its value in `actual`; newer keys may be added.
+bool holds(const QJsonValue &actual, const QJsonValue &expected)
+{
+    if (expected.isObject()) {
+        const QJsonObject want = expected.toObject();
+        for (auto it = want.begin(); it != want.end(); ++it) {
+            if (!actual.toObject().contains(it.key()) || !holds(actual[it.key()], it.value()))
+                return false;
+        }
+        return actual.isObject();
+    }
+    if (expected.isArray()) {
+        const QJsonArray want = expected.toArray();
+        if (!actual.isArray() || actual.toArray().size() != want.size())
+            return false;
+        for (qsizetype i = 0; i < want.size(); ++i) {
+            if (!holds(actual.toArray().at(i), want.at(i)))
+                return false;
+        }
+        return true;
+    }
+    return actual == expected;
+}
+
+// answer: signed with key A unless it holds a TS record or ends in "#" (sent unsigned, without
+// the "#"); keys: the key files given ("A", "B"); tamper: "FROM>TO" or "+LINE" after signing;
+// expect: "signed;keyId;endpointsUsable;usable[:refusal]..." with keyId "A" for key A's, "-" none.
+const QByteArray sha = QByteArray(64, 'a');
+const QByteArray signedAll = "TR|R0\nTF|I(s)GI.a|V2|B10|C" + sha + "|Uhttp://a.example/a.xml\n" +
+                             "TF|I(a)setup|V9|B10|C" + sha + "|Uhttp://a.example/s.exe\n" +
+                             "TV|Uhttp://b.example/vc\n";
+QByteArray siteTargets(int count, const QByteArray &size)
+{
+    QByteArray many = "TR|R0\n";
+    for (int i = 0; i < count; ++i)
+        many += "TF|I(s)GI.n" + QByteArray::number(i) + "|V1|B" + size + "|C" + sha +
+                "|Uhttp://a/n.xml\n";
+    return many;
+}
+struct SignatureRow
+{
+    const char *name;
+    QByteArray answer;
+    const char *keys;
+    QByteArray tamper;
+    const char *expect;
+};
+const SignatureRow signatureRows[] = {
+    {"valid signature", signedAll, "A", "", "1;A;1;1;1"},
+    {"either of two keys", signedAll, "BA", "", "1;A;1;1;1"},
+    {"tampered byte", signedAll, "A", "V2>V3", "0;A;0;1;0:unsigned answer"},
+    {"wrong key", signedAll, "B", "", "0;A;0;1;0:unsigned answer"},
+    {"no key given", signedAll, "", "", "0;A;0;1;0:unsigned answer"},
+    {"record not last", signedAll, "A", "+TF|I(s)GI.b|V1|B1|C" + sha + "|Uhttp://x/b\n",
+     "0;A;0;1;0:unsigned answer;1"},
+    {"unknown key id", signedAll + "TS|K0123456789abcdef|S" + QByteArray(64, 'x').toBase64() + "\n",
+     "A", "", "0;0123456789abcdef;0;1;0:unsigned answer"},
+    {"unsigned answer", signedAll + "#", "A", "", "0;-;0;1;0:unsigned answer"},
+    {"size 0", "TR|R0\nTF|I(s)GI.a|V2|B0|C" + sha + "|Uhttp://a/a.xml\n", "A", "",
+     "1;A;0;0:size 0"},
+    {"bare B", "TR|R0\nTF|I(s)GI.a|V2|B|C" + sha + "|Uhttp://a/a.xml\n", "A", "", "1;A;0;0:size 0"},
+    {"checksum not hex", "TR|R0\nTF|I(s)GI.a|V2|B5|C0|Uhttp://a/a.xml\n", "A", "",
+     "1;A;0;0:checksum not hex"},
+    {"MD5 and SHA-1 are compared",
+     "TR|R0\nTF|I(s)GI.a|V2|B5|C" + QByteArray(32, 'b') + "|Uhttp://a/a.xml\nTF|I(r)e|V2|B5|C" +
+         QByteArray(40, 'c') + "|Uhttp://a/e.xml\n",
+     "A", "", "1;A;0;1;1"},
+    {"installer without SHA-256",
+     "TR|R0\nTF|I(a)s|V2|B5|C" + QByteArray(40, 'c') + "|Uhttp://a/s.exe\n", "A", "",
+     "1;A;0;0:installer without SHA-256"},
+    {"profile over 1 MiB", "TR|R0\nTF|I(s)GI.a|V2|B1048577|C" + sha + "|Uhttp://a/a.xml\n", "A", "",
+     "1;A;0;0:larger than 1048576 bytes"},
+    // A refusal of the whole answer is written at every target, which is still listed.
+    {"2,001 targets are refused whole", siteTargets(2001, "5"), "A", "",
+     "1;A;0;0:2001 targets, more than 2000"},
+    {"300 MB of profiles are refused whole", siteTargets(300, "1000000"), "A", "",
+     "1;A;0;0:300000000 bytes of files, more than 268435456"},
+};
+
+// expected: a part of standard output or of standard error.
+struct BoundRow
+{
+    const char *name, *arguments;
+    int exitCode;
+    const char *expected;
+};
+const BoundRow boundRows[] = {
+    {"check refuses a line count of 2,000,000,000", "check @/lines.xml", 1, "lines.xml:6:"},
+    {"check gives the path and the reason of a bound", "check @/lines.xml", 1,
+     "step_text_format: attribute insert_line is 2000000000, more than 100"},
+    {"check refuses a paragraph space above the bound", "check @/spaces.xml", 1,
+     "paragraph_space_end is 500, more than 100"},
+    {"keygen writes a pair", "keygen @/k.secret @/k.public", 0, "key id "},
+    {"keygen never overwrites", "keygen @/good.xml @/k2.public", 2, "good.xml"},
+    {"keygen needs two files", "keygen @/k3.secret", 2, "usage:"},
+    {"answer refuses a key file that is no key", "answer --key @/good.xml -", 2,
+     "not a public key file"},
+};
+QByteArray withFormat(const QByteArray &attributes)
+{
+    return QByteArray(GoodProfile)
+        .replace("<step_text_extract/></topic>",
+                 "<step_text_extract/><step_text_format " + attributes + "/></topic>");
+}
+
 struct TreeRow
 {
     const char *name;
@@ -297,6 +405,7 @@ class TestProfileTool : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    QByteArray m_publicA, m_secretA; // the key the signature rows sign with, in A.pub
 
     bool write(const QString &name, const QByteArray &bytes) const
     {
@@ -355,9 +464,16 @@ private slots:
                            "nothing\n2026-03-02\t(s)GI.a\t2\tindex\ttopic t, step 1/1 "
                            "step_url_extract found nothing\n"},
             {"cat/sites.xml",
-             R"(<sites><site id="(s)GI.test" version="1" file="test.prf"/></sites>)"}};
+             R"(<sites><site id="(s)GI.test" version="1" file="test.prf"/></sites>)"},
+            {"lines.xml", withFormat("insert_line=\"2000000000\"")},
+            {"spaces.xml", withFormat("paragraph_space_end=\"500\"")}};
         for (const auto &[name, bytes] : files)
             QVERIFY(write(name, bytes));
+        QByteArray publicB, secretB;
+        QVERIFY(makeSigningKeyPair(&m_publicA, &m_secretA) &&
+                makeSigningKeyPair(&publicB, &secretB));
+        QVERIFY(writeKeyFile(m_dir.filePath(u"A.pub"_s), m_publicA, false));
+        QVERIFY(writeKeyFile(m_dir.filePath(u"B.pub"_s), publicB, false));
     }
 
     void commands_data() { testkit::rows(commandRows); }
@@ -423,9 +539,61 @@ private slots:
         for (const auto &[arguments, input] : {std::pair(u"answer @/answer.txt"_s, QByteArray()),
                                                std::pair(u"answer -"_s, r.answer)}) {
             const auto [code, out, err] = run(arguments, input);
-            QCOMPARE(out, r.json);
+            QVERIFY2(holds(QJsonDocument::fromJson(out).object(),
+                           QJsonDocument::fromJson(r.json).object()),
+                     out.constData());
             QCOMPARE(code, r.exitCode);
         }
+    }
+
+    // A signature verifies only with a given key, over the exact bytes, as the last line.
+    void signatures_data() { testkit::rows(signatureRows); }
+    void signatures()
+    {
+        const SignatureRow &r = testkit::current(signatureRows);
+        QByteArray answer = r.answer;
+        if (answer.endsWith('#'))
+            answer.chop(1);
+        else if (!answer.contains("\nTS|"))
+            answer = signAnswer(answer, m_secretA);
+        if (r.tamper.startsWith('+'))
+            answer += r.tamper.mid(1);
+        else if (!r.tamper.isEmpty())
+            answer.replace(r.tamper.left(r.tamper.indexOf('>')),
+                           r.tamper.mid(r.tamper.indexOf('>') + 1));
+        QString arguments = u"answer"_s;
+        for (const char *key = r.keys; *key; ++key)
+            arguments += u" --key @/"_s + QChar::fromLatin1(*key) + u".pub"_s;
+        const auto [code, out, err] = run(arguments + u" -"_s, answer);
+        QCOMPARE(code, 0);
+        const QJsonObject json = QJsonDocument::fromJson(out).object();
+        const QStringList want = QString::fromLatin1(r.expect).split(u';');
+        QCOMPARE(json.value(u"signed"_s).toBool(), want.at(0) == u"1"_s);
+        const QString keyId = want.at(1) == u"A"_s ? signingKeyId(m_publicA) : want.at(1);
+        QCOMPARE(json.value(u"keyId"_s).toString(), want.at(1) == u"-"_s ? QString() : keyId);
+        QCOMPARE(json.value(u"keyId"_s).isNull(), want.at(1) == u"-"_s);
+        QCOMPARE(json.value(u"endpointsUsable"_s).toBool(), want.at(2) == u"1"_s);
+        const QJsonArray targets = json.value(u"targets"_s).toArray();
+        QVERIFY(targets.size() == want.size() - 3 || (want.size() == 4 && targets.size() >= 300));
+        for (qsizetype i = 0; i < targets.size(); ++i) {
+            const QString &w = want.at(qMin(3 + i, want.size() - 1));
+            const QJsonObject target = targets.at(i).toObject();
+            QCOMPARE(target.value(u"usable"_s).toBool(), w.startsWith(u'1'));
+            QCOMPARE(target.value(u"refusal"_s).toString(), w.section(u':', 1));
+        }
+    }
+
+    // Server text reaches the terminal with every control character escaped.
+    void terminalSafe()
+    {
+        const auto [code, out, err] = run(
+            u"answer -"_s, "TR|R0\nTF|I(s)GI.a|V1|B5|C" + QByteArray(64, 'a') +
+                               "|Uhttp://a/a.xml|M%1B[2J%7F%C2%9B%9B\nTF|I(s)GI.b\x1b]0;x\x07|V1|"
+                               "B5|C0|Uhttp://a/b\x1b.xml\n");
+        const QByteArray all = out + err;
+        QVERIFY2(all.contains("\\u001b[2J\\u007f\xc3\x82\\u009b\\u009b"), all.constData());
+        for (const char *bad : {"\x1b", "\x7f", "\xc2\x9b", "\x07"})
+            QVERIFY2(!all.contains(bad), all.toPercentEncoding().constData());
     }
 
     // Each mistake an author made that the reader takes silently; `check` refuses it and
@@ -493,6 +661,22 @@ private slots:
             run(u"test --catalogue=@/cat --corpus=@/nocorpus @/cases/"_s + name.replace(u' ', u'~') + u".json"_s);
         QVERIFY2(code == exitCode, err.constData());
         QCOMPARE(QString::fromUtf8(out), expected.replace(u'@', m_dir.path()));
+    }
+
+    // Numbers a profile holds are bounded; signing keys are made once and kept private.
+    void boundsAndKeys_data() { testkit::rows(boundRows); }
+    void boundsAndKeys()
+    {
+        const BoundRow &r = testkit::current(boundRows);
+        const auto [code, out, err] = run(QString::fromLatin1(r.arguments));
+        QVERIFY2(code == r.exitCode, qPrintable(u"exit %1, stderr: %2"_s.arg(code).arg(err)));
+        const QString expected = QString::fromUtf8(r.expected).replace(u'@', m_dir.path());
+        QVERIFY2(QString::fromUtf8(out + err).contains(expected), (out + err).constData());
+        if (QByteArray(r.arguments).startsWith("keygen @/k.")) {
+            QCOMPARE(QFile::permissions(m_dir.filePath(u"k.secret"_s)) & 0x0077,
+                     QFileDevice::Permissions());
+            QCOMPARE(std::get<0>(run(QString::fromLatin1(r.arguments))), 2); // the pair exists now
+        }
     }
 };
 

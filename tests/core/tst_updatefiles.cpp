@@ -1,6 +1,8 @@
 // What an update may write: the file name a download URL gives, the checks a
 // downloaded file must pass, and the catalogue text.
 
+#include "clprocessor.h"
+#include "clprofilereader.h"
 #include "clupdate.h"
 #include "htmltext.h"
 #include "testkit.h"
@@ -9,6 +11,7 @@
 #include <QDomDocument>
 #include <QDomElement>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -66,6 +69,18 @@ const NameRow nameRows[] = {
     {"device name", "http://h/con.xml.ra", cnn, QString()},
     {"overlong", "http://h/" + QString(200, u'a'), cnn, QString()},
 };
+// Names that some file systems read as another file are never written.
+const NameRow hostileNameRows[] = {
+    {"catalogue with a trailing dot", "http://h/sites.xml..ra", cnn, QString()},
+    {"engine file with a trailing dot", "http://h/translators.xml..ra", cnn, QString()},
+    {"history with a trailing dot", "http://h/access.his..ra", cnn, QString()},
+    {"trailing dots", "http://h/new.xml...", cnn, QString()},
+    {"trailing space", "http://h/new.xml%20", cnn, QString()},
+    {"alternate stream", "http://h/new.xml:x.ra", cnn, QString()},
+    {"encoded colon", "http://h/new.xml%3Ax", cnn, QString()},
+    {"another entry's file with a trailing dot", "http://h/GUARDIAN.xml..ra", cnn, QString()},
+    {"plain name still writes", "http://h/new.xml.ra", cnn, "new.xml"},
+};
 
 const QByteArray profile = Profile;
 const QString size = QString::number(profile.size());
@@ -78,16 +93,17 @@ struct FileRow
 };
 const FileRow fileRows[] = {
     {"profile of the target", profile, "(s)GI.a", size, "a.xml", true},
-    {"size 0 takes any size", profile, "(s)GI.a", "0", "a.xml", true},
-    {"compressed profile under a name without .xml", packXml(profile), "(s)GI.a", "0", "a.prf",
-     true},
+    {"size 0 is refused", profile, "(s)GI.a", "0", "a.xml", false},
+    {"compressed profile under a name without .xml", packXml(profile), "(s)GI.a",
+     QString::number(packXml(profile).size()), "a.prf", true},
     {"plain profile under a compressed name", profile, "(s)GI.a", size, "a.prf", false},
     {"size mismatch", profile, "(s)GI.a", "10", "a.xml", false},
     {"profile of another site", profile, "(s)GI.b", size, "a.xml", false},
     {"not XML", "<site", "(s)GI.a", "0", "a.xml", false},
     {"a profile is no engine file", profile, "(r)t", size, "translators.xml", false},
-    {"installer bytes are not parsed", "MZ", "(a)s", "2", "installer", true},
-    {"over 64 MiB", QByteArray(MaxUpdateDownloadSize + 1, 'x'), "(a)s", "0", "installer", false},
+    {"installers are checked as files", "MZ", "(a)s", "2", "installer", false},
+    {"over 1 MiB", QByteArray(MaxUpdateDownloadSize + 1, 'x'), "(s)GI.a",
+     QString::number(MaxUpdateDownloadSize + 1), "a.xml", false},
 };
 
 // Whatever the values, the catalogue reads back to exactly them.
@@ -103,21 +119,91 @@ const LineRow lineRows[] = {
     {"non-ASCII", u"(s)GI.日本"_s, u"é"_s, "a.xml"},
 };
 
+// An installer is offered only for a higher dotted number.
+struct VersionRow
+{
+    const char *name;
+    QString offered, running;
+    bool newer;
+};
+const VersionRow versionRows[] = {
+    {"0.5 over 1.0", "0.5", "1.0", false},
+    {"1.0 over 1.0", "1.0", "1.0", false},
+    {"1.0.0 over 1", "1.0.0", "1", false},
+    {"1.10 over 1.9", "1.10", "1.9", true},
+    {"2 over 1.9.9", "2", "1.9.9", true},
+    {"1.0.1 over 1.0", "1.0.1", "1.0", true},
+    {"1.1beta over 1.0", "1.1beta", "1.0", false},
+    {" over 1.0", "", "1.0", false},
+    {"1..2 over 1.0", "1..2", "1.0", false},
+    {"99999999999999 over 1.0", "99999999999999", "1.0", false},
+};
+
+// The "M" field: valid UTF-8 reads as UTF-8, anything else as Latin-1.
+struct MessageRow
+{
+    const char *name;
+    QByteArray field;
+    QString message;
+};
+const MessageRow messageRows[] = {
+    {"UTF-8", "Gr%C3%B6%C3%9Fe%20%E6%96%B0", u"Größe 新"_s},
+    {"Latin-1", "Gr%F6%DFe", u"Größe"_s},
+    {"cut UTF-8 reads as Latin-1", "a%E6%96", u"a\u00e6\u0096"_s},
+};
+
+// Downloads and start-up loads refuse the same files; empty problem: accepted.
+const QByteArray head = profile.left(profile.indexOf("<track"));
+const QByteArray tail = profile.mid(profile.indexOf("</page>"));
+QByteArray formatter(const QByteArray &attributes)
+{
+    return head +
+           "<track name=\"t\"><topic name=\"n\" id=\"i\" type=\"news.text\">"
+           "<step_text_format " +
+           attributes + "/></topic></track>" + tail;
+}
+struct LoaderRow
+{
+    const char *name;
+    QByteArray bytes;
+    QString problem; // a part of the reason
+};
+const LoaderRow loaderRows[] = {
+    {"small counts", formatter("insert_line=\"2\" paragraph_line=\"1\""), {}},
+    {"insert_line of 4,000,000,000", formatter("insert_line=\"4000000000\""), "insert_line"},
+    {"append_line above the bound", formatter("append_line=\"2000000000\""),
+     "append_line is 2000000000, more than"},
+    {"paragraph_line above the bound", formatter("paragraph_line=\"101\""), "paragraph_line"},
+    {"paragraph_space_begin above the bound", formatter("paragraph_space_begin=\"100000\""),
+     "paragraph_space_begin"},
+    {"paragraph_space_end above the bound", formatter("paragraph_space_end=\"100000\""),
+     "paragraph_space_end"},
+    {"100,000 nested elements",
+     head + QByteArray("<x>").repeated(100000) + QByteArray("</x>").repeated(100000) + tail,
+     "nested deeper"},
+    {"200,000 tiny elements", head + QByteArray("<x/>").repeated(200000) + tail,
+     "more than 100000 elements"},
+    {"over 1 MiB", head + QByteArray(MaxDataFileSize, ' ') + tail, "larger than 1048576 bytes"},
+};
+
 } // namespace
 
 class TestUpdateFiles : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void fileNames_data() { rows(nameRows); }
-    void fileNames()
+    static void checkName(const NameRow &r)
     {
-        const NameRow &r = current(nameRows);
         CLUpdateTarget target;
         target.id = r.id;
         QCOMPARE(updateFileName(r.url, target, rules()), r.fileName);
     }
+
+private slots:
+    void fileNames_data() { rows(nameRows); }
+    void fileNames() { checkName(current(nameRows)); }
+    void hostileNames_data() { rows(hostileNameRows); }
+    void hostileNames() { checkName(current(hostileNameRows)); }
 
     void checksums_data()
     {
@@ -134,8 +220,8 @@ private slots:
             QTest::addRow("%d hex digits, wrong", int(hex.size()))
                 << QString(hex).replace(0, 1, hex.at(0) == u'0' ? u'1' : u'0') << false;
         }
-        QTest::newRow("other text is not compared") << u"c1"_s << true;
-        QTest::newRow("64 characters, not hex, not compared") << QString(64, u'z') << true;
+        QTest::newRow("other text never matches") << u"c1"_s << false;
+        QTest::newRow("64 characters, not hex, never match") << QString(64, u'z') << false;
     }
 
     void checksums()
@@ -182,6 +268,71 @@ private slots:
              e = e.nextSiblingElement())
             lines.append({e.attribute(u"id"_s), e.attribute(u"version"_s), e.attribute(u"file"_s)});
         QCOMPARE(siteCatalogueText(lines), bytes);
+    }
+
+    void versionsAndMessages_data() { rows(versionRows); }
+    void versionsAndMessages()
+    {
+        const VersionRow &r = current(versionRows);
+        QCOMPARE(isNewerVersion(r.offered, r.running), r.newer);
+    }
+
+    void messages_data() { rows(messageRows); }
+    void messages()
+    {
+        const CLUpdateAnswer answer =
+            parseUpdateAnswer("TR|R0\nTF|I(s)GI.a|V1|B1|C" + QByteArray(64, 'a') +
+                              "|Uhttp://h/a.xml|M" + current(messageRows).field + '\n');
+        QCOMPARE(answer.targets.value(0).message, current(messageRows).message);
+        QCOMPARE(escapedForLog(u"a\u001b[2Jb\nc"_s), u"a\\x1b[2Jb\\x0ac"_s);
+    }
+
+    void guardedLoader_data() { rows(loaderRows); }
+    void guardedLoader()
+    {
+        const LoaderRow &r = current(loaderRows);
+        CLUpdateTarget target;
+        target.id = u"(s)GI.a"_s;
+        target.bytes = QString::number(r.bytes.size());
+        target.checksum = sha256Hex(r.bytes);
+        const QString downloaded = checkDownloadedFile(r.bytes, target, u"a.xml"_s);
+        QVERIFY2(downloaded.contains(r.problem), qPrintable(downloaded));
+        QCOMPARE(downloaded.isEmpty(), r.problem.isEmpty());
+
+        QTemporaryDir dir;
+        QVERIFY(
+            QFile::copy(testkit::shippedProfileDir() + u"/cnn.xml"_s, dir.filePath(u"cnn.xml"_s)));
+        QVERIFY(testkit::writeAll(dir.filePath(u"a.xml"_s), r.bytes));
+        QVERIFY(testkit::writeAll(dir.filePath(u"sites.xml"_s),
+                                  siteCatalogueText({{u"(s)GI.cnn"_s, u"1.0"_s, u"cnn.xml"_s},
+                                                     {u"(s)GI.a"_s, u"2"_s, u"a.xml"_s}})));
+        CLProcessor processor;
+        processor.profileDir = dir.path();
+        processor.catalogueFile = u"sites.xml"_s;
+        processor.loadSiteCatalogue();
+        // The start-up report names the file and why.
+        QCOMPARE(processor.profileErrors.contains(u"a.xml"_s), !r.problem.isEmpty());
+        QVERIFY2(processor.profileErrors.value(u"a.xml"_s).reason.contains(r.problem),
+                 qPrintable(processor.profileErrors.value(u"a.xml"_s).reason));
+    }
+
+    void catalogueAfterUnsignedUpdate()
+    {
+        // An unsigned update replaces and appends entries, never drops one.
+        CLUpdateTarget updated{u"(s)GI.b"_s, u"2"_s, u"1"_s, {},    {}, {},         {},
+                               {},           {},     true,   false, {}, u"b2.xml"_s};
+        CLUpdateTarget added = updated;
+        added.id = u"(s)GI.c"_s;
+        added.writtenFile = u"c.xml"_s;
+        CLUpdateTarget failed = updated;
+        failed.id = u"(s)GI.d"_s;
+        failed.writtenFile.clear();
+        const QList<CLCatalogueLine> lines = catalogueLinesAdded(
+            {{u"(s)GI.a"_s, u"1"_s, u"a.xml"_s}, {u"(s)GI.b"_s, u"1"_s, u"b.xml"_s}},
+            {&updated, &added, &failed});
+        QCOMPARE(siteCatalogueText(lines), siteCatalogueText({{u"(s)GI.a"_s, u"1"_s, u"a.xml"_s},
+                                                              {u"(s)GI.b"_s, u"2"_s, u"b2.xml"_s},
+                                                              {u"(s)GI.c"_s, u"2"_s, u"c.xml"_s}}));
     }
 };
 

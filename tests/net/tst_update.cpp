@@ -4,6 +4,7 @@
 
 #include "clconstants.h"
 #include "clprocessor.h"
+#include "clsigning.h"
 #include "clsitemodel.h"
 #include "downloadtarget.h"
 #include "networkmodule.h"
@@ -90,6 +91,12 @@ QByteArray fixture(const QString &name)
         return QByteArray("MZ installer bytes ").repeated(100);
     if (name == u"empty-answer"_s)
         return "TR|R0\n";
+    if (name == u"big-installer"_s) // past the 64 MiB a download once could hold in memory
+        return QByteArray(65 * 1024 * 1024, 'I');
+    if (name == u"cnn01"_s)
+        return withVersion(cnn, "0.1");
+    if (name == u"tiny"_s) // well under 1 MiB, far too many elements
+        return QByteArray(cnn).replace("</site>", QByteArray("<x/>").repeated(150000) + "</site>");
     return "junk that is no XML";
 }
 
@@ -104,6 +111,19 @@ QString expand(QString text, const QString &base, const QString &installed)
                      match.captured(1) == u"size"_s ? QString::number(bytes.size()) : sha256Hex(bytes));
     }
     return text.replace(u'@', base).replace(u"%I"_s, installed);
+}
+
+// An answer expanded; "S!" signs it with `secretKey`, "T!" signs it and then changes a byte.
+QByteArray answerText(const QByteArray &answer, const QString &base, const QString &installed,
+                      const QByteArray &secretKey)
+{
+    const bool sign = answer.startsWith("S!") || answer.startsWith("T!");
+    QByteArray text = expand(QString::fromLatin1(answer.mid(sign ? 2 : 0)), base, installed).toLatin1();
+    if (sign)
+        text = signAnswer(text, secretKey);
+    if (answer.startsWith("T!"))
+        text.replace("http://a.", "http://b.");
+    return text;
 }
 
 /// The three update dialogs, answering as scripted and recording what they were shown.
@@ -141,9 +161,12 @@ struct Rig
     std::unique_ptr<VersionManager> manager;
     ScriptedPrompts prompts;
     int refreshes = 0;
+    QByteArray publicKey, secretKey;
 
     bool setUp()
     {
+        if (!makeSigningKeyPair(&publicKey, &secretKey))
+            return false;
         if (!installed.isValid() || !copyShipped(installed.path()) ||
             !loadInstallation(processor, installed.path()) || !server.start())
             return false;
@@ -155,6 +178,7 @@ struct Rig
         manager->updateBox = &prompts;
         manager->upgradeBox = &prompts;
         manager->completeBox = &prompts;
+        manager->trustedKeys = {publicKey};
         QObject::connect(&network, &NetworkModule::versionCheckRespond, manager.get(),
                          &VersionManager::processVersionCheckRespond);
         QObject::connect(&network, &NetworkModule::notifyDownloadResult, manager.get(),
@@ -188,23 +212,27 @@ struct Rig
 const QByteArray Extra = "TF|I(s)GI.extra|V1|B{size:extra}|C{sha:extra}|U@/extra.xml.ra\n";
 const QByteArray Cnn2 = "TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:cnn2}|C{sha:cnn2}|U@/cnn.xml.ra\n";
 
-QByteArray manyTargets()
+QByteArray manyTargets(const QByteArray &size)
 {
     QByteArray many = "TR|R0\n";
     for (int i = 0; i < 10000; ++i)
-        many += "TF|I(s)GI.n" + QByteArray::number(i) + "|V1|B1073741824|C0|U@/n" +
+        many += "TF|I(s)GI.n" + QByteArray::number(i) + "|V1|B" + size + "|C0|U@/n" +
                 QByteArray::number(i) + ".xml.ra\n";
     return many;
 }
+const QByteArray Tv = "TV|Uhttp://a.example/vc\n";
+const QByteArray Setup = "TF|I(a)setup|V2.0|B{size:installer}|C{sha:installer}|U@/setup.exe.ra\n";
 
-// answer: "stall" and "404" script the first endpoint so; served: "PATH FIXTURE" or "PATH stall";
-// chosen: the installer path the upgrade dialog returns; expect: checks, "untouched" and "kept"
-// stand for the shipped catalogue and cnn file kept, the latter also its entry after a request.
+// answer: "stall" and "404" script the first endpoint so, "S!" signs it with the trusted key,
+// "T!" signs it and changes a byte; served: "PATH FIXTURE" or "PATH stall"; chosen: the installer
+// path the upgrade dialog returns; expect: checks, "untouched" and "kept" stand for the shipped
+// catalogue and cnn file kept, the latter also its entry after a request; "nothing removed" for
+// the catalogue, another entry and its file and the endpoints kept.
 struct Answer { const char *name; QByteArray answer; QStringList served; int notification; bool agree; const char *chosen; QStringList expect; };
 const Answer answerRows[] = {
     {"R1 in place of R0 is invalid", "TR|R1\n" + Extra, {"/extra.xml.ra extra"}, 0, true, "", {"untouched", "requested:/vc2", "notrequested:/extra.xml.ra", "nostamp", "status:2011"}},
     {"CRLF line ends make the first line invalid", "TR|R0\r\n" + Extra, {"/extra.xml.ra extra"}, 0, true, "", {"untouched", "requested:/vc2", "notrequested:/extra.xml.ra", "nostamp", "status:2011"}},
-    {"a NUL ends the answer", "TR|R0\nTF|I(s)GI.cnn|V1.0|B1|C1|U@/cnn.xml.ra\n" + Extra + QByteArray("\0TF|I(s)GI.guardian|V9|B1|C1|U@/guardian.xml.ra\n", 47), {"/extra.xml.ra extra"}, 0, true, "",
+    {"a NUL ends the answer", "S!TR|R0\nTF|I(s)GI.cnn|V1.0|B1|C1|U@/cnn.xml.ra\n" + Extra + QByteArray("\0TF|I(s)GI.guardian|V9|B1|C1|U@/guardian.xml.ra\n", 47), {"/extra.xml.ra extra"}, 0, true, "",
      {"entry:(s)GI.extra|1|extra.xml", "entry:(s)GI.cnn|1.0|cnn.xml", "noentry:(s)GI.guardian", "notrequested:/guardian.xml.ra", "file:extra.xml=extra"}},
     {"404 tries the next endpoint", "404", {}, 0, true, "", {"untouched", "requested:/vc2", "nostamp", "status:2011"}},
     {"a stalled answer tries the next endpoint", "stall", {"/vc2 empty-answer"}, 0, true, "", {"untouched", "requested:/vc2", "stamp"}},
@@ -223,15 +251,15 @@ const Answer answerRows[] = {
     {"checksum mismatch keeps the old profile", "TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:cnn2}|C{sha:extra}|U@/cnn.xml.ra\n", {"/cnn.xml.ra cnn2"}, 0, true, "", {"kept"}},
     {"profile of another site is refused", "TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:guardian}|C{sha:guardian}|U@/cnn.xml.ra\n", {"/cnn.xml.ra guardian"}, 0, true, "", {"kept"}},
     {"junk profile is refused", "TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:junk}|C{sha:junk}|U@/cnn.xml.ra\n", {"/cnn.xml.ra junk"}, 0, true, "", {"kept"}},
-    {"second URL after a failure names the file", "TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:cnn2}|C{sha:cnn2}|U@/cnn-a.xml.ra|U@/cnn-b.xml.ra\n", {"/cnn-b.xml.ra cnn2"}, 0, true, "",
+    {"second URL after a failure names the file", "S!TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:cnn2}|C{sha:cnn2}|U@/cnn-a.xml.ra|U@/cnn-b.xml.ra\n", {"/cnn-b.xml.ra cnn2"}, 0, true, "",
      {"entry:(s)GI.cnn|2.0|cnn-b.xml", "file:cnn-b.xml=cnn2", "nofile:cnn.xml", "nofile:cnn-a.xml", "requested:/cnn-a.xml.ra"}},
-    {"size 0 takes any size with a matching checksum", "TR|R0\nTF|I(s)GI.cnn|V2.0|B|C{sha:cnn2}|U@/cnn.xml.ra\n", {"/cnn.xml.ra cnn2"}, 0, true, "", {"file:cnn.xml=cnn2", "entry:(s)GI.cnn|2.0|cnn.xml"}},
+    {"size 0 is never downloaded", "S!TR|R0\nTF|I(s)GI.cnn|V2.0|B|C{sha:cnn2}|U@/cnn.xml.ra\n", {"/cnn.xml.ra cnn2"}, 0, true, "", {"untouched", "notrequested:/cnn.xml.ra"}},
     {"size that is not a number is never downloaded", "TR|R0\nTF|I(s)GI.extra|V1|B12a|C{sha:extra}|U@/extra.xml.ra\nTF|I(s)GI.cnn|V1.0|B0|C0|U@/cnn.xml.ra\n", {"/extra.xml.ra extra"}, 1, true, "",
      {"untouched", "notrequested:/extra.xml.ra", "noconfirm"}},
     {"unknown prefix is never downloaded", "TR|R0\nTF|I(x)thing|V1|B{size:extra}|C{sha:extra}|U@/thing.ra\n", {"/thing.ra extra"}, 0, true, "", {"untouched", "notrequested:/thing.ra"}},
     {"file: and data: URLs are never fetched, nor used as endpoints", "TR|R0\nTF|I(s)GI.extra|V1|B1|C1|Ufile:///etc/passwd|Udata:text/plain,hi\nTV|Ufile:///x|Udata:,y|U\n", {}, 0, true, "",
      {"untouched", "requests:1", "endpoints:@/vc;@/vc2"}},
-    {"TV replaces the endpoints with its web addresses", "TR|R0\nTV|Uhttp://a.example/vc|Uftp://b.example/|U|Uhttps://c.example/x\n", {}, 0, true, "", {"endpoints:http://a.example/vc;https://c.example/x"}},
+    {"TV replaces the endpoints with its web addresses", "S!TR|R0\nTV|Uhttp://a.example/vc|Uftp://b.example/|U|Uhttps://c.example/x\n", {}, 0, true, "", {"endpoints:http://a.example/vc;https://c.example/x"}},
     {"engine-only answer keeps the catalogue", "TR|R0\nTF|I(r)translators|V2.0|B{size:engine2}|C{sha:engine2}|U@/translators.xml.ra\n", {"/translators.xml.ra engine2"}, 0, true, "",
      {"untouched", "file:translators.xml=engine2", "engines:2.0"}},
     {"engine file under another name is refused", "TR|R0\nTF|I(r)x|V2.0|B{size:engine2}|C{sha:engine2}|U@/other.xml.ra\n", {"/other.xml.ra engine2"}, 0, true, "", {"untouched", "nofile:other.xml", "notrequested:/other.xml.ra"}},
@@ -239,12 +267,27 @@ const Answer answerRows[] = {
     {"declined update keeps the profile", Cnn2, {"/cnn.xml.ra cnn2"}, 1, false, "", {"untouched", "confirm:1:{size:cnn2}", "notrequested:/cnn.xml.ra"}},
     {"failed download keeps the profile", Cnn2, {}, 0, true, "", {"kept"}},
     {"download without asking only when notification is 0", Cnn2, {"/cnn.xml.ra cnn2"}, 2, true, "", {"confirm:1:{size:cnn2}", "file:cnn.xml=cnn2"}},
-    {"10,000 targets are summed in 64 bits", manyTargets(), {}, 1, false, "", {"untouched", "confirm:10000:10737418240000", "requests:1"}},
-    {"only the first installer is offered", "TR|R0\nTF|I(a)one|V2.0|B5368709120|C0|U@/one.exe.ra|MNew%20things\nTF|I(a)two|V3.0|B10|C0|U@/two.exe.ra\n", {}, 0, true, "",
-     {"offers:2.0|5368709120|one.exe|New things", "requests:1"}},
-    {"installer goes to the chosen path without .ra", "TR|R0\nTF|I(a)setup|V2.0|B{size:installer}|C{sha:installer}|U@/setup.exe.ra\n", {"/setup.exe.ra installer"}, 0, true, "%I/setup.exe.ra",
+    {"10,000 targets are refused whole", manyTargets("1073741824"), {}, 1, false, "", {"untouched", "noconfirm", "requests:1"}},
+    {"only the first installer is offered", "S!TR|R0\nTF|I(a)one|V2.0|B2147483648|C{sha:installer}|U@/one.exe.ra|MNew%20things\nTF|I(a)two|V3.0|B10|C{sha:installer}|U@/two.exe.ra\n", {}, 0, true, "",
+     {"offers:2.0|2147483648|one.exe|New things", "requests:1"}},
+    {"installer goes to the chosen path without .ra", "S!TR|R0\nTF|I(a)setup|V2.0|B{size:installer}|C{sha:installer}|U@/setup.exe.ra\n", {"/setup.exe.ra installer"}, 0, true, "%I/setup.exe.ra",
      {"file:setup.exe=installer", "completed:%I/setup.exe", "catalogue=shipped"}},
-    {"installer of the running version is not offered", "TR|R0\nTF|I(a)setup|V1.0|B10|C0|U@/setup.exe.ra\n", {}, 0, true, "%I/setup.exe", {"offers:", "requests:1"}},
+    {"installer of the running version is not offered", "S!TR|R0\nTF|I(a)setup|V1.0|B10|C{sha:installer}|U@/setup.exe.ra\n", {}, 0, true, "%I/setup.exe", {"offers:", "requests:1"}},
+    // What a hostile service or network could do, and what signing allows.
+    {"unsigned answer listing one site keeps every entry", "TR|R0\n" + Extra, {"/extra.xml.ra extra"}, 2, true, "", {"entry:(s)GI.extra|1|extra.xml", "entry:(s)GI.guardian|1.0|guardian.xml"}},
+    {"signed answer whose downloads all fail keeps sites.xml", "S!" + Cnn2, {"/cnn.xml.ra junk"}, 2, true, "", {"catalogue=shipped", "file:guardian.xml=shipped"}},
+    {"10,000 targets with B0 and C0 fetch nothing", manyTargets("0"), {}, 2, true, "", {"untouched", "requests:1"}},
+    {"unsigned TV, installer and missing entry change nothing", "TR|R0\n" + Tv + Setup, {"/setup.exe.ra installer"}, 2, true, "", {"nothing removed", "offers:", "requests:1"}},
+    {"tampered signed answer is unsigned", "T!TR|R0\n" + Tv + Setup, {"/setup.exe.ra installer"}, 2, true, "", {"nothing removed", "offers:", "requests:1"}},
+    {"signed TV replaces the endpoints", "S!TR|R0\n" + Tv, {}, 2, true, "", {"endpoints:http://a.example/vc"}},
+    {"signed site 1.0 to 0.1 rolls back", "S!TR|R0\nTF|I(s)GI.cnn|V0.1|B{size:cnn01}|C{sha:cnn01}|U@/cnn.xml.ra\n", {"/cnn.xml.ra cnn01"}, 2, true, "", {"file:cnn.xml=cnn01", "entry:(s)GI.cnn|0.1|cnn.xml"}},
+    {"installer over 64 MiB is written as it arrives", "S!TR|R0\n" + QByteArray(Setup).replace(":installer}", ":big-installer}"), {"/setup.exe.ra big-installer"}, 2, true, "%I/setup.exe.ra",
+     {"file:setup.exe=big-installer", "completed:%I/setup.exe"}},
+    {"installer 0.5 under 1.0 is not offered", "S!TR|R0\n" + QByteArray(Setup).replace("V2.0", "V0.5"), {}, 2, true, "", {"offers:", "requests:1"}},
+    {"profile over 1 MiB is never fetched", "TR|R0\nTF|I(s)GI.cnn|V2.0|B1048577|C{sha:cnn2}|U@/cnn.xml.ra\n", {"/cnn.xml.ra cnn2"}, 2, true, "", {"untouched", "notrequested:/cnn.xml.ra"}},
+    {"profile of tiny elements is refused", "TR|R0\nTF|I(s)GI.cnn|V2.0|B{size:tiny}|C{sha:tiny}|U@/cnn.xml.ra\n", {"/cnn.xml.ra tiny"}, 2, true, "", {"kept", "catalogue=shipped"}},
+    {"confirmation counts only what will be fetched", Cnn2 + "TF|I(r)x|V9|B5|C{sha:engine2}|U@/other.xml.ra\nTF|I(s)GI.y|V1|B7|C{sha:extra}|U@/sites.xml.ra\n", {"/cnn.xml.ra cnn2"}, 2, true, "",
+     {"confirm:1:{size:cnn2}"}},
 };
 
 // Interval "": none stored; version nullptr: none stored; hours ago -1: never.
@@ -301,14 +344,15 @@ bool applyChange(const QString &dir, const QString &change)
 QStringList words(const char *text) { return QString::fromLatin1(text).split(u' ', Qt::SkipEmptyParts); }
 
 // One request as written, the status code and body of the answer.
-QPair<int, QByteArray> fetch(quint16 port, const QByteArray &method, const QByteArray &path)
+QPair<int, QByteArray> fetch(quint16 port, const QByteArray &method, const QByteArray &path,
+                             const QByteArray &body = {})
 {
     QTcpSocket socket;
     socket.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
     if (!socket.waitForConnected(5000))
         return {-1, {}};
-    socket.write(method + ' ' + path +
-                 " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+    socket.write(method + ' ' + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: " +
+                 QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
     QByteArray reply;
     qsizetype end = -1, length = -1;
     // The server may keep the connection open: read until the declared body is in.
@@ -344,6 +388,15 @@ const Path pathRows[] = {
     {"link out of the site", "GET", "/out/secret.txt", 404, {}},
 };
 
+// One request to the signing server without a site: only the check paths and /files/ answer.
+struct Signed { const char *name; QByteArray method, path, body; int status; };
+const Signed signedRows[] = {
+    {"check", "POST", "/vc/vc.php", "A=1", 200},
+    {"body over 64 KiB", "POST", "/vc/vc.php", QByteArray(65 * 1024, 'x'), 413},
+    {"other path", "POST", "/upload.php", {}, 404},
+    {"other GET path", "GET", "/index.html", {}, 404},
+};
+
 } // namespace
 
 class TestUpdate : public QObject
@@ -356,7 +409,12 @@ private slots:
         QCoreApplication::setOrganizationName(QStringLiteral(TS_ORGANIZATION_NAME));
         QCoreApplication::setApplicationName(QStringLiteral(TS_APP_NAME));
         QVERIFY(m_served.isValid());
-        const quint16 port = m_server.startUpdateServer({u"0"_s, m_served.path()});
+        // The server signs with a key the reader trusts, so its answers may also remove entries.
+        QVERIFY(makeSigningKeyPair(&m_publicKey, &m_secretKey));
+        QVERIFY(writeKeyFile(m_keys.filePath(u"secret"_s), m_secretKey, true));
+        QVERIFY(writeKeyFile(m_keys.filePath(u"public"_s), m_publicKey, false));
+        const quint16 port = m_server.startUpdateServer(
+            {u"0"_s, m_served.path(), u"--signing-key"_s, m_keys.filePath(u"secret"_s)});
         QVERIFY(port > 0);
         m_endpoint = u"http://127.0.0.1:%1/tsup/vercheck.php"_s.arg(port);
     }
@@ -378,7 +436,7 @@ private slots:
         rig.server.script("/vc", r.answer == "stall" ? ScriptedAnswer(ScriptedAnswer::Stall)
                                  : r.answer == "404" ? ScriptedAnswer(ScriptedAnswer::Answer, 404, "gone")
                                                      : ScriptedAnswer(ScriptedAnswer::Answer, 200,
-                                                         expand(QString::fromLatin1(r.answer), base, installed).toLatin1()));
+                                                         answerText(r.answer, base, installed, rig.secretKey)));
         for (const QString &entry : r.served) {
             const QString name = entry.section(u' ', 1);
             rig.server.script(entry.section(u' ', 0, 0).toLatin1(),
@@ -395,6 +453,8 @@ private slots:
         for (const QString &e : r.expect)
             expect += e == u"untouched"_s ? QStringList{u"catalogue=shipped"_s, u"file:cnn.xml=shipped"_s}
                       : e == u"kept"_s ? QStringList{u"file:cnn.xml=shipped"_s, u"entry:(s)GI.cnn|1.0|cnn.xml"_s, u"requested:/cnn.xml.ra"_s}
+                      : e == u"nothing removed"_s ? QStringList{u"catalogue=shipped"_s, u"entry:(s)GI.guardian|1.0|guardian.xml"_s,
+                                                                u"file:guardian.xml=shipped"_s, u"endpoints:@/vc;@/vc2"_s}
                                        : QStringList(e);
         for (const QString &raw : std::as_const(expect)) {
             const QString e = expand(raw, base, installed), arg = e.section(u':', 1);
@@ -452,8 +512,8 @@ private slots:
         QSettings().setValue(TS_KEY_VERSION_DOWNLOAD_NOTIFICATION, 0);
         rig.server.script("/cnn.xml.ra", ScriptedAnswer(ScriptedAnswer::Stall));
         const QString url = rig.base() + u"/cnn.xml.ra"_s;
-        rig.manager->processVersionCheckRespond(
-            new QByteArray("TR|R0\nTF|I(s)GI.cnn|V2.0|B10|C0|U" + url.toLatin1() + '\n'));
+        rig.manager->processVersionCheckRespond(new QByteArray(
+            "TR|R0\nTF|I(s)GI.cnn|V2.0|B10|C" + QByteArray(64, 'a') + "|U" + url.toLatin1() + '\n'));
         QCOMPARE(rig.network.activeCount(NDT_FileDownload), 1);
         QCOMPARE(rig.manager->targets.size(), 1);
         rig.manager->processVersionCheckRespond(new QByteArray("TR|R0\n"));
@@ -568,6 +628,7 @@ private slots:
         manager.processor = &processor;
         manager.network = &network;
         manager.checkUrls = {m_endpoint};
+        manager.trustedKeys = {m_publicKey};
         connect(&network, &NetworkModule::versionCheckRespond, &manager, &VersionManager::processVersionCheckRespond);
         connect(&network, &NetworkModule::notifyDownloadResult, &manager, &VersionManager::processDownloadResult);
         connect(&manager, &VersionManager::initRefreshTDF, this, [&] { // the main window's part
@@ -636,8 +697,52 @@ private slots:
         QVERIFY(!content.contains("secret"));
     }
 
+    void signedServer_data() { rows(signedRows); }
+    // The real server's signed answer: the checker verifies it, one changed byte voids it, and
+    // UTF-8 release notes arrive as written.
+    void signedServer()
+    {
+        QFETCH(int, row);
+        const Signed &r = signedRows[row];
+        QVERIFY(copyShipped(m_served.path()));
+        QTemporaryDir root;
+        const QString installer = root.filePath(u"setup.exe"_s);
+        QVERIFY(writeAll(installer, "MZ"));
+        servicekit::LocalService server;
+        const quint16 port = server.startUpdateServer(
+            {u"0"_s, m_served.path(), u"--signing-key"_s, m_keys.filePath(u"secret"_s), u"--installer"_s,
+             installer, u"--installer-version"_s, u"9.1"_s, u"--installer-notes"_s, u"Größe 新"_s});
+        QVERIFY(port > 0);
+        const auto [code, answer] = fetch(port, r.method, r.path, r.body);
+        QCOMPARE(code, r.status);
+        if (code != 200)
+            return;
+        QVERIFY(verifyAnswerSignature(answer, {m_publicKey}).verified());
+        const CLUpdateAnswer parsed = parseUpdateAnswer(answer, {m_publicKey});
+        QVERIFY(parsed.trusted);
+        QCOMPARE(parsed.targets.constLast().message, u"Größe 新"_s);
+        for (const int at : {0, int(answer.size()) / 2, int(answer.lastIndexOf("TS|")) - 2}) {
+            QByteArray changed = answer;
+            changed[at] = changed.at(at) == 'x' ? 'y' : 'x';
+            for (const QByteArray &bytes : {answer, changed}) {
+                QProcess tool;
+                tool.start(QStringLiteral(TESSOLIN_PROFILE_TOOL),
+                           {u"answer"_s, u"--key"_s, m_keys.filePath(u"public"_s), u"-"_s});
+                tool.write(bytes);
+                tool.closeWriteChannel();
+                QVERIFY(tool.waitForFinished(20000));
+                const QByteArray json = tool.readAllStandardOutput();
+                QCOMPARE(json.contains("\"signed\": true"), bytes == answer);
+                if (bytes == answer)
+                    QVERIFY2(json.contains("\"message\": \"Größe 新\""), json.constData());
+            }
+        }
+    }
+
 private:
     IsolatedSettings m_settings;
+    QByteArray m_publicKey, m_secretKey;
+    QTemporaryDir m_keys;
     QTemporaryDir m_served;
     servicekit::LocalService m_server;
     QString m_endpoint;

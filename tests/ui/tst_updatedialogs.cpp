@@ -44,7 +44,8 @@ const Setting settingRows[] = {
     {"-1 is stored as 0 when accepted unchanged", "-1", "1", 0, false, 0, 1},
     {"7", "7", "1", 2, false, 7, 1},
     {"30", "30", "0", 3, true, 30, 0},
-    {"interval that is no number", "often", "1", 0, false, 0, 1},
+    {"interval that is no number reads as absent, as the manager reads it", "often", "1", 1, false,
+     1, 1},
     {"notification that is no number asks", "1", "never", 1, false, 1, 1},
     {"notification other than 0 asks", "1", "5", 1, false, 1, 1},
 };

@@ -52,7 +52,8 @@ const Command Commands[] = {
     {"pack", "pack IN OUT"},
     {"unpack", "unpack IN OUT"},
     {"query", "query --translators FILE --from CODE --to CODE TEXT"},
-    {"answer", "answer FILE|-"},
+    {"answer", "answer [--key PUBLIC_FILE]... FILE|-"},
+    {"keygen", "keygen SECRET_FILE PUBLIC_FILE"},
 };
 
 void write(FILE *stream, const QByteArray &bytes)
@@ -570,6 +571,7 @@ int runAnswer(const QStringList &arguments); // answer.cpp
 int runTest(const QStringList &arguments);   // casetest.cpp
 int runFind(const QStringList &arguments);   // casetest.cpp
 int runHealth(const QStringList &arguments); // casetest.cpp
+int runKeygen(const QStringList &arguments); // answer.cpp
 
 int main(int argc, char *argv[])
 {
@@ -598,5 +600,7 @@ int main(int argc, char *argv[])
         return runTest(arguments);
     if (command == u"find"_s)
         return runFind(arguments);
+    if (command == u"keygen"_s)
+        return runKeygen(arguments);
     return usage(QString(), u"unknown command "_s + command);
 }

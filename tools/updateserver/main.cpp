@@ -5,6 +5,9 @@
 
 #include "updateservice.h"
 
+#include "clsigning.h"
+#include "clupdate.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -70,8 +73,11 @@ int main(int argc, char *argv[])
         u"installer-version"_s, u"Version of the installer (1.1)."_s, u"version"_s, u"1.1"_s);
     const QCommandLineOption notesOption(u"installer-notes"_s,
                                          u"Release notes shown with the installer."_s, u"text"_s);
+    const QCommandLineOption signingOption(
+        u"signing-key"_s, u"Secret key file (tessolin-profile keygen) that signs every answer."_s,
+        u"file"_s);
     parser.addOptions({listenOption, hostOption, siteOption, endpointOption, installerOption,
-                       installerVersionOption, notesOption});
+                       installerVersionOption, notesOption, signingOption});
     parser.process(app);
 
     const QStringList positional = parser.positionalArguments();
@@ -104,6 +110,13 @@ int main(int argc, char *argv[])
         service.installerNotes = parser.value(notesOption);
     }
     service.endpoints = parser.values(endpointOption);
+    if (parser.isSet(signingOption)) {
+        service.signingKey = readKeyFile(parser.value(signingOption), SigningSecretKeySize);
+        if (service.signingKey.isEmpty()) {
+            printLine(stderr, parser.value(signingOption) + u": not a secret key file"_s);
+            return 2;
+        }
+    }
 
     const QHostAddress address(parser.value(listenOption));
     if (address.isNull()) {
@@ -114,9 +127,13 @@ int main(int argc, char *argv[])
     server.setMissingHandler([&service](const QHttpServerRequest &request,
                                         QHttpServerResponder &&responder) {
         const QString path = request.url().path();
-        const ServedReply reply = service.respond(methodName(request.method()), path);
-        printLine(stderr, u"%1 %2 %3"_s.arg(QString::fromLatin1(methodName(request.method())), path)
-                              .arg(reply.status));
+        const ServedReply reply = request.body().size() > UpdateService::MaxRequestBody
+                                      ? ServedReply{413, "text/plain", "request body too large\n"}
+                                      : service.respond(methodName(request.method()), path);
+        printLine(stderr,
+                  u"%1 %2 %3"_s
+                      .arg(QString::fromLatin1(methodName(request.method())), escapedForLog(path))
+                      .arg(reply.status));
         responder.write(reply.body, reply.mimeType, QHttpServerResponder::StatusCode(reply.status));
     });
     const quint16 chosen = server.listen(address, quint16(port));

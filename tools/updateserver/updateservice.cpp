@@ -1,8 +1,10 @@
 #include "updateservice.h"
 
+#include "clsigning.h"
 #include "clupdate.h"
 #include "htmltext.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QDomDocument>
 #include <QDomElement>
@@ -14,12 +16,21 @@
 namespace {
 
 const QString FilesPrefix = QStringLiteral("/files/");
+// A reply is held in memory whole.
+constexpr qint64 MaxServedSize = 64 * 1024 * 1024;
 
 QByteArray readFile(const QString &path, bool *ok)
 {
     QFile file(path);
-    *ok = file.open(QIODevice::ReadOnly) && file.size() <= MaxUpdateDownloadSize;
+    *ok = file.open(QIODevice::ReadOnly) && file.size() <= MaxServedSize;
     return *ok ? file.readAll() : QByteArray();
+}
+
+void addState(QByteArray &state, const QFileInfo &info)
+{
+    state += info.fileName().toUtf8() + '|' +
+             QByteArray::number(info.lastModified().toMSecsSinceEpoch()) + '|' +
+             QByteArray::number(info.size()) + '\n';
 }
 
 // A value goes into a "|"-separated line: none of the separators may appear.
@@ -61,7 +72,32 @@ bool UpdateService::isCheckPath(const QString &path)
     return path == QLatin1String("/tsup/vercheck.php") || path == QLatin1String("/vc/vc.php");
 }
 
+QByteArray UpdateService::folderState() const
+{
+    QByteArray state;
+    if (!profileDir.isEmpty()) {
+        const QFileInfoList entries =
+            QDir(profileDir).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
+        for (const QFileInfo &info : entries)
+            addState(state, info);
+    }
+    if (!installerPath.isEmpty())
+        addState(state, QFileInfo(installerPath));
+    return state;
+}
+
 QList<UpdateService::Offer> UpdateService::offers() const
+{
+    // Listing the folder is cheap; reading and hashing every file is not.
+    const QByteArray state = folderState();
+    if (state != m_cachedState || m_cachedState.isEmpty()) {
+        m_cachedOffers = readOffers();
+        m_cachedState = state;
+    }
+    return m_cachedOffers;
+}
+
+QList<UpdateService::Offer> UpdateService::readOffers() const
 {
     QList<Offer> found;
     if (!profileDir.isEmpty()) {
@@ -96,6 +132,12 @@ QList<UpdateService::Offer> UpdateService::offers() const
                 offer.id = QStringLiteral("(r)") + QFileInfo(name).completeBaseName();
             if (!fitsRecord(offer.id) || !fitsRecord(offer.version) || ids.contains(offer.id))
                 continue;
+            bool ok = false;
+            const QByteArray bytes = readFile(dir.filePath(name), &ok);
+            if (!ok)
+                continue;
+            offer.size = bytes.size();
+            offer.sha256 = sha256Hex(bytes);
             ids.insert(offer.id);
             found.append(offer);
         }
@@ -107,7 +149,12 @@ QList<UpdateService::Offer> UpdateService::offers() const
         offer.version = installerVersion;
         offer.file = installerPath;
         offer.message = installerNotes;
-        found.append(offer);
+        bool ok = false;
+        const QByteArray bytes = readFile(installerPath, &ok);
+        offer.size = bytes.size();
+        offer.sha256 = sha256Hex(bytes);
+        if (ok)
+            found.append(offer);
     }
     return found;
 }
@@ -116,14 +163,9 @@ QByteArray UpdateService::answer() const
 {
     QByteArray text = "TR|R0\n";
     for (const Offer &offer : offers()) {
-        bool ok = false;
-        const QByteArray bytes = readFile(
-            QFileInfo(offer.file).isAbsolute() ? offer.file : profileDir + u'/' + offer.file, &ok);
-        if (!ok || !fitsRecord(offer.id))
-            continue;
         const QString name = QFileInfo(offer.file).fileName();
         text += "TF|I" + offer.id.toUtf8() + "|V" + offer.version.toUtf8() + "|B" +
-                QByteArray::number(bytes.size()) + "|C" + sha256Hex(bytes).toLatin1() + "|U" +
+                QByteArray::number(offer.size) + "|C" + offer.sha256.toLatin1() + "|U" +
                 baseUrl.toUtf8() + FilesPrefix.toUtf8() + QUrl::toPercentEncoding(name, "._-") +
                 ".ra";
         if (!offer.message.isEmpty())
@@ -136,7 +178,7 @@ QByteArray UpdateService::answer() const
             text += "|U" + endpoint.toUtf8();
         text += '\n';
     }
-    return text;
+    return signingKey.isEmpty() ? text : signAnswer(text, signingKey);
 }
 
 QString UpdateService::servedFile(const QString &name) const
@@ -178,6 +220,9 @@ ServedReply UpdateService::respond(const QByteArray &method, const QString &path
             return ServedReply{405, "text/plain", "POST only\n"};
         return ServedReply{200, "text/plain", answer()};
     }
+    // Nothing else is answered: no other path, no other method.
+    if (!path.startsWith(FilesPrefix) && siteDir.isEmpty())
+        return notFound();
     if (method != "GET" && method != "HEAD")
         return ServedReply{405, "text/plain", "GET only\n"};
     if (path.startsWith(FilesPrefix)) {
