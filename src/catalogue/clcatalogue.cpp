@@ -166,6 +166,7 @@ bool CLProcessor::registerSite(CLSite *site)
     entry->site = site;
     for (CLPage *page : std::as_const(site->pages))
         allPages.insert(page);
+    dropPageIndex();
     return true;
 }
 
@@ -194,6 +195,7 @@ void CLProcessor::clearCatalogue()
     siteIndex.clear();
     allPages.clear();
     categories.clear();
+    dropPageIndex();
 }
 
 QList<CLSiteIndexItem *> CLProcessor::sitesOfCategory(const QString &category,

@@ -6,13 +6,17 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QMutex>
 #include <QObject>
 #include <QSet>
 #include <QStringList>
 
+#include <memory>
+
 class CLElement;
 class CLFilterSettings;
 class CLPage;
+class CLPageIndex;
 class CLSite;
 class CLTopic;
 class CLTrack;
@@ -65,7 +69,14 @@ public:
     // Page processing.
     CLElement *process(const QString &url, const QByteArray &bytes, int pageType,
                        const QString &siteId);
+    /// The page definition for a URL: pages are tried in catalogue order
+    /// (entries in file order, a site's pages in profile order), the few
+    /// the URL index leaves.
     CLPage *findPage(const QString &url, int pageType, const QString &siteId) const;
+    /// The same answer by trying every page in catalogue order.
+    CLPage *findPageByScan(const QString &url, int pageType, const QString &siteId) const;
+    /// Every page of allPages in catalogue order.
+    QList<CLPage *> pagesInOrder() const;
     CLTrack *findTrack(const CLPage *page, const QByteArray &bytes) const;
     void processTopics(const QList<CLTopic *> &topics, const QByteArray &bytes, CLElement *parent);
     bool isTopicEnabled(const CLTopic *topic) const;
@@ -102,6 +113,16 @@ public:
     QSet<quint32> history;
     QHash<QString, CLI18n *> languageNames; ///< owned
     QHash<QString, CLI18n *> countryNames;  ///< owned
+
+private:
+    std::shared_ptr<const CLPageIndex> pageIndex() const;
+    void dropPageIndex();
+    CLPage *pickPage(const QList<CLPage *> &pages, const QString &url, int pageType,
+                     const QString &siteId) const;
+    // Built on the first lookup after the catalogue changed; lookups may come
+    // from page-processing threads.
+    mutable QMutex m_pageIndexLock;
+    mutable std::shared_ptr<const CLPageIndex> m_pageIndex;
 
 signals:
     void filterReloaded();
