@@ -57,6 +57,13 @@ QString MainWindow::articleSheet(const QString &language) const
                                   m_languages ? m_languages->uiLanguage : QString());
 }
 
+// A new sheet re-polishes every entry of a view, however equal it is to the old one.
+static void restyle(QWidget *view, const QString &sheet)
+{
+    if (view->styleSheet() != sheet)
+        view->setStyleSheet(sheet);
+}
+
 QString MainWindow::indexSheet(const QString &language) const
 {
     if (!m_styles)
@@ -295,7 +302,7 @@ void MainWindow::switchIndexLocale()
             return;
         const QString language = translated ? target : m_languages->uiLanguage;
         m_siteView->switchLocale(language);
-        m_siteView->setStyleSheet(indexSheet(language));
+        restyle(m_siteView, indexSheet(language));
         m_siteIndexTranslated = translated;
         return;
     }
@@ -309,7 +316,7 @@ void MainWindow::switchIndexLocale()
     }
     const QString language = translated ? target : m_pageTree->language;
     m_pageView->switchLocale(language);
-    m_pageView->setStyleSheet(indexSheet(language));
+    restyle(m_pageView, indexSheet(language));
     m_pageIndexTranslated = translated;
     stopHeadlineTranslation();
 

@@ -123,6 +123,8 @@ private:
     // from page-processing threads.
     mutable QMutex m_pageIndexLock;
     mutable std::shared_ptr<const CLPageIndex> m_pageIndex;
+    /// The first catalogue entry of each id, as parseCatalogue read them.
+    QHash<QString, CLSiteIndexItem *> m_firstEntryOf;
 
 signals:
     void filterReloaded();

@@ -5,12 +5,14 @@
 #include "cltranslator.h"
 #include "i18nmanager.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QMetaObject>
 #include <QMutexLocker>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 
@@ -28,6 +30,22 @@ const char WithdrawnProperty[] = "NetworkWithdrawn";
 // Marks a reply timer that already granted an installer its extra time.
 const char GraceProperty[] = "NetworkGraceGiven";
 const char TimerName[] = "NetworkReplyTimer";
+// When the reply was made, and when bytes last came in for it (monotonic ms).
+const char StartedProperty[] = "NetworkStarted";
+const char LastBytesProperty[] = "NetworkLastBytes";
+// However steadily bytes trickle in, a transfer ends after this many timeouts.
+constexpr int LongestTransferTimeouts = 10;
+
+qint64 monotonicMs()
+{
+    return QDeadlineTimer::current().deadline();
+}
+
+QString serverOf(const QNetworkReply *reply)
+{
+    const QUrl url = reply->request().url();
+    return url.host() + QLatin1Char(':') + QString::number(url.port(0));
+}
 
 const QString RaSuffix = QStringLiteral(".ra");
 
@@ -276,6 +294,7 @@ void NetworkModule::attachReply(QNetworkReply *reply)
     timer->setSingleShot(true);
     connect(timer, &QTimer::timeout, this, &NetworkModule::handleReplyTimeout);
     timer->start(replyTimeout);
+    reply->setProperty(StartedProperty, monotonicMs());
 
     reply->setProperty(KindProperty, int(NDT_None));
     connect(reply, &QNetworkReply::downloadProgress, this, &NetworkModule::downloadProgressUpdate);
@@ -305,7 +324,18 @@ void NetworkModule::readBody(QNetworkReply *reply)
         failReply(reply, NS_ReadFailed);
         return;
     }
-    body += reply->readAll();
+    const QByteArray chunk = reply->readAll();
+    if (chunk.isEmpty())
+        return;
+    body += chunk;
+    const qint64 now = monotonicMs();
+    reply->setProperty(LastBytesProperty, now);
+    m_lastBytesFrom.insert(serverOf(reply), now);
+    if (kind != NDT_SoftwareDownload && now - reply->property(StartedProperty).toLongLong() >
+                                            qint64(LongestTransferTimeouts) * replyTimeout) {
+        qDebug().noquote() << QStringLiteral("Transfer too slow: %1").arg(replyUrl(reply));
+        failReply(reply, NS_TransferTimeout);
+    }
 }
 
 // The table of active replies ----------------------------------------------
@@ -713,19 +743,37 @@ void NetworkModule::handleReplyTimeout()
     auto *timer = qobject_cast<QTimer *>(sender());
     if (!timer)
         return;
-    qDebug() << "Timeout detected";
-    timer->stop();
-    auto *reply = qobject_cast<QNetworkReply *>(timer->parent());
-    if (!reply)
-        return;
-    const CONetworkDataType kind = kindOf(reply);
-    if (kind == NDT_SoftwareDownload && !timer->property(GraceProperty).toBool()) {
-        // An installer is large: it gets one long extension before it counts as stalled.
-        timer->setProperty(GraceProperty, true);
-        timer->start(installerGraceTimeout);
-        return;
-    }
-    failReply(reply, NS_TransferTimeout);
+    // Bytes the transport handed over while this thread was busy elsewhere
+    // wait in the queue before this check, so they count as arrived.
+    QMetaObject::invokeMethod(
+        this,
+        [this, timer = QPointer<QTimer>(timer)] {
+            auto *reply = timer ? qobject_cast<QNetworkReply *>(timer->parent()) : nullptr;
+            if (!reply || timer->isActive() || reply->property(WithdrawnProperty).toBool())
+                return;
+            // Silence is counted from the last bytes of this transfer or of
+            // any other from the same server: requests queued behind others
+            // for a connection have not started yet.
+            const qint64 now = monotonicMs();
+            const qint64 heard = qMax(reply->property(StartedProperty).toLongLong(),
+                                      qMax(reply->property(LastBytesProperty).toLongLong(),
+                                           m_lastBytesFrom.value(serverOf(reply))));
+            const qint64 silence = now - heard;
+            if (silence < timer->interval()) {
+                timer->start(int(timer->interval() - silence));
+                return;
+            }
+            qDebug() << "Timeout detected";
+            const CONetworkDataType kind = kindOf(reply);
+            if (kind == NDT_SoftwareDownload && !timer->property(GraceProperty).toBool()) {
+                // An installer is large: it gets one long extension before it counts as stalled.
+                timer->setProperty(GraceProperty, true);
+                timer->start(installerGraceTimeout);
+                return;
+            }
+            failReply(reply, NS_TransferTimeout);
+        },
+        Qt::QueuedConnection);
 }
 
 void NetworkModule::downloadProgressUpdate(qint64 received, qint64 total)

@@ -174,5 +174,7 @@ private:
     QString m_headlineTarget;
     /// Bytes read so far, per reply in flight.
     QHash<QNetworkReply *, QByteArray> m_bodies;
+    /// When bytes last arrived from each server ("host:port"), on the monotonic clock in ms.
+    QHash<QString, qint64> m_lastBytesFrom;
     int m_untranslated = 0;
 };

@@ -8,6 +8,7 @@
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <memory>
@@ -92,6 +93,29 @@ QString ev(int kind, NetworkStatus code)
 }
 
 const QByteArray Page = "<html><h1>Title</h1></html>";
+
+// A scripted server answering "/slow" on a thread of its own.
+struct ThreadedServer
+{
+    explicit ThreadedServer(const ScriptedAnswer &answer) : server(new ScriptedHttpServer)
+    {
+        server->script("/slow", answer);
+        server->moveToThread(&thread);
+        thread.start();
+        QMetaObject::invokeMethod(
+            server, [this] { listening = server->start(); }, Qt::BlockingQueuedConnection);
+    }
+    ~ThreadedServer()
+    {
+        QMetaObject::invokeMethod(
+            server, [this] { delete server; }, Qt::BlockingQueuedConnection);
+        thread.quit();
+        thread.wait();
+    }
+    QThread thread;
+    ScriptedHttpServer *server;
+    bool listening = false;
+};
 const QString Parameters = u"os=3&v=1.2 beta"_s;
 
 } // namespace
@@ -673,6 +697,42 @@ private slots:
                          (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()));
         }
         QCOMPARE(files, QStringList(u"profiles/site.xml="_s + (saved ? body : oldContent)));
+    }
+
+    void silenceTimesOut_data()
+    {
+        QTest::addColumn<ScriptedAnswer>("answer");
+        QTest::addColumn<int>("busyMs"); // the thread blocked right after the request
+        QTest::addColumn<QString>("events");
+        using A = ScriptedAnswer;
+        const QByteArray body(40, 'x');
+        QTest::newRow("drip longer than the timeout, never silent for it")
+            << A(A::Drip, 200, body, 25) << 0 << ev(3, NS_ImageLoaded);
+        QTest::newRow("image sent while the thread was busy past the timeout")
+            << A(A::Answer, 200, body) << 900 << ev(3, NS_ImageLoaded);
+        QTest::newRow("silent server") << A(A::Stall) << 0 << ev(3, NS_TransferTimeout);
+        QTest::newRow("silent server, busy thread")
+            << A(A::Stall) << 900 << ev(3, NS_TransferTimeout);
+    }
+
+    // The timeout counts silence on the wire, not time this thread spent elsewhere:
+    // the server runs on a thread of its own and keeps sending meanwhile.
+    void silenceTimesOut()
+    {
+        QFETCH(ScriptedAnswer, answer);
+        QFETCH(int, busyMs);
+        ThreadedServer remote(answer);
+        QVERIFY(remote.listening);
+        module->replyTimeout = 300;
+        request(NDT_Image, remote.server->url(u"/slow"_s));
+        QElapsedTimer busy;
+        busy.start();
+        while (busy.elapsed() < busyMs) {
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(module->activeCount(NDT_Image), 0, 20000);
+        QTEST(reported.join(u' '), "events");
+        if (answer.mode != ScriptedAnswer::Stall)
+            QCOMPARE(got.join(u' '), QString::fromLatin1(answer.body));
     }
 
 private:
