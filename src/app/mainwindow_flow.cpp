@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 
 #include "animationbutton.h"
+#include "articleimages.h"
 #include "clconstants.h"
 #include "clelement.h"
 #include "clfiltersettings.h"
@@ -387,12 +388,14 @@ bool MainWindow::showOriginalTree(CLElement *tree)
     ViewFill::showArticle(m_originalView, content, articleSheet(tree->language));
     if (previous != tree)
         delete previous; // after the view let go of its page links into it
+    m_articleImages->reset();
     if (m_network) {
         for (const QString &url : content.imageUrls)
             m_network->requestImage(url);
     }
     m_translatedView->clearImages();
     m_translatedView->setImages(content.imageUrls, content.captions);
+    m_translatedView->setImagesLeftOut(content.imagesLeftOut);
     rebindArticleKeys(content.previousPage, content.nextPage);
     return true;
 }
@@ -526,8 +529,7 @@ void MainWindow::articleImageDataLoaded(const QString &url, QByteArray *data)
             break;
         }
     }
-    m_originalView->imageDataLoaded(shown, *bytes);
-    m_translatedView->imageDataLoaded(shown, *bytes);
+    m_articleImages->arrived(shown, *bytes);
 }
 
 void MainWindow::requestPrevPage()

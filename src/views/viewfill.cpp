@@ -1,5 +1,6 @@
 #include "viewfill.h"
 
+#include "articleimages.h"
 #include "clelement.h"
 #include "clfiltersettings.h"
 #include "clprocessor.h"
@@ -145,6 +146,10 @@ ArticleContent collectArticle(const CLElement *root)
             break;
         case ArticleImage:
             if (const CLURLData *image = value ? value->asURL() : nullptr) {
+                if (content.imageUrls.size() >= ArticleImages::MaxImages) {
+                    ++content.imagesLeftOut;
+                    break;
+                }
                 content.imageUrls.append(image->url);
                 content.captions.append(image->title.isNull() ? QString() : image->title);
             }
@@ -173,6 +178,8 @@ void showArticle(ContentScrollView *view, const ArticleContent &content, const Q
     view->clearImages();
     view->document()->setDefaultStyleSheet(styleSheet);
     view->setImages(content.imageUrls, content.captions);
+    if (content.imagesLeftOut > 0)
+        view->setImagesLeftOut(content.imagesLeftOut);
     view->showArticle(content.title, content.source, content.datetime, content.text,
                       content.previousPage, content.nextPage);
 }
