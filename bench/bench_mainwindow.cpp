@@ -23,7 +23,9 @@
 #include <QBuffer>
 #include <QImage>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QElapsedTimer>
+#include <QFutureWatcher>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -197,24 +199,37 @@ void benchmarkLargePage(CLProcessor &processor, MainWindow &window)
     while (large.size() < (15 << 20))
         large += paragraphs;
     large += bytes.mid(textEnd + 4);
-    bool done = false;
-    double processMs = 0, showMs = 0;
-    QTimer::singleShot(0, [&] {
+    // As the network module does past its size limit: processed on the
+    // thread pool, shown on the GUI thread.
+    for (const bool aside : {false, true}) {
+        bool done = false;
+        double processMs = 0, showMs = 0;
         QElapsedTimer timer;
-        timer.start();
-        CLElement *tree = processor.process(url, large, PageArticle, QString());
-        processMs = timer.nsecsElapsed() / 1e6;
-        timer.start();
-        if (tree)
-            window.loadArticlePage(tree);
-        showMs = timer.nsecsElapsed() / 1e6;
-        done = true;
-    });
-    const double gap = longestGap([&] { return done; });
-    std::printf("article page of %.1f MB: processing %.0f ms, showing %.0f ms, %d characters "
-                "shown; longest GUI-thread gap %.0f ms (target <= 50)\n",
-                double(large.size()) / (1 << 20), processMs, showMs,
-                int(window.originalView()->toPlainText().size()), gap);
+        QFutureWatcher<CLElement *> watcher;
+        const auto show = [&](CLElement *tree) {
+            processMs = timer.nsecsElapsed() / 1e6;
+            timer.start();
+            if (tree)
+                window.loadArticlePage(tree);
+            showMs = timer.nsecsElapsed() / 1e6;
+            done = true;
+        };
+        QObject::connect(&watcher, &QFutureWatcherBase::finished, [&] { show(watcher.result()); });
+        QTimer::singleShot(0, [&] {
+            timer.start();
+            if (aside)
+                watcher.setFuture(QtConcurrent::run(
+                    [&] { return processor.extract(url, large, PageArticle, QString()); }));
+            else
+                show(processor.process(url, large, PageArticle, QString()));
+        });
+        const double gap = longestGap([&] { return done; });
+        std::printf("article page of %.1f MB%s: processing %.0f ms, showing %.0f ms, %d "
+                    "characters shown; longest GUI-thread gap %.0f ms (target <= 50)\n",
+                    double(large.size()) / (1 << 20),
+                    aside ? ", processed on the thread pool" : ", all on the GUI thread", processMs,
+                    showMs, int(window.originalView()->toPlainText().size()), gap);
+    }
 }
 
 } // namespace

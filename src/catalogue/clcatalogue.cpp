@@ -136,6 +136,7 @@ bool CLProcessor::parseCatalogue(const QDomDocument &document)
     if (document.isNull())
         return false;
     clearCatalogue();
+    const QMutexLocker lock(&m_processingLock);
 
     const QDomElement root = document.documentElement();
     if (root.tagName() == QLatin1String("sites")) {
@@ -177,6 +178,8 @@ bool CLProcessor::registerSite(CLSite *site)
         return false;
     if (entry->site == site)
         return true;
+    const QMutexLocker lock(&m_processingLock);
+    ++m_catalogueGeneration;
     if (entry->site) {
         for (CLPage *page : std::as_const(entry->site->pages))
             allPages.remove(page);
@@ -210,6 +213,8 @@ QStringList CLProcessor::profileFiles() const
 
 void CLProcessor::clearCatalogue()
 {
+    const QMutexLocker lock(&m_processingLock);
+    ++m_catalogueGeneration;
     qDeleteAll(siteIndex);
     siteIndex.clear();
     m_firstEntryOf.clear();

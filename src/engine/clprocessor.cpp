@@ -29,6 +29,17 @@ CLProcessor::~CLProcessor()
 CLElement *CLProcessor::process(const QString &url, const QByteArray &bytes, int pageType,
                                 const QString &siteId)
 {
+    CLElement *root = extract(url, bytes, pageType, siteId);
+    // Recorded even when nothing could be taken from the article: its layout may have changed.
+    if (root && root->kind == ArticlePage)
+        history.insert(historyHash(url));
+    return root;
+}
+
+CLElement *CLProcessor::extract(const QString &url, const QByteArray &bytes, int pageType,
+                                const QString &siteId)
+{
+    const QMutexLocker lock(&m_processingLock);
     if (url.isEmpty() || bytes.isEmpty())
         return nullptr;
     const CLPage *page = findPage(url, pageType, siteId);
@@ -44,9 +55,6 @@ CLElement *CLProcessor::process(const QString &url, const QByteArray &bytes, int
     switch (page->type) {
     case PageArticle:
         root = new CLElement(ArticlePage, language, site, new CLData(url), nullptr);
-        // Recorded before extraction so that an article is marked read even when
-        // its layout has changed and nothing could be taken from it.
-        history.insert(historyHash(url));
         break;
     case PageIndex:
         root = new CLElement(IndexPage, language, page, new CLData(page->name), nullptr);

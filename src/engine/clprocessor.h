@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 
 class CLElement;
@@ -69,6 +70,13 @@ public:
     // Page processing.
     CLElement *process(const QString &url, const QByteArray &bytes, int pageType,
                        const QString &siteId);
+    /// process() without recording the article in the history: safe on any
+    /// thread, as changes to the catalogue and filters wait for it.
+    CLElement *extract(const QString &url, const QByteArray &bytes, int pageType,
+                       const QString &siteId);
+    /// Changes whenever the catalogue's sites do; a tree made before a change
+    /// points into deleted sites.
+    quint64 catalogueGeneration() const { return m_catalogueGeneration; }
     /// The page definition for a URL: pages are tried in catalogue order
     /// (entries in file order, a site's pages in profile order), the few
     /// the URL index leaves.
@@ -122,6 +130,9 @@ private:
     // Built on the first lookup after the catalogue changed; lookups may come
     // from page-processing threads.
     mutable QMutex m_pageIndexLock;
+    // Held while a page is processed and while the catalogue or filters change.
+    QMutex m_processingLock;
+    std::atomic<quint64> m_catalogueGeneration{0};
     mutable std::shared_ptr<const CLPageIndex> m_pageIndex;
     /// The first catalogue entry of each id, as parseCatalogue read them.
     QHash<QString, CLSiteIndexItem *> m_firstEntryOf;

@@ -7,6 +7,7 @@
 
 #include <QDeadlineTimer>
 #include <QDebug>
+#include <QFutureWatcher>
 #include <QMetaObject>
 #include <QMutexLocker>
 #include <QNetworkAccessManager>
@@ -15,6 +16,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -121,6 +123,14 @@ NetworkModule::NetworkModule(QObject *parent)
 
 NetworkModule::~NetworkModule()
 {
+    // Pages still being processed read the processor, which may go next.
+    for (QFutureWatcherBase *base : findChildren<QFutureWatcherBase *>()) {
+        if (auto *watcher = dynamic_cast<QFutureWatcher<CLElement *> *>(base)) {
+            watcher->disconnect();
+            watcher->waitForFinished();
+            delete watcher->result();
+        }
+    }
     // Replies die with the manager; none may reach a module being destroyed.
     for (QNetworkAccessManager *m : std::as_const(translationManagers)) {
         disconnect(m, nullptr, this, nullptr);
@@ -614,6 +624,11 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
         handleDownload(reply, url, kind, bytes);
         break;
     default: {
+        if ((kind == NDT_IndexPage || kind == NDT_ArticlePage) && processor &&
+            bytes.size() >= offThreadBytes) {
+            processAside(reply, bytes);
+            return;
+        }
         CLElement *tree =
             processor ? processor->process(url, bytes, pageTypeOf(kind), siteId) : nullptr;
         if (!tree) {
@@ -666,6 +681,45 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
     }
     m_headlines.remove(reply);
     releaseReply(reply);
+}
+
+void NetworkModule::processAside(QNetworkReply *reply, const QByteArray &bytes)
+{
+    const QString url = replyUrl(reply);
+    const CONetworkDataType kind = kindOf(reply);
+    const QString siteId = reply->property(SiteProperty).toString();
+    CLProcessor *engine = processor;
+    const quint64 generation = engine->catalogueGeneration();
+    auto *watcher = new QFutureWatcher<CLElement *>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this,
+            [this, watcher, engine, generation, url, kind, reply = QPointer<QNetworkReply>(reply)] {
+                watcher->deleteLater();
+                CLElement *tree = watcher->result();
+                if (!reply || reply->property(WithdrawnProperty).toBool() || engine != processor ||
+                    engine->catalogueGeneration() != generation) {
+                    delete tree;
+                    if (reply && !reply->property(WithdrawnProperty).toBool())
+                        releaseReply(reply);
+                    return;
+                }
+                if (!tree) {
+                    failReply(reply, NS_PageParsingError);
+                    return;
+                }
+                if (kind == NDT_ArticlePage) {
+                    engine->history.insert(historyHash(url));
+                    emit notifyNetworkStatus(kind, NS_ArticlePageLoaded);
+                    emit articlePageLoaded(tree);
+                } else {
+                    emit notifyNetworkStatus(kind, NS_IndexPageLoaded);
+                    emit indexPageLoaded(tree);
+                }
+                releaseReply(reply);
+            });
+    const int pageType = pageTypeOf(kind);
+    watcher->setFuture(QtConcurrent::run([engine, url, bytes, pageType, siteId] {
+        return engine->extract(url, bytes, pageType, siteId);
+    }));
 }
 
 void NetworkModule::failReply(QNetworkReply *reply, int status)

@@ -735,6 +735,30 @@ private slots:
             QCOMPARE(got.join(u' '), QString::fromLatin1(answer.body));
     }
 
+    void pagesProcessedAside_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("events");
+        QTest::newRow("index page") << 1 << ev(1, NS_IndexPageLoaded);
+        QTest::newRow("article page, marked read") << 2 << ev(2, NS_ArticlePageLoaded);
+        QTest::newRow("page no profile accepts") << 2 << ev(2, NS_PageParsingError);
+    }
+
+    // Pages past the size limit are processed on the thread pool, to the same end.
+    void pagesProcessedAside()
+    {
+        QFETCH(int, kind);
+        module->offThreadBytes = 1;
+        const bool known = QString(QTest::currentDataTag()) != u"page no profile accepts"_s;
+        const QString url = server->url(kind == 1 ? u"/index"_s : known ? u"/article"_s : u"/x"_s);
+        server->script("/x", {ScriptedAnswer::Answer, 200, Page});
+        request(kind, url);
+        QTRY_COMPARE(module->activeCount(kind), 0);
+        QTEST(reported.join(u' '), "events");
+        QCOMPARE(got.join(u' '), known ? u"Title"_s : QString());
+        QCOMPARE(processor->history.contains(historyHash(url)), kind == 2 && known);
+    }
+
 private:
     void request(int kind, const QString &url)
     {
