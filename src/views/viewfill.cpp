@@ -16,7 +16,10 @@ namespace ViewFill {
 void placeEntry(IndexScrollView *view, IndexItem *item, int &y)
 {
     item->setContentsMargins(5, 5, 5, 5);
-    item->setStyleSheet(view->itemStyle(item->visitState(), item->currentState(), item->kind()));
+    // Most entries have no rule of their own; an empty sheet still costs a polish.
+    const QString style = view->itemStyle(item->visitState(), item->currentState(), item->kind());
+    if (!style.isEmpty())
+        item->setStyleSheet(style);
     QObject::connect(item, &IndexItem::stateChanged, view, &IndexScrollView::itemStateChanged);
     item->ensurePolished();
     const int height = item->sizeHint().height();
