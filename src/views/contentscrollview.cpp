@@ -407,7 +407,7 @@ QString ContentScrollView::buildImageTable() const
         table += QStringLiteral("<P ALIGN='center'>") + links + QStringLiteral("</P>");
     if (m_imagesLeftOut > 0)
         table += QStringLiteral("<P>") +
-                 tr("%n more pictures of this article are not shown.", "", m_imagesLeftOut) +
+                 tr("Pictures of this article not shown: %1").arg(m_imagesLeftOut) +
                  QStringLiteral("</P>");
     table += QStringLiteral("<HR/></DIV>");
     return table;

@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(content.imageUrls.last(), u"http://i/199"_s);
         ContentScrollView view;
         ViewFill::showArticle(&view, content, QString());
-        QVERIFY(view.toPlainText().contains(u"50 more pictures of this article are not shown."_s));
+        QVERIFY(view.toPlainText().contains(u"Pictures of this article not shown: 50"_s));
     }
 };
 
