@@ -11,6 +11,7 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using servicekit::current;
 using servicekit::rows;
 using A = ScriptedAnswer;
 
@@ -102,6 +103,11 @@ const Reply replyRows[] = {
     {"index page timeout", 1, "/index", 0, ev(1, NS_TransferTimeout), {}},
     {"version check timeout answers null", 6, "/check", 0, ev(6, NS_TransferTimeout), u"null"_s},
     {"installer gets grace time, then reports failure", 7, "/file", 0, ev(7, NS_TransferTimeout), u"7:failed"_s},
+};
+const Reply asideRows[] = {
+    {"index page", 1, "/index", 200, ev(1, NS_IndexPageLoaded), u"World"_s},
+    {"article page, marked read", 2, "/article/a", 200, ev(2, NS_ArticlePageLoaded), u"Title"_s},
+    {"page no profile accepts", 2, "/other", 200, ev(2, NS_PageParsingError), {}},
 };
 
 // Texts between the title and the last element; "bad" fails in the engine; kept: parts left original.
@@ -566,28 +572,20 @@ private slots:
             QCOMPARE(got.join(u' '), QString::fromLatin1(answer.body));
     }
 
-    void pagesProcessedAside_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("events");
-        QTest::newRow("index page") << 1 << ev(1, NS_IndexPageLoaded);
-        QTest::newRow("article page, marked read") << 2 << ev(2, NS_ArticlePageLoaded);
-        QTest::newRow("page no profile accepts") << 2 << ev(2, NS_PageParsingError);
-    }
-
     // Pages past the size limit are processed on the thread pool, to the same end.
+    void pagesProcessedAside_data() { rows(asideRows); }
     void pagesProcessedAside()
     {
-        QFETCH(int, kind);
+        const Reply &r = current(asideRows);
         module->offThreadBytes = 1;
-        const bool known = QString(QTest::currentDataTag()) != u"page no profile accepts"_s;
-        const QString url = server->url(kind == 1 ? u"/index"_s : known ? u"/article"_s : u"/x"_s);
-        server->script("/x", {ScriptedAnswer::Answer, 200, Page});
-        request(kind, url);
-        QTRY_COMPARE(module->activeCount(kind), 0);
-        QTEST(reported.join(u' '), "events");
-        QCOMPARE(got.join(u' '), known ? u"Title"_s : QString());
-        QCOMPARE(processor->history.contains(historyHash(url)), kind == 2 && known);
+        const QString url = server->url(QString::fromLatin1(r.path));
+        server->script(r.path, A(A::Answer, 200, Page));
+        request(r.kind, url);
+        QTRY_COMPARE(module->activeCount(r.kind), 0);
+        QCOMPARE(reported.join(u' '), r.events);
+        QCOMPARE(got.join(u' '), r.result);
+        // Only an article that was read is marked read.
+        QCOMPARE(site->processor.history.contains(historyHash(url)), r.result == u"Title"_s);
     }
 
 private:
