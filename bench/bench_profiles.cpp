@@ -311,6 +311,58 @@ void benchmarkCatalogue(const CLProcessor &shipped, int count)
                 parse * 1e3, load / parse);
 }
 
+// URL to page definition with `count` profiles (the shipped ones under new
+// ids): the index beside the scan over every page, for a URL no page accepts
+// and for URLs made from the pages' own patterns.
+void benchmarkLookup(const CLProcessor &shipped, int count)
+{
+    std::vector<QDomDocument> templates;
+    for (const QString &file : shipped.profileFiles()) {
+        const auto document = loadXmlDocument(shipped.profileDir + QLatin1Char('/') + file);
+        if (document && document->documentElement().tagName() == QLatin1String("site"))
+            templates.push_back(*document);
+    }
+    if (templates.empty())
+        return;
+    QString catalogueXml = QStringLiteral("<sites>");
+    for (int i = 0; i < count; ++i)
+        catalogueXml +=
+            QStringLiteral("<site id=\"(s)GI.bench%1\" version=\"1\" file=\"f\"/>").arg(i);
+    QDomDocument catalogue;
+    catalogue.setContent(catalogueXml + QStringLiteral("</sites>"));
+    CLProcessor processor;
+    processor.parseCatalogue(catalogue);
+    for (int i = 0; i < count; ++i) {
+        QDomDocument &document = templates[size_t(i) % templates.size()];
+        document.documentElement().setAttribute(QStringLiteral("id"),
+                                                QStringLiteral("(s)GI.bench%1").arg(i));
+        processor.registerSite(readProfile(document));
+    }
+    QStringList accepted;
+    for (const CLPage *page : processor.pagesInOrder()) {
+        const QString url = urlFromPattern(page);
+        if (!url.isEmpty() && accepted.size() < 200)
+            accepted.append(url);
+    }
+    const QString none =
+        QStringLiteral("https://www.example.org/2026/12/07/no-site-knows-this-page.html");
+    processor.findPage(none, PageAny, QString()); // builds the index
+    const auto perUrl = [&](bool indexed, const QStringList &urls) {
+        return medianSeconds([&] {
+                   for (const QString &url : urls)
+                       sink +=
+                           qsizetype(indexed ? processor.findPage(url, PageAny, QString())
+                                             : processor.findPageByScan(url, PageAny, QString()));
+               }) /
+               double(urls.size()) * 1e6;
+    };
+    std::printf(
+        "lookup with %5d profiles (%lld pages): no page accepts: index %6.2f us, scan %8.1f us;"
+        " pages' own URLs: index %6.2f us, scan %8.1f us (target <= %d us)\n",
+        count, qlonglong(processor.allPages.size()), perUrl(true, {none}), perUrl(false, {none}),
+        perUrl(true, accepted), perUrl(false, accepted), count > 1000 ? 40 : 20);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -351,5 +403,8 @@ int main(int argc, char **argv)
         benchmarkPages(processor, corpusPages, dump.get());
     }
     benchmarkCatalogue(processor, 1000);
+    std::printf("\n");
+    benchmarkLookup(processor, 1000);
+    benchmarkLookup(processor, 10000);
     return 0;
 }

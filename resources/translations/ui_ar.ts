@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>الصفحة التالية</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>صور من هذا المقال لم تُعرض: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

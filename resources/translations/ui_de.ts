@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>Nächste Seite</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>Nicht angezeigte Bilder dieses Artikels: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

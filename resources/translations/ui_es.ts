@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>Página siguiente</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>Imágenes de este artículo no mostradas: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

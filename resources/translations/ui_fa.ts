@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>صفحه بعد</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>تصاویر نمایش‌داده‌نشدهٔ این مقاله: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

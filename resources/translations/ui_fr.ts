@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>Page suivante</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>Images de cet article non affichées : %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

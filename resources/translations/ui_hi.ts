@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>अगला पृष्ठ</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>इस लेख के चित्र जो नहीं दिखाए गए: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

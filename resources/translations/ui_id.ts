@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>Halaman Berikutnya</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>Gambar artikel ini yang tidak ditampilkan: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

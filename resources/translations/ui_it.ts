@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>Pagina successiva</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>Immagini di questo articolo non mostrate: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

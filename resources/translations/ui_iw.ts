@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>העמוד הבא</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>תמונות מכתבה זו שלא הוצגו: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>次のページ</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>表示されていないこの記事の画像: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>다음 페이지</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>표시되지 않은 이 기사의 사진: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>Następna strona</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>Niewyświetlone zdjęcia tego artykułu: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>Página seguinte</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>Imagens deste artigo não mostradas: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

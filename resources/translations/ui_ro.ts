@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>Pagina următoare</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>Imagini ale acestui articol neafișate: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

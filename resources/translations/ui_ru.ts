@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>Следующая страница</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>Не показанные изображения этой статьи: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>Sonraki Sayfa</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>Bu makalenin gösterilmeyen resimleri: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>Наступна сторінка</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>Непоказані зображення цієї статті: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

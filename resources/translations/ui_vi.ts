@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>Trang sau</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>Hình ảnh của bài viết này không được hiển thị: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

@@ -118,6 +118,10 @@
         <source>Next Page</source>
         <translation>下一页</translation>
     </message>
+    <message>
+        <source>Pictures of this article not shown: %1</source>
+        <translation>本文未显示的图片：%1</translation>
+    </message>
 </context>
 <context>
     <name>FilterConfigBox</name>

@@ -6,6 +6,7 @@
 #include "clprocessor.h"
 #include "contentscrollview.h"
 #include "animationbutton.h"
+#include "articleimages.h"
 #include "htmltext.h"
 #include "i18nmanager.h"
 #include "indexitem.h"
@@ -261,6 +262,7 @@ void MainWindow::setupCentralWidget()
     m_originalView = new ContentScrollView;
     m_originalView->setObjectName(QStringLiteral("ContentView"));
     m_translatedView = new ContentScrollView;
+    m_articleImages = new ArticleImages(m_originalView, m_translatedView, this);
     m_translatedView->setObjectName(QStringLiteral("ArticleTranslationView"));
     contentPanel->layout()->addWidget(m_originalView);
     translationPanel->layout()->addWidget(m_translatedView);

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QUrl>
 
+class ArticleImages;
 class CLElement;
 class CLProcessor;
 class ContentScrollView;
@@ -87,6 +88,7 @@ public:
     QStackedWidget *contentStack() const { return m_contentStack; }
     ContentScrollView *originalView() const { return m_originalView; }
     ContentScrollView *translatedView() const { return m_translatedView; }
+    ArticleImages *articleImages() const { return m_articleImages; }
     IndexScrollView *siteView() const { return m_siteView; }
     IndexScrollView *pageView() const { return m_pageView; }
     QProgressBar *progressBar() const { return m_progressBar; }
@@ -279,6 +281,7 @@ private:
     QStackedWidget *m_contentStack = nullptr;
     ContentScrollView *m_originalView = nullptr;
     ContentScrollView *m_translatedView = nullptr;
+    ArticleImages *m_articleImages = nullptr;
     IndexScrollView *m_siteView = nullptr;
     IndexScrollView *m_pageView = nullptr;
     /// The tree the page view shows; owned.

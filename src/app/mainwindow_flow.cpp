@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 
 #include "animationbutton.h"
+#include "articleimages.h"
 #include "clconstants.h"
 #include "clelement.h"
 #include "clfiltersettings.h"
@@ -69,6 +70,13 @@ QString MainWindow::articleSheet(const QString &language) const
         return QString();
     return StyleManager::sheetFor(m_styles->articleSheets, language,
                                   m_languages ? m_languages->uiLanguage : QString());
+}
+
+// A new sheet re-polishes every entry of a view, however equal it is to the old one.
+static void restyle(QWidget *view, const QString &sheet)
+{
+    if (view->styleSheet() != sheet)
+        view->setStyleSheet(sheet);
 }
 
 QString MainWindow::indexSheet(const QString &language) const
@@ -309,7 +317,7 @@ void MainWindow::switchIndexLocale()
             return;
         const QString language = translated ? target : m_languages->uiLanguage;
         m_siteView->switchLocale(language);
-        m_siteView->setStyleSheet(indexSheet(language));
+        restyle(m_siteView, indexSheet(language));
         m_siteIndexTranslated = translated;
         return;
     }
@@ -323,7 +331,7 @@ void MainWindow::switchIndexLocale()
     }
     const QString language = translated ? target : m_pageTree->language;
     m_pageView->switchLocale(language);
-    m_pageView->setStyleSheet(indexSheet(language));
+    restyle(m_pageView, indexSheet(language));
     m_pageIndexTranslated = translated;
     stopHeadlineTranslation();
 
@@ -395,12 +403,14 @@ bool MainWindow::showOriginalTree(CLElement *tree)
     ViewFill::showArticle(m_originalView, content, articleSheet(tree->language));
     if (previous != tree)
         delete previous; // after the view let go of its page links into it
+    m_articleImages->reset();
     if (m_network) {
         for (const QString &url : content.imageUrls)
             m_network->requestImage(url);
     }
     m_translatedView->clearImages();
     m_translatedView->setImages(content.imageUrls, content.captions);
+    m_translatedView->setImagesLeftOut(content.imagesLeftOut);
     rebindArticleKeys(content.previousPage, content.nextPage);
     return true;
 }
@@ -534,8 +544,7 @@ void MainWindow::articleImageDataLoaded(const QString &url, QByteArray *data)
             break;
         }
     }
-    m_originalView->imageDataLoaded(shown, *bytes);
-    m_translatedView->imageDataLoaded(shown, *bytes);
+    m_articleImages->arrived(shown, *bytes);
 }
 
 void MainWindow::requestPrevPage()

@@ -7,8 +7,10 @@
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomNodeList>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <memory>
+#include <vector>
 
 CLSiteIndexItem::~CLSiteIndexItem()
 {
@@ -33,6 +35,36 @@ CLProfileError loadError(const QString &reason)
     return error;
 }
 
+// One profile file read and parsed: the site, or why there is none.
+struct ParsedProfile
+{
+    CLSite *site = nullptr;
+    CLProfileError error;
+};
+
+ParsedProfile parseProfileFile(const QString &path)
+{
+    ParsedProfile parsed;
+    XmlLoadError xmlError;
+    const std::unique_ptr<QDomDocument> document = loadDataFile(path, &xmlError);
+    if (!document) {
+        parsed.error = loadError(xmlError.reason);
+        parsed.error.path = QStringLiteral("(document)");
+        parsed.error.line = xmlError.line;
+        parsed.error.column = xmlError.column;
+        return parsed;
+    }
+    const QString root = document->documentElement().tagName();
+    if (root != QLatin1String("site")) {
+        parsed.error = loadError(QStringLiteral("document element is %1, not site").arg(root));
+        return parsed;
+    }
+    parsed.site = readProfile(*document, &parsed.error);
+    if (!parsed.site && parsed.error.isEmpty())
+        parsed.error.reason = QStringLiteral("the profile is not valid");
+    return parsed;
+}
+
 } // namespace
 
 bool CLProcessor::loadSiteCatalogue()
@@ -54,30 +86,16 @@ bool CLProcessor::loadSiteCatalogue()
     // Which entry each loaded profile went to, to explain entries left without a site.
     QHash<QString, QString> attachedId;
     const QStringList files = profileFiles();
-    for (const QString &file : files) {
-        XmlLoadError xmlError;
-        const std::unique_ptr<QDomDocument> document =
-            loadDataFile(profileDir + QLatin1Char('/') + file, &xmlError);
-        if (!document) {
-            CLProfileError error = loadError(xmlError.reason);
-            error.path = QStringLiteral("(document)");
-            error.line = xmlError.line;
-            error.column = xmlError.column;
-            profileErrors.insert(file, error);
-            continue;
-        }
-        const QString root = document->documentElement().tagName();
-        if (root != QLatin1String("site")) {
-            profileErrors.insert(
-                file, loadError(QStringLiteral("document element is %1, not site").arg(root)));
-            continue;
-        }
-        CLProfileError error;
-        CLSite *site = readProfile(*document, &error);
+    // Files are read and parsed side by side; they are attached in catalogue
+    // order, so which entry gets which site is as if read one by one.
+    const QString dir = profileDir + QLatin1Char('/');
+    const QList<ParsedProfile> parsed = QtConcurrent::blockingMapped(
+        files, [dir](const QString &file) { return parseProfileFile(dir + file); });
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString &file = files.at(i);
+        CLSite *site = parsed.at(i).site;
         if (!site) {
-            if (error.isEmpty())
-                error.reason = QStringLiteral("the profile is not valid");
-            profileErrors.insert(file, error);
+            profileErrors.insert(file, parsed.at(i).error);
             continue;
         }
         const QString id = site->id;
@@ -118,6 +136,7 @@ bool CLProcessor::parseCatalogue(const QDomDocument &document)
     if (document.isNull())
         return false;
     clearCatalogue();
+    const QMutexLocker lock(&m_processingLock);
 
     const QDomElement root = document.documentElement();
     if (root.tagName() == QLatin1String("sites")) {
@@ -138,6 +157,8 @@ bool CLProcessor::parseCatalogue(const QDomDocument &document)
             if (!categories.contains(entry->category))
                 categories.append(entry->category);
             siteIndex.append(entry);
+            if (!m_firstEntryOf.contains(id))
+                m_firstEntryOf.insert(id, entry);
         }
     }
     return !siteIndex.isEmpty();
@@ -147,17 +168,18 @@ bool CLProcessor::registerSite(CLSite *site)
 {
     if (!site)
         return false;
-    CLSiteIndexItem *entry = nullptr;
-    for (CLSiteIndexItem *candidate : std::as_const(siteIndex)) {
-        if (candidate->id == site->id) {
-            entry = candidate;
-            break;
-        }
+    // Entries added to the list by hand are found by the scan.
+    CLSiteIndexItem *entry = m_firstEntryOf.value(site->id);
+    for (qsizetype i = 0; !entry && i < siteIndex.size(); ++i) {
+        if (siteIndex.at(i)->id == site->id)
+            entry = siteIndex.at(i);
     }
     if (!entry)
         return false;
     if (entry->site == site)
         return true;
+    const QMutexLocker lock(&m_processingLock);
+    ++m_catalogueGeneration;
     if (entry->site) {
         for (CLPage *page : std::as_const(entry->site->pages))
             allPages.remove(page);
@@ -166,6 +188,7 @@ bool CLProcessor::registerSite(CLSite *site)
     entry->site = site;
     for (CLPage *page : std::as_const(site->pages))
         allPages.insert(page);
+    dropPageIndex();
     return true;
 }
 
@@ -190,10 +213,14 @@ QStringList CLProcessor::profileFiles() const
 
 void CLProcessor::clearCatalogue()
 {
+    const QMutexLocker lock(&m_processingLock);
+    ++m_catalogueGeneration;
     qDeleteAll(siteIndex);
     siteIndex.clear();
+    m_firstEntryOf.clear();
     allPages.clear();
     categories.clear();
+    dropPageIndex();
 }
 
 QList<CLSiteIndexItem *> CLProcessor::sitesOfCategory(const QString &category,
@@ -224,15 +251,21 @@ QList<CLSiteIndexItem *> CLProcessor::sitesOfCategory(const QString &category,
     }
     const QStringList preference = order.split(QLatin1Char(','));
 
-    const auto position = [&preference](const CLSiteIndexItem *entry) {
-        return preference.indexOf(entry->site->locale);
-    };
+    QHash<QString, int> rank;
+    for (qsizetype i = preference.size() - 1; i >= 0; --i)
+        rank.insert(preference.at(i), int(i));
+    std::vector<int> positions;
+    positions.reserve(size_t(entries.size()));
+    for (const CLSiteIndexItem *entry : std::as_const(entries))
+        positions.push_back(rank.value(entry->site->locale, -1));
     // The site index has always been ordered by this exchange sort; its
     // treatment of equal positions decides the order users know.
     for (qsizetype i = 0; i + 1 < entries.size(); ++i) {
         for (qsizetype j = i + 1; j < entries.size(); ++j) {
-            if (position(entries.at(j)) < position(entries.at(i)))
+            if (positions[size_t(j)] < positions[size_t(i)]) {
                 entries.swapItemsAt(i, j);
+                std::swap(positions[size_t(i)], positions[size_t(j)]);
+            }
         }
     }
     return entries;

@@ -122,6 +122,7 @@ bool CLProcessor::parseFilters(const QDomDocument &document)
 {
     if (document.isNull())
         return false;
+    const QMutexLocker lock(&m_processingLock);
     delete filterSettings;
     filterSettings = nullptr;
 

@@ -141,6 +141,9 @@ public:
             m_tokens.push_back({AnyRun, 0, -1});
     }
 
+    bool isValid() const { return m_valid; }
+    const std::vector<QString> &literalRuns() const { return m_runs; }
+
     bool foundIn(const QString &text) const
     {
         if (!m_valid)
@@ -227,6 +230,9 @@ private:
 
     void addLiteral(char16_t unit)
     {
+        if (m_tokens.back().kind != Literal)
+            m_runs.emplace_back();
+        m_runs.back().append(QChar(unit));
         m_tokens.push_back({Literal, m_caseSensitive ? unit : lower(unit), -1});
         m_literal.append(QChar(unit));
     }
@@ -350,6 +356,7 @@ private:
     // where the general matcher lower-cases; the two differ on a few letters.
     bool m_literalOnly = true;
     QString m_literal;
+    std::vector<QString> m_runs;
 };
 
 } // namespace
@@ -485,6 +492,17 @@ bool matchBytes(const CLFilter &filter, const QByteArray &bytes)
     CLFilterCache &cache = cacheOf(filter, filter.m_cache);
     cache.compileBytes();
     return passes(cache.bytesInclude, cache.bytesExclude, bytes);
+}
+
+bool literalRunsOf(const QString &pattern, QStringList *runs)
+{
+    const WildPattern compiled(pattern, false);
+    if (runs) {
+        runs->clear();
+        for (const QString &run : compiled.literalRuns())
+            runs->append(run);
+    }
+    return compiled.isValid();
 }
 
 qsizetype searchBytes(const QByteArray &haystack, const QByteArray &needle, qsizetype from)

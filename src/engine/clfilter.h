@@ -38,6 +38,10 @@ private:
 bool matchText(const CLFilter &filter, const QString &text);
 bool matchBytes(const CLFilter &filter, const QByteArray &bytes);
 
+/// The runs of plain characters a text pattern needs, in pattern order, as
+/// written (before case folding); false when the pattern can match nothing.
+bool literalRunsOf(const QString &pattern, QStringList *runs);
+
 /// Index of `needle` in `haystack` at or after `from` (Boyer-Moore-Horspool,
 /// exact bytes), or -1.
 qsizetype searchBytes(const QByteArray &haystack, const QByteArray &needle, qsizetype from = 0);

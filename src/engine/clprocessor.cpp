@@ -2,6 +2,7 @@
 
 #include "clelement.h"
 #include "clfiltersettings.h"
+#include "clpageindex.h"
 #include "clsitemodel.h"
 #include "clstep.h"
 #include "cltranslator.h"
@@ -28,6 +29,17 @@ CLProcessor::~CLProcessor()
 CLElement *CLProcessor::process(const QString &url, const QByteArray &bytes, int pageType,
                                 const QString &siteId)
 {
+    CLElement *root = extract(url, bytes, pageType, siteId);
+    // Recorded even when nothing could be taken from the article: its layout may have changed.
+    if (root && root->kind == ArticlePage)
+        history.insert(historyHash(url));
+    return root;
+}
+
+CLElement *CLProcessor::extract(const QString &url, const QByteArray &bytes, int pageType,
+                                const QString &siteId)
+{
+    const QMutexLocker lock(&m_processingLock);
     if (url.isEmpty() || bytes.isEmpty())
         return nullptr;
     const CLPage *page = findPage(url, pageType, siteId);
@@ -43,9 +55,6 @@ CLElement *CLProcessor::process(const QString &url, const QByteArray &bytes, int
     switch (page->type) {
     case PageArticle:
         root = new CLElement(ArticlePage, language, site, new CLData(url), nullptr);
-        // Recorded before extraction so that an article is marked read even when
-        // its layout has changed and nothing could be taken from it.
-        history.insert(historyHash(url));
         break;
     case PageIndex:
         root = new CLElement(IndexPage, language, page, new CLData(page->name), nullptr);
@@ -62,8 +71,19 @@ CLElement *CLProcessor::process(const QString &url, const QByteArray &bytes, int
 
 CLPage *CLProcessor::findPage(const QString &url, int pageType, const QString &siteId) const
 {
+    return pickPage(pageIndex()->candidates(url), url, pageType, siteId);
+}
+
+CLPage *CLProcessor::findPageByScan(const QString &url, int pageType, const QString &siteId) const
+{
+    return pickPage(pagesInOrder(), url, pageType, siteId);
+}
+
+CLPage *CLProcessor::pickPage(const QList<CLPage *> &pages, const QString &url, int pageType,
+                              const QString &siteId) const
+{
     CLPage *lastCandidate = nullptr;
-    for (CLPage *page : allPages) {
+    for (CLPage *page : pages) {
         if (pageType != PageAny && pageType != page->type)
             continue;
         if (!matchText(page->urlFilter, url))
@@ -76,6 +96,43 @@ CLPage *CLProcessor::findPage(const QString &url, int pageType, const QString &s
         lastCandidate = page;
     }
     return lastCandidate;
+}
+
+QList<CLPage *> CLProcessor::pagesInOrder() const
+{
+    QList<CLPage *> pages;
+    pages.reserve(allPages.size());
+    QSet<CLPage *> listed;
+    for (const CLSiteIndexItem *entry : siteIndex) {
+        if (!entry->site)
+            continue;
+        for (CLPage *page : entry->site->pages) {
+            if (allPages.contains(page) && !listed.contains(page)) {
+                pages.append(page);
+                listed.insert(page);
+            }
+        }
+    }
+    // Pages put into the set by hand, outside any entry, come last.
+    for (CLPage *page : allPages) {
+        if (!listed.contains(page))
+            pages.append(page);
+    }
+    return pages;
+}
+
+std::shared_ptr<const CLPageIndex> CLProcessor::pageIndex() const
+{
+    QMutexLocker lock(&m_pageIndexLock);
+    if (!m_pageIndex || m_pageIndex->pageCount() != allPages.size())
+        m_pageIndex = std::make_shared<const CLPageIndex>(pagesInOrder());
+    return m_pageIndex;
+}
+
+void CLProcessor::dropPageIndex()
+{
+    QMutexLocker lock(&m_pageIndexLock);
+    m_pageIndex.reset();
 }
 
 CLTrack *CLProcessor::findTrack(const CLPage *page, const QByteArray &bytes) const

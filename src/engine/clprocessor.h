@@ -6,13 +6,18 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QMutex>
 #include <QObject>
 #include <QSet>
 #include <QStringList>
 
+#include <atomic>
+#include <memory>
+
 class CLElement;
 class CLFilterSettings;
 class CLPage;
+class CLPageIndex;
 class CLSite;
 class CLTopic;
 class CLTrack;
@@ -65,7 +70,21 @@ public:
     // Page processing.
     CLElement *process(const QString &url, const QByteArray &bytes, int pageType,
                        const QString &siteId);
+    /// process() without recording the article in the history: safe on any
+    /// thread, as changes to the catalogue and filters wait for it.
+    CLElement *extract(const QString &url, const QByteArray &bytes, int pageType,
+                       const QString &siteId);
+    /// Changes whenever the catalogue's sites do; a tree made before a change
+    /// points into deleted sites.
+    quint64 catalogueGeneration() const { return m_catalogueGeneration; }
+    /// The page definition for a URL: pages are tried in catalogue order
+    /// (entries in file order, a site's pages in profile order), the few
+    /// the URL index leaves.
     CLPage *findPage(const QString &url, int pageType, const QString &siteId) const;
+    /// The same answer by trying every page in catalogue order.
+    CLPage *findPageByScan(const QString &url, int pageType, const QString &siteId) const;
+    /// Every page of allPages in catalogue order.
+    QList<CLPage *> pagesInOrder() const;
     CLTrack *findTrack(const CLPage *page, const QByteArray &bytes) const;
     void processTopics(const QList<CLTopic *> &topics, const QByteArray &bytes, CLElement *parent);
     bool isTopicEnabled(const CLTopic *topic) const;
@@ -102,6 +121,21 @@ public:
     QSet<quint32> history;
     QHash<QString, CLI18n *> languageNames; ///< owned
     QHash<QString, CLI18n *> countryNames;  ///< owned
+
+private:
+    std::shared_ptr<const CLPageIndex> pageIndex() const;
+    void dropPageIndex();
+    CLPage *pickPage(const QList<CLPage *> &pages, const QString &url, int pageType,
+                     const QString &siteId) const;
+    // Built on the first lookup after the catalogue changed; lookups may come
+    // from page-processing threads.
+    mutable QMutex m_pageIndexLock;
+    // Held while a page is processed and while the catalogue or filters change.
+    QMutex m_processingLock;
+    std::atomic<quint64> m_catalogueGeneration{0};
+    mutable std::shared_ptr<const CLPageIndex> m_pageIndex;
+    /// The first catalogue entry of each id, as parseCatalogue read them.
+    QHash<QString, CLSiteIndexItem *> m_firstEntryOf;
 
 signals:
     void filterReloaded();

@@ -6,15 +6,19 @@
 #include "cltranslator.h"
 #include "i18nmanager.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QFile>
+#include <QFutureWatcher>
 #include <QMetaObject>
 #include <QMutexLocker>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -30,6 +34,22 @@ const char WithdrawnProperty[] = "NetworkWithdrawn";
 // Marks a reply timer that already granted an installer its extra time.
 const char GraceProperty[] = "NetworkGraceGiven";
 const char TimerName[] = "NetworkReplyTimer";
+// When the reply was made, and when bytes last came in for it (monotonic ms).
+const char StartedProperty[] = "NetworkStarted";
+const char LastBytesProperty[] = "NetworkLastBytes";
+// However steadily bytes trickle in, a transfer ends after this many timeouts.
+constexpr int LongestTransferTimeouts = 10;
+
+qint64 monotonicMs()
+{
+    return QDeadlineTimer::current().deadline();
+}
+
+QString serverOf(const QNetworkReply *reply)
+{
+    const QUrl url = reply->request().url();
+    return url.host() + QLatin1Char(':') + QString::number(url.port(0));
+}
 
 const QString RaSuffix = QStringLiteral(".ra");
 
@@ -105,6 +125,14 @@ NetworkModule::NetworkModule(QObject *parent)
 
 NetworkModule::~NetworkModule()
 {
+    // Pages still being processed read the processor, which may go next.
+    for (QFutureWatcherBase *base : findChildren<QFutureWatcherBase *>()) {
+        if (auto *watcher = dynamic_cast<QFutureWatcher<CLElement *> *>(base)) {
+            watcher->disconnect();
+            watcher->waitForFinished();
+            delete watcher->result();
+        }
+    }
     // Replies die with the manager; none may reach a module being destroyed.
     for (QNetworkAccessManager *m : std::as_const(translationManagers)) {
         disconnect(m, nullptr, this, nullptr);
@@ -282,6 +310,7 @@ void NetworkModule::attachReply(QNetworkReply *reply)
     timer->setSingleShot(true);
     connect(timer, &QTimer::timeout, this, &NetworkModule::handleReplyTimeout);
     timer->start(replyTimeout);
+    reply->setProperty(StartedProperty, monotonicMs());
 
     reply->setProperty(KindProperty, int(NDT_None));
     connect(reply, &QNetworkReply::downloadProgress, this, &NetworkModule::downloadProgressUpdate);
@@ -326,13 +355,24 @@ void NetworkModule::readBody(QNetworkReply *reply)
         failReply(reply, NS_ReadFailed);
         return;
     }
+    const QByteArray chunk = reply->readAll();
+    if (chunk.isEmpty())
+        return;
+    const qint64 now = monotonicMs();
+    reply->setProperty(LastBytesProperty, now);
+    m_lastBytesFrom.insert(serverOf(reply), now);
+    if (kind != NDT_SoftwareDownload && now - reply->property(StartedProperty).toLongLong() >
+                                            qint64(LongestTransferTimeouts) * replyTimeout) {
+        qDebug().noquote() << QStringLiteral("Transfer too slow: %1").arg(replyUrl(reply));
+        failReply(reply, NS_TransferTimeout);
+        return;
+    }
     if (file) {
-        const QByteArray piece = reply->readAll();
-        if (file->write(piece) != piece.size())
+        if (file->write(chunk) != chunk.size())
             failReply(reply, NS_ReadFailed);
         return;
     }
-    body += reply->readAll();
+    body += chunk;
 }
 
 // The table of active replies ----------------------------------------------
@@ -611,6 +651,11 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
         handleDownload(reply, url, kind, bytes);
         break;
     default: {
+        if ((kind == NDT_IndexPage || kind == NDT_ArticlePage) && processor &&
+            bytes.size() >= offThreadBytes) {
+            processAside(reply, bytes);
+            return;
+        }
         CLElement *tree =
             processor ? processor->process(url, bytes, pageTypeOf(kind), siteId) : nullptr;
         // A page that arrived but gave the reader nothing points at its profile, not the network.
@@ -673,6 +718,45 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
     }
     m_headlines.remove(reply);
     releaseReply(reply);
+}
+
+void NetworkModule::processAside(QNetworkReply *reply, const QByteArray &bytes)
+{
+    const QString url = replyUrl(reply);
+    const CONetworkDataType kind = kindOf(reply);
+    const QString siteId = reply->property(SiteProperty).toString();
+    CLProcessor *engine = processor;
+    const quint64 generation = engine->catalogueGeneration();
+    auto *watcher = new QFutureWatcher<CLElement *>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this,
+            [this, watcher, engine, generation, url, kind, reply = QPointer<QNetworkReply>(reply)] {
+                watcher->deleteLater();
+                CLElement *tree = watcher->result();
+                if (!reply || reply->property(WithdrawnProperty).toBool() || engine != processor ||
+                    engine->catalogueGeneration() != generation) {
+                    delete tree;
+                    if (reply && !reply->property(WithdrawnProperty).toBool())
+                        releaseReply(reply);
+                    return;
+                }
+                if (!tree) {
+                    failReply(reply, NS_PageParsingError);
+                    return;
+                }
+                if (kind == NDT_ArticlePage) {
+                    engine->history.insert(historyHash(url));
+                    emit notifyNetworkStatus(kind, NS_ArticlePageLoaded);
+                    emit articlePageLoaded(tree);
+                } else {
+                    emit notifyNetworkStatus(kind, NS_IndexPageLoaded);
+                    emit indexPageLoaded(tree);
+                }
+                releaseReply(reply);
+            });
+    const int pageType = pageTypeOf(kind);
+    watcher->setFuture(QtConcurrent::run([engine, url, bytes, pageType, siteId] {
+        return engine->extract(url, bytes, pageType, siteId);
+    }));
 }
 
 void NetworkModule::failReply(QNetworkReply *reply, int status)
@@ -765,19 +849,37 @@ void NetworkModule::handleReplyTimeout()
     auto *timer = qobject_cast<QTimer *>(sender());
     if (!timer)
         return;
-    qDebug() << "Timeout detected";
-    timer->stop();
-    auto *reply = qobject_cast<QNetworkReply *>(timer->parent());
-    if (!reply)
-        return;
-    const CONetworkDataType kind = kindOf(reply);
-    if (kind == NDT_SoftwareDownload && !timer->property(GraceProperty).toBool()) {
-        // An installer is large: it gets one long extension before it counts as stalled.
-        timer->setProperty(GraceProperty, true);
-        timer->start(installerGraceTimeout);
-        return;
-    }
-    failReply(reply, NS_TransferTimeout);
+    // Bytes the transport handed over while this thread was busy elsewhere
+    // wait in the queue before this check, so they count as arrived.
+    QMetaObject::invokeMethod(
+        this,
+        [this, timer = QPointer<QTimer>(timer)] {
+            auto *reply = timer ? qobject_cast<QNetworkReply *>(timer->parent()) : nullptr;
+            if (!reply || timer->isActive() || reply->property(WithdrawnProperty).toBool())
+                return;
+            // Silence is counted from the last bytes of this transfer or of
+            // any other from the same server: requests queued behind others
+            // for a connection have not started yet.
+            const qint64 now = monotonicMs();
+            const qint64 heard = qMax(reply->property(StartedProperty).toLongLong(),
+                                      qMax(reply->property(LastBytesProperty).toLongLong(),
+                                           m_lastBytesFrom.value(serverOf(reply))));
+            const qint64 silence = now - heard;
+            if (silence < timer->interval()) {
+                timer->start(int(timer->interval() - silence));
+                return;
+            }
+            qDebug() << "Timeout detected";
+            const CONetworkDataType kind = kindOf(reply);
+            if (kind == NDT_SoftwareDownload && !timer->property(GraceProperty).toBool()) {
+                // An installer is large: it gets one long extension before it counts as stalled.
+                timer->setProperty(GraceProperty, true);
+                timer->start(installerGraceTimeout);
+                return;
+            }
+            failReply(reply, NS_TransferTimeout);
+        },
+        Qt::QueuedConnection);
 }
 
 void NetworkModule::downloadProgressUpdate(qint64 received, qint64 total)

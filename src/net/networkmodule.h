@@ -104,6 +104,9 @@ public:
     int replyTimeout = 90000;
     /// The further time an installer download gets once `replyTimeout` ran out, in ms.
     int installerGraceTimeout = 1200000;
+    /// Index and article pages of at least this many bytes are processed on
+    /// the thread pool, so that the window does not freeze on them.
+    qsizetype offThreadBytes = 256 * 1024;
 
 signals:
     void notifyNetworkStatus(CONetworkDataType kind, int code, const QString &arg1 = QString(),
@@ -141,6 +144,9 @@ public slots:
                       const QString &checksum = QString(), CONetworkDataType kind = NDT_None);
 
 private:
+    /// Processes a page on the thread pool; the tree is handed on here, unless
+    /// a newer request withdrew the reply or the catalogue changed meanwhile.
+    void processAside(QNetworkReply *reply, const QByteArray &bytes);
     enum class Busy { IndexOn, IndexOff, ArticleOn, ArticleOff, HeadlinesDone };
 
     QNetworkReply *getRequest(const QString &url, QObject *origin);
@@ -186,6 +192,8 @@ private:
     QString m_headlineTarget;
     /// Bytes read so far, per reply in flight.
     QHash<QNetworkReply *, QByteArray> m_bodies;
+    /// When bytes last arrived from each server ("host:port"), on the monotonic clock in ms.
+    QHash<QString, qint64> m_lastBytesFrom;
     int m_untranslated = 0;
     bool m_waitingForEngine = false;
 };

@@ -1,13 +1,16 @@
 #include "contentscrollview.h"
 
 #include "animationbutton.h"
+#include "articleimages.h"
 #include "htmltext.h"
 #include "textscale.h"
 #include "viewtheme.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -77,6 +80,8 @@ ContentScrollView::ContentScrollView(QWidget *parent)
     connect(m_downArrow, &AnimationButton::released, this, &ContentScrollView::scrollDnSlowTimer);
     connect(m_downArrow, &AnimationButton::left, this, &ContentScrollView::scrollTimerStop);
     connect(&m_scrollTimer, &QTimer::timeout, this, &ContentScrollView::scrollTimerEvent);
+    m_imageRefresh.setSingleShot(true);
+    connect(&m_imageRefresh, &QTimer::timeout, this, &ContentScrollView::rebuildImageTable);
 
     retranslateUI();
 }
@@ -151,6 +156,8 @@ void ContentScrollView::updateCaptions(const QStringList &urls, const QStringLis
 
 void ContentScrollView::clearImages()
 {
+    m_imageRefresh.stop();
+    m_imagesLeftOut = 0;
     document()->clear();
     qDeleteAll(m_images);
     m_images.clear();
@@ -163,32 +170,65 @@ void ContentScrollView::clearImages()
 
 void ContentScrollView::imageDataLoaded(const QString &url, const QByteArray &data)
 {
-    ImageItem *item = nullptr;
-    for (ImageItem *candidate : std::as_const(m_images)) {
-        if (candidate->url == url) {
-            item = candidate;
-            break;
-        }
-    }
     // Late images of an article that is no longer shown are dropped.
+    if (itemFor(url))
+        imageDecoded(url, decodeImage(data, ArticleImages::thumbnailBox()));
+}
+
+void ContentScrollView::imageDecoded(const QString &url, const DecodedImage &image, bool refreshNow)
+{
+    ImageItem *item = itemFor(url);
     if (!item)
         return;
-
-    QPixmap pixmap;
-    pixmap.loadFromData(data);
-    if (pixmap.isNull())
-        document()->addResource(QTextDocument::ImageResource, resourceUrl(url), blankImage());
-    else
-        document()->addResource(QTextDocument::ImageResource, resourceUrl(url), pixmap);
-
-    item->width = pixmap.width();
-    item->height = pixmap.height();
+    // The image is shared, not copied: both views hold the one decoded picture.
+    document()->addResource(QTextDocument::ImageResource, resourceUrl(url),
+                            image.thumbnail.isNull() ? blankImage() : image.thumbnail);
+    item->width = image.size.width();
+    item->height = image.size.height();
+    item->bytes = image.thumbnail.isNull() ? QByteArray() : image.bytes;
     item->loaded = true;
     fitThumbnail(item);
+    if (refreshNow)
+        rebuildImageTable();
+    else if (!m_imageRefresh.isActive())
+        m_imageRefresh.start();
+}
 
+void ContentScrollView::imageOverBudget(const QString &url)
+{
+    ImageItem *item = itemFor(url);
+    if (!item)
+        return;
+    item->asLink = true;
+    if (!m_imageRefresh.isActive())
+        m_imageRefresh.start();
+}
+
+void ContentScrollView::setImagesLeftOut(int count)
+{
+    m_imagesLeftOut = count;
+    refreshImageTable();
+}
+
+void ContentScrollView::rebuildImageTable()
+{
+    QElapsedTimer clock;
+    clock.start();
+    m_imageRefresh.stop();
     m_parts[ImageTablePart] = buildImageTable();
     setDocumentHtml(false);
     updateScrollArrows();
+    // A burst of pictures rebuilds the document at most a third of the time.
+    m_imageRefresh.setInterval(int(qMin<qint64>(2 * clock.elapsed(), 1000)));
+}
+
+ContentScrollView::ImageItem *ContentScrollView::itemFor(const QString &url) const
+{
+    for (ImageItem *item : m_images) {
+        if (item->url == url)
+            return item;
+    }
+    return nullptr;
 }
 
 void ContentScrollView::scrollContent(int dy)
@@ -333,9 +373,12 @@ void ContentScrollView::doSetSource(const QUrl &name, QTextDocument::ResourceTyp
     const ImageItem *item = loadedItemFor(name);
     if (!item)
         return;
-    const QVariant image = document()->resource(QTextDocument::ImageResource, name);
-    if (image.userType() == QMetaType::QPixmap && !image.value<QPixmap>().isNull())
-        emit popupImage(item->url, image);
+    // The whole picture is decoded only now, and no larger than the screen.
+    const QScreen *shown = screen();
+    const QSize box = shown ? shown->size() * shown->devicePixelRatio() : QSize(4096, 4096);
+    const QImage picture = decodeImage(item->bytes, box).thumbnail;
+    if (!picture.isNull())
+        emit popupImage(item->url, QVariant::fromValue(QPixmap::fromImage(picture)));
 }
 
 QString ContentScrollView::buildImageTable() const
@@ -346,8 +389,14 @@ QString ContentScrollView::buildImageTable() const
     QString table = QStringLiteral("<DIV ID='images' ALIGN='center'><TABLE>");
     const int available = width() - TableMargin;
     int rowWidth = 0;
+    QString links;
     for (const ImageItem *item : m_images) {
         // An image that did not decode has no size to show.
+        if (item->asLink) {
+            links += QStringLiteral("<A HREF='") + attributeText(item->url) + QStringLiteral("'>") +
+                     item->url.toHtmlEscaped() + QStringLiteral("</A><BR>");
+            continue;
+        }
         if (!item->loaded || item->displayWidth <= 0 || item->displayHeight <= 0)
             continue;
         if (rowWidth == 0) {
@@ -365,7 +414,14 @@ QString ContentScrollView::buildImageTable() const
                  item->caption.toHtmlEscaped() + QStringLiteral("</TD>");
         rowWidth += item->displayWidth;
     }
-    table += QStringLiteral("</TR></TABLE><HR/></DIV>");
+    table += QStringLiteral("</TR></TABLE>");
+    if (!links.isEmpty())
+        table += QStringLiteral("<P ALIGN='center'>") + links + QStringLiteral("</P>");
+    if (m_imagesLeftOut > 0)
+        table += QStringLiteral("<P>") +
+                 tr("Pictures of this article not shown: %1").arg(m_imagesLeftOut) +
+                 QStringLiteral("</P>");
+    table += QStringLiteral("<HR/></DIV>");
     return table;
 }
 

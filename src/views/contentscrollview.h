@@ -9,6 +9,7 @@
 
 class AnimationButton;
 class CLElement;
+struct DecodedImage;
 
 /// Read-only rich-text view of one article or local page: headline block, a
 /// table of image thumbnails filled in as the images arrive, and the text.
@@ -31,6 +32,8 @@ public:
         int displayWidth = 0;
         int displayHeight = 0;
         bool loaded = false;
+        bool asLink = false; ///< shown as a link: the article's picture budget was spent
+        QByteArray bytes;    ///< for the full-size box, decoded when it opens
     };
 
     /// The seven pieces the document is always composed of, in order.
@@ -66,7 +69,15 @@ public:
     void updateCaptions(const QStringList &urls, const QStringList &captions);
     /// Empties the document with its resources and drops every image item.
     void clearImages();
+    /// Decodes the picture here and now (see ArticleImages for the threaded way).
     void imageDataLoaded(const QString &url, const QByteArray &data);
+    /// Shows a decoded picture; without `refreshNow` the image table is
+    /// rebuilt once for a burst of pictures, when the event loop is free.
+    void imageDecoded(const QString &url, const DecodedImage &image, bool refreshNow = true);
+    /// Shows the picture as a link to its address.
+    void imageOverBudget(const QString &url);
+    /// Pictures of the article that are not fetched; the article says so.
+    void setImagesLeftOut(int count);
     /// Positive `dy` shows content above.
     void scrollContent(int dy);
 
@@ -134,6 +145,8 @@ private:
     void emitScrollPercentage();
     void startScrolling(int step, int speed, int interval);
     ImageItem *loadedItemFor(const QUrl &url) const;
+    ImageItem *itemFor(const QString &url) const;
+    void rebuildImageTable();
 
     const QString *m_previousPage = nullptr;
     const QString *m_nextPage = nullptr;
@@ -145,6 +158,8 @@ private:
     AnimationButton *m_downArrow;
     QList<ImageItem *> m_images;
     QTimer m_scrollTimer;
+    QTimer m_imageRefresh;
+    int m_imagesLeftOut = 0;
     int m_scrollStep = 0;
     int m_scrollSpeed = 1;
     QString m_sheet;       ///< the document sheet as its owner gave it

@@ -1,5 +1,6 @@
 #include "viewfill.h"
 
+#include "articleimages.h"
 #include "clelement.h"
 #include "clfiltersettings.h"
 #include "clprocessor.h"
@@ -16,7 +17,10 @@ namespace ViewFill {
 void placeEntry(IndexScrollView *view, IndexItem *item, int &y)
 {
     item->setContentsMargins(5, 5, 5, 5);
-    item->setStyleSheet(view->itemStyle(item->visitState(), item->currentState(), item->kind()));
+    // Most entries have no rule of their own; an empty sheet still costs a polish.
+    const QString style = view->itemStyle(item->visitState(), item->currentState(), item->kind());
+    if (!style.isEmpty())
+        item->setStyleSheet(style);
     QObject::connect(item, &IndexItem::stateChanged, view, &IndexScrollView::itemStateChanged);
     item->ensurePolished();
     const int height = item->sizeHint().height();
@@ -171,6 +175,10 @@ ArticleContent collectArticle(const CLElement *root)
             break;
         case ArticleImage:
             if (const CLURLData *image = value ? value->asURL() : nullptr) {
+                if (content.imageUrls.size() >= ArticleImages::MaxImages) {
+                    ++content.imagesLeftOut;
+                    break;
+                }
                 content.imageUrls.append(image->url);
                 content.captions.append(image->title.isNull() ? QString() : image->title);
             }
@@ -199,6 +207,8 @@ void showArticle(ContentScrollView *view, const ArticleContent &content, const Q
     view->clearImages();
     view->document()->setDefaultStyleSheet(styleSheet);
     view->setImages(content.imageUrls, content.captions);
+    if (content.imagesLeftOut > 0)
+        view->setImagesLeftOut(content.imagesLeftOut);
     view->showArticle(content.title, content.source, content.datetime, content.text,
                       content.previousPage, content.nextPage);
 }

@@ -52,7 +52,8 @@ struct ArticleContent
     /// Point into the tree; null when the article has no such page.
     const QString *previousPage = nullptr;
     const QString *nextPage = nullptr;
-    QStringList imageUrls, captions;
+    QStringList imageUrls, captions; ///< the first ArticleImages::MaxImages
+    int imagesLeftOut = 0;           ///< images past those, not fetched
 
     /// Title, source, date and time and text are all there.
     bool complete() const { return hasTitle && hasSource && hasDatetime && hasText; }

@@ -140,6 +140,9 @@ const UrlRow urlRows[] = {
     {"character beyond the BMP", u"http://x/\U0001F600"_s, "http://x/%F0%9F%98%80"},
     {"lone surrogate becomes the replacement character", u"http://x/"_s + QChar(0xD800),
      "http://x/%EF%BF%BD"},
+    // A stray "%" makes QUrl escape every "%" of its component; added escapes stay escapes.
+    {"stray percent escaped with the rest of its component", u"http://x/%41\u4e2d?q=100%/\u4e2d%41"_s,
+     "http://x/%41%E4%B8%AD?q=100%25/%E4%B8%AD%2541"},
 };
 
 struct ChainRow

@@ -5,11 +5,13 @@
 
 #include <QDirIterator>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using servicekit::current;
 using servicekit::rows;
 using A = ScriptedAnswer;
 
@@ -42,6 +44,29 @@ QString twice(const QString &event) { return event + u' ' + event; }
 
 // Read by the index profile as one "World" headline and by the article profile as a title.
 const QByteArray Page = "<html><h1>Title</h1><ul class=\"world\"><li><a href=\"/x\">X</a></li></ul>";
+
+// A scripted server answering "/slow" on a thread of its own.
+struct ThreadedServer
+{
+    explicit ThreadedServer(const ScriptedAnswer &answer) : server(new ScriptedHttpServer)
+    {
+        server->script("/slow", answer);
+        server->moveToThread(&thread);
+        thread.start();
+        QMetaObject::invokeMethod(
+            server, [this] { listening = server->start(); }, Qt::BlockingQueuedConnection);
+    }
+    ~ThreadedServer()
+    {
+        QMetaObject::invokeMethod(
+            server, [this] { delete server; }, Qt::BlockingQueuedConnection);
+        thread.quit();
+        thread.wait();
+    }
+    QThread thread;
+    ScriptedHttpServer *server;
+    bool listening = false;
+};
 const QString Parameters = u"os=3&v=1.2 beta"_s;
 
 struct Abort { const char *name; int trigger; const char *counts, *busy; int aborted; };
@@ -78,6 +103,11 @@ const Reply replyRows[] = {
     {"index page timeout", 1, "/index", 0, ev(1, NS_TransferTimeout), {}},
     {"version check timeout answers null", 6, "/check", 0, ev(6, NS_TransferTimeout), u"null"_s},
     {"installer gets grace time, then reports failure", 7, "/file", 0, ev(7, NS_TransferTimeout), u"7:failed"_s},
+};
+const Reply asideRows[] = {
+    {"index page", 1, "/index", 200, ev(1, NS_IndexPageLoaded), u"World"_s},
+    {"article page, marked read", 2, "/article/a", 200, ev(2, NS_ArticlePageLoaded), u"Title"_s},
+    {"page no profile accepts", 2, "/other", 200, ev(2, NS_PageParsingError), {}},
 };
 
 // Texts between the title and the last element; "bad" fails in the engine; kept: parts left original.
@@ -504,6 +534,58 @@ private slots:
             files.append(root.relativeFilePath(path) + u'=' + testkit::readAll(path));
         }
         QCOMPARE(files, QStringList(u"profiles/site.xml="_s + (r.saved ? Body : oldContent)));
+    }
+
+    void silenceTimesOut_data()
+    {
+        QTest::addColumn<ScriptedAnswer>("answer");
+        QTest::addColumn<int>("busyMs"); // the thread blocked right after the request
+        QTest::addColumn<QString>("events");
+        using A = ScriptedAnswer;
+        const QByteArray body(40, 'x');
+        QTest::newRow("drip longer than the timeout, never silent for it")
+            << A(A::Drip, 200, body, 25) << 0 << ev(3, NS_ImageLoaded);
+        QTest::newRow("image sent while the thread was busy past the timeout")
+            << A(A::Answer, 200, body) << 900 << ev(3, NS_ImageLoaded);
+        QTest::newRow("silent server") << A(A::Stall) << 0 << ev(3, NS_TransferTimeout);
+        QTest::newRow("silent server, busy thread")
+            << A(A::Stall) << 900 << ev(3, NS_TransferTimeout);
+    }
+
+    // The timeout counts silence on the wire, not time this thread spent elsewhere:
+    // the server runs on a thread of its own and keeps sending meanwhile.
+    void silenceTimesOut()
+    {
+        QFETCH(ScriptedAnswer, answer);
+        QFETCH(int, busyMs);
+        ThreadedServer remote(answer);
+        QVERIFY(remote.listening);
+        module->replyTimeout = 300;
+        request(NDT_Image, remote.server->url(u"/slow"_s));
+        QElapsedTimer busy;
+        busy.start();
+        while (busy.elapsed() < busyMs) {
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(module->activeCount(NDT_Image), 0, 20000);
+        QTEST(reported.join(u' '), "events");
+        if (answer.mode != ScriptedAnswer::Stall)
+            QCOMPARE(got.join(u' '), QString::fromLatin1(answer.body));
+    }
+
+    // Pages past the size limit are processed on the thread pool, to the same end.
+    void pagesProcessedAside_data() { rows(asideRows); }
+    void pagesProcessedAside()
+    {
+        const Reply &r = current(asideRows);
+        module->offThreadBytes = 1;
+        const QString url = server->url(QString::fromLatin1(r.path));
+        server->script(r.path, A(A::Answer, 200, Page));
+        request(r.kind, url);
+        QTRY_COMPARE(module->activeCount(r.kind), 0);
+        QCOMPARE(reported.join(u' '), r.events);
+        QCOMPARE(got.join(u' '), r.result);
+        // Only an article that was read is marked read.
+        QCOMPARE(site->processor.history.contains(historyHash(url)), r.result == u"Title"_s);
     }
 
 private:

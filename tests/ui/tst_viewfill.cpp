@@ -190,6 +190,24 @@ private slots:
         QCOMPARE(view.previousPage(), content.previousPage);
         QVERIFY(view.toPlainText().contains(content.title));
     }
+
+    // An article's images past the cap are not fetched, and the article says how many.
+    void imagesPastTheCap()
+    {
+        const std::unique_ptr<CLElement> root(
+            new CLElement(ArticlePage, u"en"_s, nullptr, new CLData(u"http://a/"_s), nullptr));
+        for (int kind : {ArticleTitle, ArticleSource, ArticleDatetime, ArticleText})
+            new CLElement(kind, u"en"_s, nullptr, new CLData(u"v"_s), root.get());
+        for (int i = 0; i < 250; ++i)
+            new CLElement(ArticleImage, u"en"_s, nullptr,
+                          new CLURLData(u"http://i/%1"_s.arg(i), QString(), URLImage), root.get());
+        const ViewFill::ArticleContent content = ViewFill::collectArticle(root.get());
+        QCOMPARE(content.imageUrls.size(), 200);
+        QCOMPARE(content.imageUrls.last(), u"http://i/199"_s);
+        ContentScrollView view;
+        ViewFill::showArticle(&view, content, QString());
+        QVERIFY(view.toPlainText().contains(u"Pictures of this article not shown: 50"_s));
+    }
 };
 
 QTEST_MAIN(TestViewFill)

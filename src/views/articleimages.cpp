@@ -1,0 +1,88 @@
+#include "articleimages.h"
+
+#include "contentscrollview.h"
+
+#include <QBuffer>
+#include <QFutureWatcher>
+#include <QImageReader>
+#include <QPointer>
+#include <QtConcurrent/QtConcurrentRun>
+
+DecodedImage decodeImage(const QByteArray &bytes, const QSize &box)
+{
+    DecodedImage image;
+    image.bytes = bytes;
+    QBuffer buffer(&image.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    image.size = reader.size();
+    if (image.size.isValid() &&
+        (image.size.width() > box.width() || image.size.height() > box.height())) {
+        QSize scaled = image.size.scaled(box, Qt::KeepAspectRatio);
+        reader.setScaledSize(scaled.expandedTo(QSize(1, 1)));
+    }
+    image.thumbnail = reader.read();
+    if (image.thumbnail.isNull())
+        image.size = QSize();
+    else if (!image.size.isValid())
+        image.size = image.thumbnail.size();
+    return image;
+}
+
+QSize ArticleImages::thumbnailBox()
+{
+    // As tall as a thumbnail is shown, as wide as a wide screen gives it room.
+    return QSize(1600, ContentScrollView::MaxThumbnailHeight);
+}
+
+ArticleImages::ArticleImages(ContentScrollView *original, ContentScrollView *translated,
+                             QObject *parent)
+    : QObject(parent), m_original(original), m_translated(translated)
+{
+}
+
+void ArticleImages::reset()
+{
+    ++m_generation;
+    m_used = 0;
+    m_pending = 0;
+}
+
+void ArticleImages::arrived(const QString &url, const QByteArray &bytes)
+{
+    // A picture no view shows (of another article, or past the cap) is not decoded.
+    bool wanted = false;
+    for (const ContentScrollView *view : {m_original, m_translated}) {
+        for (qsizetype i = 0; view && !wanted && i < view->images().size(); ++i)
+            wanted = view->images().at(i)->url == url;
+    }
+    if (!wanted)
+        return;
+    auto *watcher = new QFutureWatcher<DecodedImage>(this);
+    const quint64 generation = m_generation;
+    ++m_pending;
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, url, generation] {
+        watcher->deleteLater();
+        if (generation != m_generation)
+            return;
+        --m_pending;
+        deliver(url, watcher->result());
+    });
+    watcher->setFuture(QtConcurrent::run(decodeImage, bytes, thumbnailBox()));
+}
+
+void ArticleImages::deliver(const QString &url, const DecodedImage &image)
+{
+    const bool fits = m_used + image.cost() <= budget;
+    if (fits)
+        m_used += image.cost();
+    for (ContentScrollView *view : {m_original, m_translated}) {
+        if (!view)
+            continue;
+        if (fits)
+            view->imageDecoded(url, image, false);
+        else
+            view->imageOverBudget(url);
+    }
+    emit delivered(url);
+}

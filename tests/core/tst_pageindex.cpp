@@ -1,0 +1,243 @@
+// The URL index gives every URL the page definition a scan over every page
+// in catalogue order gives.
+
+#include "clpageindex.h"
+#include "clprocessor.h"
+#include "clsitemodel.h"
+#include "htmltext.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The shared test kit needs QtGui, which core tests do not link.
+const QString ShippedProfiles = QStringLiteral(TESSOLIN_SOURCE_DIR "/data/conf/profile");
+const QString CorpusManifest = QStringLiteral(TESSOLIN_CORPUS "/manifest.json");
+
+enum Catalogue { Shipped, Generated, Random };
+
+// Characters that stress the case rules: Kelvin sign, long s, dotted and dotless i.
+const QString OddUnits = u"K\u212A\u017F\u0130\u0131sSkKiI"_s;
+
+QString randomPiece(QRandomGenerator &random, int length)
+{
+    static const QString alphabet =
+        u"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789./:-_?=&"_s;
+    QString piece;
+    for (int i = 0; i < length; ++i) {
+        const bool odd = random.bounded(12) == 0;
+        const QString &from = odd ? OddUnits : alphabet;
+        piece.append(from.at(random.bounded(int(from.size()))));
+    }
+    return piece;
+}
+
+// A pattern of random hosts and paths with wildcards, sets, escapes and odd case.
+QString randomPattern(QRandomGenerator &random)
+{
+    static const char *const Bits[] = {"*",      "?",  "[a-k]", "[^x]",    "\\*",
+                                       "\\",     "]",  ":8080", "http://", "www.",
+                                       "/news/", "*.", "[]a]",  "HTTP://"};
+    QString pattern;
+    const int parts = 1 + random.bounded(5);
+    for (int i = 0; i < parts; ++i) {
+        if (random.bounded(3) == 0)
+            pattern += QLatin1String(Bits[random.bounded(int(std::size(Bits)))]);
+        else
+            pattern += randomPiece(random, 1 + random.bounded(8));
+    }
+    return pattern;
+}
+
+// A URL a pattern may accept: wildcards filled in, then case, ports and ends changed.
+QString urlNear(QRandomGenerator &random, const QString &pattern)
+{
+    QString url;
+    for (const QChar ch : pattern) {
+        if (ch == u'*')
+            url += randomPiece(random, random.bounded(4));
+        else if (ch == u'?')
+            url += randomPiece(random, 1);
+        else if (ch != u'[' && ch != u']' && ch != u'\\')
+            url += random.bounded(6) == 0 ? (ch.isUpper() ? ch.toLower() : ch.toUpper()) : ch;
+    }
+    switch (random.bounded(5)) {
+    case 0:
+        url.prepend(u"http://"_s);
+        break;
+    case 1:
+        url.insert(random.bounded(int(url.size()) + 1), u":8080"_s);
+        break;
+    case 2:
+        url += randomPiece(random, 6);
+        break;
+    case 3:
+        if (!url.isEmpty())
+            url.remove(random.bounded(int(url.size())), 1);
+        break;
+    }
+    return url;
+}
+
+QDomDocument catalogueOf(const QStringList &ids)
+{
+    QString xml = u"<sites>"_s;
+    for (const QString &id : ids)
+        xml += u"<site id=\"%1\" version=\"1\" file=\"%1.xml\"/>"_s.arg(id.toHtmlEscaped());
+    QDomDocument document;
+    document.setContent(xml + u"</sites>"_s);
+    return document;
+}
+
+// Every shipped site profile, parsed.
+QList<QDomDocument> shippedProfiles()
+{
+    QList<QDomDocument> documents;
+    const QDir dir(ShippedProfiles);
+    for (const QString &file : dir.entryList({u"*.xml"_s})) {
+        const auto document = loadXmlDocument(dir.filePath(file));
+        if (document && document->documentElement().tagName() == u"site"_s)
+            documents.append(*document);
+    }
+    return documents;
+}
+
+bool fillCatalogue(CLProcessor &processor, Catalogue kind, QRandomGenerator &random)
+{
+    if (kind == Shipped) {
+        processor.profileDir = ShippedProfiles;
+        processor.catalogueFile = u"sites.xml"_s;
+        return processor.loadSiteCatalogue();
+    }
+    const QList<QDomDocument> templates = shippedProfiles();
+    const int count = kind == Generated ? 1000 : 300;
+    QStringList ids;
+    for (int i = 0; i < count; ++i)
+        ids.append(u"(s)GI.gen%1"_s.arg(i));
+    if (!processor.parseCatalogue(catalogueOf(ids)) || templates.isEmpty())
+        return false;
+    for (int i = 0; i < count; ++i) {
+        CLSite *site = nullptr;
+        if (kind == Generated) {
+            QDomDocument document = templates.at(i % templates.size()).cloneNode().toDocument();
+            document.documentElement().setAttribute(u"id"_s, ids.at(i));
+            site = readProfile(document);
+        } else {
+            site = new CLSite;
+            site->id = ids.at(i);
+            for (int p = 0, pages = 1 + random.bounded(3); p < pages; ++p) {
+                auto *page = new CLPage;
+                page->type = 1 << random.bounded(3);
+                for (int n = random.bounded(4); n > 0; --n)
+                    page->urlFilter.addInclude(randomPattern(random));
+                for (int n = random.bounded(4) == 0 ? 1 + random.bounded(2) : 0; n > 0; --n)
+                    page->urlFilter.addExclude(randomPattern(random));
+                addPage(site, page);
+            }
+        }
+        if (!site || !processor.registerSite(site)) {
+            delete site;
+            return false;
+        }
+    }
+    return true;
+}
+
+QStringList corpusUrls()
+{
+    QStringList urls;
+    QFile manifest(CorpusManifest);
+    if (!manifest.open(QIODevice::ReadOnly))
+        return urls;
+    const QJsonArray entries = QJsonDocument::fromJson(manifest.readAll()).array();
+    for (const QJsonValue &entry : entries)
+        urls.append(entry[QLatin1String("url")].toString());
+    return urls;
+}
+
+} // namespace
+
+class tst_pageindex : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sameAnswerAsScan_data()
+    {
+        QTest::addColumn<int>("catalogue");
+        QTest::newRow("shipped profiles") << int(Shipped);
+        QTest::newRow("1,000 generated profiles") << int(Generated);
+        QTest::newRow("random patterns") << int(Random);
+    }
+
+    // A few thousand URLs (corpus URLs, one made from every pattern, and
+    // variants in case, ports and ends), each with two page types and a site id.
+    void sameAnswerAsScan()
+    {
+        QFETCH(int, catalogue);
+        QRandomGenerator random(uint(20261207 + catalogue));
+        CLProcessor processor;
+        QVERIFY(fillCatalogue(processor, Catalogue(catalogue), random));
+        QVERIFY(!processor.allPages.isEmpty());
+
+        QStringList patterns;
+        for (const CLPage *page : processor.pagesInOrder())
+            patterns += page->urlFilter.include + page->urlFilter.exclude;
+        QStringList urls = corpusUrls();
+        for (const QString &pattern : std::as_const(patterns))
+            urls.append(urlNear(random, pattern));
+        // The scan over 1,000 profiles is the slow side of the comparison.
+        while (urls.size() < (catalogue == Generated ? 1500 : 3000))
+            urls.append(urlNear(random, patterns.at(random.bounded(int(patterns.size())))));
+        urls += {QString(), u"*"_s, u"http://"_s, OddUnits};
+
+        const QStringList siteIds = {QString(), processor.siteIndex.first()->id,
+                                     processor.siteIndex.last()->id, u"(s)GI.none"_s};
+        int matched = 0;
+        for (const QString &url : std::as_const(urls)) {
+            static const int Types[] = {PageAny, PageIndex, PageArticle, PageTranslatorEntry};
+            for (const int type : {Types[random.bounded(4)], int(PageAny)}) {
+                const QString &siteId = siteIds.at(random.bounded(int(siteIds.size())));
+                const CLPage *expected = processor.findPageByScan(url, type, siteId);
+                const CLPage *found = processor.findPage(url, type, siteId);
+                if (found != expected)
+                    QFAIL(qPrintable(u"%1 (type %2, site %3): %4 instead of %5"_s.arg(
+                        url, QString::number(type), siteId,
+                        found ? found->site->id + u'/' + found->id : u"none"_s,
+                        expected ? expected->site->id + u'/' + expected->id : u"none"_s)));
+                matched += expected != nullptr;
+            }
+        }
+        // The URLs must reach pages, or the comparison proves little.
+        QVERIFY2(matched > urls.size() / 4, qPrintable(QString::number(matched)));
+    }
+
+    // A unit is folded to an ASCII character whenever either matcher lets it
+    // stand for that character.
+    void foldedAsciiCoversBothMatchers()
+    {
+        for (uint unit = 0; unit <= 0xffff; ++unit) {
+            const QChar ch{char16_t(unit)};
+            for (char16_t ascii = 1; ascii < 0x80; ++ascii) {
+                const QChar a(ascii);
+                const bool matches =
+                    ch.toCaseFolded() == a.toCaseFolded() || ch.toLower() == a.toLower();
+                if (matches && CLPageIndex::foldedAscii(char16_t(unit)) != a.toLower().unicode())
+                    QFAIL(qPrintable(
+                        u"U+%1 against %2"_s.arg(QString::number(unit, 16), QString(a))));
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_pageindex)
+#include "tst_pageindex.moc"
