@@ -554,6 +554,11 @@ void MainWindow::updateOnEvent(CONetworkDataType kind, int eventType, const QStr
     showStatus(text);
     if (!page.isEmpty() && (kind == NDT_IndexPage || kind == NDT_ArticlePage))
         showMessagePage(page);
+    // A new article that did not come leaves the shown one, whose pictures its request ended.
+    else if (kind == NDT_ArticlePage && (eventType == NS_TransferTimeout ||
+                                          eventType == NS_OperationCanceled ||
+                                          eventType == NS_ProxyError))
+        requestMissingImages();
 }
 
 void MainWindow::adjustNetworkIndicator(QLabel *indicator)

@@ -153,6 +153,9 @@ public slots:
     void showSiteIndex();
     void showPageIndex();
     void showSiteIndexDisablePage();
+    /// Requests again the shown article's pictures that no view holds yet
+    /// (their requests were ended by another request).
+    void requestMissingImages();
     void switchIndexLocale();
     void switchIndexTranslation();
     void loadIndexItemTranslation(CLElement *translated, TranslatableHeadline *item);

@@ -92,6 +92,8 @@ void MainWindow::showSiteIndexDisablePage()
 {
     showSiteIndex();
     m_pageTab->setEnabled(false);
+    // Accepting the filter dialog ended every request, the shown article's pictures too.
+    requestMissingImages();
 }
 
 void MainWindow::showOriginalArticle()
@@ -165,6 +167,33 @@ void MainWindow::requestIndexPage(const QString &url)
     m_pageIndexTranslated = false;
     if (m_network)
         m_network->requestIndexPage(url);
+    // The index request ended the shown article's picture requests.
+    requestMissingImages();
+}
+
+void MainWindow::requestMissingImages()
+{
+    if (!m_network || m_localPageShown || !m_originalView->element())
+        return;
+    QStringList urls;
+    for (const ContentScrollView *view : {m_originalView, m_translatedView}) {
+        for (const ContentScrollView::ImageItem *image : view->images()) {
+            if (!image->loaded && !urls.contains(image->url))
+                urls.append(image->url);
+        }
+    }
+    // Requests still running would bring these anyway.
+    if (m_network->activeCount(NDT_Image) > 0) {
+        urls.removeIf([this](const QString &url) {
+            for (const ContentScrollView::ImageItem *image : m_originalView->images()) {
+                if (image->url == url)
+                    return !image->loaded;
+            }
+            return false;
+        });
+    }
+    for (const QString &url : std::as_const(urls))
+        m_network->requestImage(url);
 }
 
 void MainWindow::reloadSiteIndexView()
@@ -464,15 +493,23 @@ void MainWindow::translateArticle()
         return;
     }
     CLElement *clone = m_translatedView->element();
-    if (clone && clone->source == article && clone->language == target) {
+    int done = 0;
+    int pending = 0;
+    // A clone whose requests were ended (a site click, the filter dialog, a
+    // failed article request) would never fill: only a live or finished one is shown.
+    const bool running = m_network && (m_network->activeCount(NDT_ArticleTranslation) > 0 ||
+                                       !m_network->articleTranslationQueue.isEmpty());
+    if (clone && clone->source == article && clone->language == target &&
+        (running || !m_network || countTranslation(clone, done, pending))) {
         showTranslatedArticle();
         return;
     }
     if (clone) {
         stopArticleTranslation();
         dropTranslation();
-        m_translatedView->setImages(ViewFill::collectArticle(article).imageUrls,
-                                    ViewFill::collectArticle(article).captions);
+        const ViewFill::ArticleContent content = ViewFill::collectArticle(article);
+        m_translatedView->setImages(content.imageUrls, content.captions);
+        requestMissingImages();
     }
     if (m_processor && !m_processor->findTranslator(article->language, target)) {
         statusBar()->showMessage(tr("No translation engine serves this language pair"), 5000);

@@ -426,6 +426,64 @@ private slots:
         QTRY_VERIFY(f->translatedText().contains(u"HARBOUR OPENS"_s));
         QCOMPARE(f->window->contentStack()->currentIndex(), 1);
     }
+
+    void interruptedWork_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::newRow("site click") << 0;
+        QTest::newRow("filter dialog OK") << 1;
+        QTest::newRow("next article times out") << 2;
+    }
+
+    // Requests ended by another request come back: the next Translate
+    // translates anew, and the pictures of the article still shown arrive.
+    void interruptedWork()
+    {
+        QFETCH(int, action);
+        const QByteArray png = QUrl(f->site->url(f->site->pngPath)).path(QUrl::FullyEncoded).toLatin1();
+        f->site->server.script(png, {ScriptedAnswer::Answer, 200, NewsSite::picture("PNG", 120, 80), 400});
+        f->site->server.script("/translate", {ScriptedAnswer::Translate, 200, {}, 400});
+        QVERIFY(f->openIndex());
+        QVERIFY(f->openArticle(u"Harbour opens"_s, u"The pier"_s));
+        f->window->translateButton()->click();
+        QTRY_VERIFY(f->module->activeCount(NDT_ArticleTranslation) > 0);
+        if (action == 0) {
+            QVERIFY(f->openIndex());
+        } else if (action == 1) {
+            f->module->abortCommuncation();
+            f->window->showSiteIndexDisablePage();
+        } else {
+            f->module->replyTimeout = 100;
+            FlowFixture::entry(f->window->pageView(), u"Slow story"_s)->activate();
+            f->module->replyTimeout = 20000;
+            QTRY_COMPARE(f->module->activeCount(NDT_ArticlePage), 0);
+        }
+        QCOMPARE(f->module->activeCount(NDT_ArticleTranslation), 0);
+        QTRY_VERIFY(f->window->originalView()->images().at(0)->loaded);
+        QTRY_VERIFY(f->window->translatedView()->images().at(0)->loaded);
+        f->site->server.script("/translate", {ScriptedAnswer::Translate});
+        f->window->translateButton()->click();
+        QTRY_VERIFY(f->translatedText().contains(u"HARBOUR OPENS"_s));
+        QCOMPARE(f->window->contentStack()->currentIndex(), 1);
+    }
+
+    // Translating into another language keeps the thumbnails.
+    void retranslationKeepsPictures()
+    {
+        QVERIFY(f->openIndex());
+        QVERIFY(f->openArticle(u"Harbour opens"_s, u"The pier"_s));
+        f->window->translateButton()->click();
+        QTRY_VERIFY(f->translatedText().contains(u"HARBOUR OPENS"_s));
+        QTRY_VERIFY(f->window->translatedView()->images().at(1)->loaded);
+        f->languages->translateTargetLanguage = u"es"_s;
+        f->window->originalButton()->click();
+        f->window->translateButton()->click();
+        QTRY_VERIFY(f->window->translatedView()->element() &&
+                    f->window->translatedView()->element()->language == u"es"_s);
+        const auto images = f->window->translatedView()->images();
+        QCOMPARE(images.size(), 2);
+        QTRY_VERIFY(images.at(0)->loaded && images.at(1)->loaded);
+    }
 };
 
 QTEST_MAIN(TestFlow)
