@@ -602,6 +602,24 @@ private slots:
         QCOMPARE(summary(setup.processor),
                  "sites news.beta\ntopics \nsets (k)cust.1|zeta|2|0|ks_cust_1.xml|z");
     }
+
+    // Update downloads reload the catalogue while the dialog is open: the
+    // topic rows shown before still work and save what they say.
+    void catalogueReloadedWhileOpen()
+    {
+        Setup setup;
+        setup.writeFilters();
+        QVERIFY(setup.processor.loadFilterFiles());
+        FilterConfigBox box;
+        setup.prepare(box);
+        setup.processor.clearCatalogue();
+        fixture::fillCatalogue(setup.processor);
+        box.topicAllBox->setCheckState(Qt::Unchecked);
+        setRowCheck(box.topicTable, 1, "World", Qt::Checked);
+        box.saveButton()->click();
+        QCOMPARE(sorted(setup.processor.filterSettings->disabledTopics, ","),
+                 "news.alpha.head,news.alpha.head.more,news.gone.x");
+    }
 };
 
 QTEST_MAIN(TestDialogsFilter)
