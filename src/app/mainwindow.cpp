@@ -366,9 +366,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     settings->setValue(QStringLiteral(TS_KEY_LAST_SCREEN_GEOMETRY),
                        current ? current->geometry() : QRect());
     settings->sync();
-    if (m_processor && !m_processor->history.isEmpty())
-        saveHistory(m_processor->history,
-                    m_processor->confDir + QLatin1Char('/') + m_processor->historyFile);
+    if (m_processor)
+        m_processor->flushHistory();
     QWidget::closeEvent(event);
 }
 

@@ -261,6 +261,12 @@ void MainWindow::loadIndexPage(CLElement *tree)
                                 if (m_network)
                                     connect(entry, &PageIndexItem::requestArticlePage, m_network,
                                             &NetworkModule::requestArticlePage);
+                                // Shown as read from now on: the history says the same at the next start.
+                                connect(entry, &PageIndexItem::requestArticlePage, this,
+                                        [this](const QString &url) {
+                                            if (m_processor)
+                                                m_processor->recordRead(url);
+                                        });
                                 connect(entry, &PageIndexItem::requestLocalArticlePage, this,
                                         &MainWindow::showLocalContentFile);
                             });

@@ -484,6 +484,29 @@ private slots:
         QCOMPARE(images.size(), 2);
         QTRY_VERIFY(images.at(0)->loaded && images.at(1)->loaded);
     }
+
+    void readMarksWritten_data()
+    {
+        QTest::addColumn<QString>("headline");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("article") << u"Cup final tonight"_s << u"/article/two"_s;
+        QTest::newRow("page no profile reads") << u"Empty page"_s << u"/article/bare"_s;
+        QTest::newRow("404, shown as read too") << u"Removed story"_s << u"/article/gone"_s;
+    }
+
+    // What shows as read is on disk within seconds, without the window closing.
+    void readMarksWritten()
+    {
+        QFETCH(QString, headline);
+        QFETCH(QString, path);
+        QVERIFY(f->openIndex());
+        FlowFixture::entry(f->window->pageView(), headline)->activate();
+        const QString file = f->site->processor.confDir + u"/access.his"_s;
+        const quint32 hash = historyHash(f->site->url(path));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] { QSet<quint32> read; loadHistory(read, file); return read.contains(hash); }(),
+            CLProcessor::HistoryDelayMs + 3000);
+    }
 };
 
 QTEST_MAIN(TestFlow)
