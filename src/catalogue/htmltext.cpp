@@ -339,6 +339,38 @@ int decimalValue(QStringView s)
     return int(negative ? -value : value);
 }
 
+// The character of a numeric reference's digits (after "#": decimal, or
+// hexadecimal after "x"); 0 when they are no number. A number that names no
+// character (0, a surrogate, above U+10FFFF) gives U+FFFD.
+char32_t numericReference(QStringView digits)
+{
+    int base = 10;
+    if (!digits.isEmpty() && (digits.front() == u'x' || digits.front() == u'X')) {
+        base = 16;
+        digits = digits.sliced(1);
+    }
+    if (digits.isEmpty())
+        return 0;
+    char32_t value = 0;
+    for (const QChar digit : digits) {
+        const char16_t c = digit.unicode();
+        int d = -1;
+        if (c >= u'0' && c <= u'9')
+            d = c - u'0';
+        else if (base == 16 && c >= u'a' && c <= u'f')
+            d = c - u'a' + 10;
+        else if (base == 16 && c >= u'A' && c <= u'F')
+            d = c - u'A' + 10;
+        if (d < 0)
+            return 0;
+        // Saturates: any number past the last code point is as wrong as another.
+        value = qMin<char32_t>(value * base + d, 0x110000);
+    }
+    if (value == 0 || value > 0x10FFFF || QChar::isSurrogate(value))
+        return QChar::ReplacementCharacter;
+    return value;
+}
+
 // Case folding as QString's case-insensitive comparison does it, for the
 // ASCII-only patterns below.
 constexpr char16_t foldForAscii(char16_t c)
@@ -529,20 +561,23 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
                     if (value > 0)
                         out[len++] = QChar(char16_t(value & 0xFFFF));
                     i += 6;
-                } else {
-                    ++i;
+                    continue;
                 }
-                continue;
+                break; // an '&' that starts no reference is text
             }
             const QStringView name = view.sliced(i + 1, nextSemicolon - i - 1);
-            const int value =
-                name.front() == u'#' ? decimalValue(name.sliced(1)) : lookupEntity(name);
-            if (value > 0) {
-                out[len++] = QChar(char16_t(value & 0xFFFF));
-                i = nextSemicolon + 1;
+            const char32_t value =
+                name.front() == u'#' ? numericReference(name.sliced(1)) : lookupEntity(name);
+            if (value == 0)
+                break;
+            // Each reference is at least four characters long, so the result still fits.
+            if (QChar::requiresSurrogates(value)) {
+                out[len++] = QChar::highSurrogate(value);
+                out[len++] = QChar::lowSurrogate(value);
             } else {
-                ++i;
+                out[len++] = QChar(char16_t(value));
             }
+            i = nextSemicolon + 1;
             continue;
         }
         case u'g':
