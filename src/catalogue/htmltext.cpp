@@ -602,6 +602,24 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
     return result;
 }
 
+QString htmlAttributeUrl(const QString &url)
+{
+    QString result;
+    result.reserve(url.size());
+    for (const QChar c : url) {
+        const char16_t u = c.unicode();
+        const bool control = u < 0x20 || (u >= 0x7F && u <= 0x9F);
+        if (!control && u != u'\\' && u != u'\'' && u != u'"' && u != u'<' && u != u'>') {
+            result += c;
+            continue;
+        }
+        // Percent-encoded as the UTF-8 bytes a URL carries.
+        for (const char byte : QString(c).toUtf8())
+            result += QStringLiteral("%%1").arg(uchar(byte), 2, 16, QLatin1Char('0')).toUpper();
+    }
+    return result;
+}
+
 QString toParagraphs(const QString &text)
 {
     QString result;

@@ -1,4 +1,8 @@
+#include "htmltext.h"
 #include "windowfixture.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <QDesktopServices>
 #include <QProcess>
@@ -192,6 +196,34 @@ private slots:
         QVERIFY(html.contains(u"http://a/&#39;&gt;&lt;script&gt;x&lt;/script&gt;"_s));
         QVERIFY(!html.contains(u"<script>"_s));
         QVERIFY(html.endsWith(u"</BODY></HTML>"_s, Qt::CaseInsensitive));
+    }
+
+    void footerLinks_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::newRow("ends in a backslash") << u"http://a/b\\"_s;
+        QTest::newRow("markup after a backslash")
+            << u"http://x/a><b>INJECTED</b><a href=file:///etc/passwd>click</a><i x=\\"_s;
+        QTest::newRow("quotes and a placeholder") << u"http://a/\"'%1<>"_s;
+    }
+
+    // The PDF footer links to the article's address and shows it, whatever it holds.
+    void footerLinks()
+    {
+        QFETCH(QString, url);
+        show(u"T"_s, u"Body"_s, false, url);
+        QTextDocument document;
+        document.setHtml(f->window->printHtml(f->window->pdfFooter()));
+        QStringList anchors;
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                if (!format.anchorHref().isEmpty() && (anchors.isEmpty() || anchors.last() != format.anchorHref()))
+                    anchors << format.anchorHref();
+            }
+        }
+        QCOMPARE(anchors, (QStringList{htmlAttributeUrl(url), u"http://tessolin.net"_s}));
+        QVERIFY(document.toPlainText().contains(u"published at "_s + url + u"."_s));
     }
 };
 
