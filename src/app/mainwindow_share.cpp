@@ -96,7 +96,9 @@ void MainWindow::printArticle()
         return;
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
+    // The dialog runs its own event loop: a failed request or a catalogue
+    // reload may have taken the article away meanwhile.
+    if (dialog.exec() != QDialog::Accepted || !canShare())
         return;
     ContentScrollView *view = shownView();
     renderForPrint(view, m_printFooter);

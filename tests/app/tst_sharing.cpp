@@ -1,6 +1,8 @@
 #include "htmltext.h"
 #include "windowfixture.h"
 
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -224,6 +226,38 @@ private slots:
         }
         QCOMPARE(anchors, (QStringList{htmlAttributeUrl(url), u"http://tessolin.net"_s}));
         QVERIFY(document.toPlainText().contains(u"published at "_s + url + u"."_s));
+    }
+
+    void printAfterDialog_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("article still shown") << 0 << true;
+        QTest::newRow("request failed meanwhile") << 1 << false;
+        QTest::newRow("catalogue reloaded meanwhile") << 2 << false;
+    }
+
+    // What the print dialog was opened for is checked again when it closes.
+    void printAfterDialog()
+    {
+        QFETCH(int, action);
+        f->writeFile(u"doc/message/en/connection_error.html"_s, "<p>CONNECTION-ERROR</p>");
+        show(u"T"_s, u"Body"_s, false);
+        const QString pdf = f->dir.filePath(u"printed.pdf"_s);
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            if (action == 1)
+                f->window->updateOnEvent(NDT_ArticlePage, 2106);
+            else if (action == 2)
+                f->window->reloadForRefreshedTDF();
+            dialog->accept(); // sets the printer up from its widgets; the file goes after
+            dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+            dialog->printer()->setOutputFileName(pdf);
+        });
+        f->window->printArticle();
+        QFETCH(bool, printed);
+        QCOMPARE(QFile::exists(pdf), printed);
     }
 };
 
