@@ -27,6 +27,8 @@ const char UrlProperty[] = "NetworkRequestURL";
 const char WithdrawnProperty[] = "NetworkWithdrawn";
 // Marks a reply timer that already granted an installer its extra time.
 const char GraceProperty[] = "NetworkGraceGiven";
+// The language a translation was asked for; the target may change before the answer.
+const char TargetProperty[] = "NetworkTranslationTarget";
 const char TimerName[] = "NetworkReplyTimer";
 
 const QString RaSuffix = QStringLiteral(".ra");
@@ -592,9 +594,7 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
         }
         if (kind == NDT_IndexItemTranslation || kind == NDT_ArticleTranslation) {
             if (!tree->children.isEmpty()) {
-                const auto *carrier =
-                    qobject_cast<const CLElementCarrier *>(reply->request().originatingObject());
-                const QString language = translationTarget(carrier ? carrier->element : nullptr);
+                const QString language = reply->property(TargetProperty).toString();
                 tree->language = language;
                 tree->children.constFirst()->language = language;
             }
@@ -738,13 +738,6 @@ void NetworkModule::downloadProgressUpdate(qint64 received, qint64 total)
 
 // Translation --------------------------------------------------------------
 
-QString NetworkModule::translationTarget(const CLElement *target) const
-{
-    if (i18n)
-        return i18n->translateTargetLanguage;
-    return target ? target->language : m_headlineTarget;
-}
-
 void NetworkModule::requestArticleTranslation(CLElement *cloneRoot)
 {
     if (!cloneRoot)
@@ -817,6 +810,7 @@ void NetworkModule::dispatchArticleTranslations()
         // An aborted request takes its carrier with it.
         carrier->setParent(reply);
         reply->setProperty(KindProperty, int(NDT_ArticleTranslation));
+        reply->setProperty(TargetProperty, element->language);
         registerReply(reply);
         if (activeCount(NDT_ArticleTranslation) >= maxPendingTranslations)
             break;
@@ -913,6 +907,7 @@ void NetworkModule::dispatchIndexItemTranslations(const QString &targetLanguage)
             continue;
         m_headlines.insert(reply, PendingHeadline{QPointer<QObject>(object), item});
         reply->setProperty(KindProperty, int(NDT_IndexItemTranslation));
+        reply->setProperty(TargetProperty, targetLanguage);
         registerReply(reply);
         if (activeCount(NDT_IndexItemTranslation) >= maxPendingTranslations)
             break;

@@ -162,7 +162,6 @@ private:
     void reportTranslationProgress(CLElement *cloneRoot);
     void handleDownload(QNetworkReply *reply, const QString &url, CONetworkDataType kind,
                         const QByteArray &bytes);
-    QString translationTarget(const CLElement *target) const;
 
     struct PendingHeadline
     {

@@ -507,6 +507,20 @@ private slots:
             [&] { QSet<quint32> read; loadHistory(read, file); return read.contains(hash); }(),
             CLProcessor::HistoryDelayMs + 3000);
     }
+
+    // Answers keep the language they were asked in, whatever the target is when they arrive.
+    void headlineAnswerLanguage()
+    {
+        f->site->server.script("/translate", {ScriptedAnswer::Translate, 200, {}, 300});
+        QVERIFY(f->openIndex());
+        f->window->indexTranslationToggle()->click();
+        QTRY_VERIFY(f->module->activeCount(NDT_IndexItemTranslation) > 0);
+        f->languages->translateTargetLanguage = u"es"_s;
+        QTRY_VERIFY(f->window->progressBar()->isHidden());
+        const CLI18n *names = FlowFixture::entry(f->window->pageView(), u"HARBOUR OPENS"_s)->names();
+        QCOMPARE(names->displays.value(u"de"_s), u"HARBOUR OPENS"_s);
+        QVERIFY(!names->displays.contains(u"es"_s));
+    }
 };
 
 QTEST_MAIN(TestFlow)
