@@ -335,9 +335,8 @@ void MainWindow::connectNetworkModule()
     connect(n, &NetworkModule::articleTranslated, this, &MainWindow::loadArticleTranslationPage);
     // Told just before the translation arrives; the notice follows the
     // translation's own status text.
-    connect(n, &NetworkModule::articleTranslationIncomplete, this, [this] {
-        QMetaObject::invokeMethod(this, &MainWindow::reportUntranslatedParts, Qt::QueuedConnection);
-    });
+    connect(n, &NetworkModule::articleTranslationIncomplete, this,
+            [this](CLElement *clone) { m_incompleteClone = clone; });
     connect(n, &NetworkModule::activeOperationForIndex, this,
             &MainWindow::showNetworkIndicatorForIndex);
     connect(n, &NetworkModule::activeOperationForArticle, this,

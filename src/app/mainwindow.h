@@ -276,6 +276,8 @@ private:
     ContentScrollView *m_translatedView = nullptr;
     IndexScrollView *m_siteView = nullptr;
     IndexScrollView *m_pageView = nullptr;
+    /// The clone the network module just called incomplete; compared, never used.
+    const CLElement *m_incompleteClone = nullptr;
     /// The tree the page view shows; owned.
     CLElement *m_pageTree = nullptr;
     QProgressBar *m_progressBar = nullptr;

@@ -32,6 +32,7 @@
 #include <QUrl>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -427,6 +428,7 @@ bool MainWindow::showOriginalTree(CLElement *tree)
 
 void MainWindow::showTranslationTree(CLElement *clone)
 {
+    const bool incomplete = std::exchange(m_incompleteClone, nullptr) == clone;
     // A clone the window no longer holds was deleted with its article; never touch it.
     if (!clone || clone != m_translatedView->element())
         return;
@@ -445,6 +447,9 @@ void MainWindow::showTranslationTree(CLElement *clone)
     m_translatedView->showArticle(content.title, content.source, content.datetime, content.text,
                                   m_originalView->previousPage(), m_originalView->nextPage());
     m_translatedView->updateCaptions(content.imageUrls, content.captions);
+    // Only for the translation shown, after the status text its arrival brought.
+    if (incomplete)
+        QMetaObject::invokeMethod(this, &MainWindow::reportUntranslatedParts, Qt::QueuedConnection);
 }
 
 void MainWindow::rebindArticleKeys(const QString *previousPage, const QString *nextPage)

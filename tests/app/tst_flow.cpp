@@ -521,6 +521,19 @@ private slots:
         QCOMPARE(names->displays.value(u"de"_s), u"HARBOUR OPENS"_s);
         QVERIFY(!names->displays.contains(u"es"_s));
     }
+
+    // A translation the window does not keep brings no notice about its parts.
+    void strayIncompleteTranslation()
+    {
+        QVERIFY(f->openIndex());
+        QVERIFY(f->openArticle(u"Harbour opens"_s, u"The pier"_s));
+        const std::unique_ptr<CLElement> stray(
+            new CLElement(f->window->originalView()->element(), u"de"_s, nullptr));
+        emit f->module->articleTranslationIncomplete(stray.get(), 1);
+        emit f->module->articleTranslated(stray.get());
+        QCoreApplication::processEvents(); // the notice would be queued
+        QVERIFY(f->window->statusBar()->currentMessage() != u"Some parts were not translated"_s);
+    }
 };
 
 QTEST_MAIN(TestFlow)
