@@ -337,6 +337,8 @@ void MainWindow::connectNetworkModule()
     // translation's own status text.
     connect(n, &NetworkModule::articleTranslationIncomplete, this,
             [this](CLElement *clone) { m_incompleteClone = clone; });
+    connect(n, &NetworkModule::translationEngineUnreachable, this,
+            &MainWindow::translationEngineUnreachable);
     connect(n, &NetworkModule::activeOperationForIndex, this,
             &MainWindow::showNetworkIndicatorForIndex);
     connect(n, &NetworkModule::activeOperationForArticle, this,

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QUrl>
 
@@ -164,6 +165,9 @@ public slots:
     void loadArticleTranslationPage(CLElement *tree);
     /// Some parts of the shown translation kept their original text.
     void reportUntranslatedParts();
+    /// Nobody answers at a translation engine's address: both panels go back
+    /// to what they showed, and the user is told once.
+    void translationEngineUnreachable(const QString &address);
     void showOriginalArticle();
     void showTranslatedArticle();
     void switchContentTranslation();
@@ -278,6 +282,8 @@ private:
     IndexScrollView *m_pageView = nullptr;
     /// The clone the network module just called incomplete; compared, never used.
     const CLElement *m_incompleteClone = nullptr;
+    /// Engine addresses the message box has named already.
+    QSet<QString> m_reportedEngines;
     /// The tree the page view shows; owned.
     CLElement *m_pageTree = nullptr;
     QProgressBar *m_progressBar = nullptr;

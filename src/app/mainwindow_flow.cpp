@@ -9,6 +9,7 @@
 #include "clfiltersettings.h"
 #include "clprocessor.h"
 #include "clsitemodel.h"
+#include "cltranslator.h"
 #include "contentscrollview.h"
 #include "htmltext.h"
 #include "i18nmanager.h"
@@ -366,8 +367,14 @@ void MainWindow::switchIndexLocale()
     }
     if (queue.isEmpty() || !m_network)
         return;
-    if (m_processor && !m_processor->findTranslator(m_pageTree->language, language)) {
+    const CLTranslator *engine =
+        m_processor ? m_processor->findTranslator(m_pageTree->language, language) : nullptr;
+    if (m_processor && !engine) {
         statusBar()->showMessage(tr("No translation engine serves this language pair"), 5000);
+        return;
+    }
+    if (engine && m_network->isEngineUnreachable(engine->entry)) {
+        translationEngineUnreachable(NetworkModule::engineAddress(engine->entry));
         return;
     }
     m_network->indexItemQueue = queue;
@@ -522,9 +529,15 @@ void MainWindow::translateArticle()
         m_translatedView->setImages(content.imageUrls, content.captions);
         requestMissingImages();
     }
-    if (m_processor && !m_processor->findTranslator(article->language, target)) {
+    const CLTranslator *engine =
+        m_processor ? m_processor->findTranslator(article->language, target) : nullptr;
+    if (m_processor && !engine) {
         statusBar()->showMessage(tr("No translation engine serves this language pair"), 5000);
         settle();
+        return;
+    }
+    if (engine && m_network && m_network->isEngineUnreachable(engine->entry)) {
+        translationEngineUnreachable(NetworkModule::engineAddress(engine->entry));
         return;
     }
     clone = new CLElement(article, target, nullptr);
@@ -532,6 +545,40 @@ void MainWindow::translateArticle()
     settle();
     if (m_network)
         m_network->requestArticleTranslation(clone);
+}
+
+void MainWindow::translationEngineUnreachable(const QString &address)
+{
+    // Nothing waits for answers that will not come; both panels stay as they were.
+    stopArticleTranslation();
+    if (m_translatedView->element()) {
+        dropTranslation();
+        if (const CLElement *article = m_originalView->element()) {
+            const ViewFill::ArticleContent content = ViewFill::collectArticle(article);
+            m_translatedView->setImages(content.imageUrls, content.captions);
+            requestMissingImages();
+        }
+    }
+    if (m_contentStack->currentIndex() == 1)
+        showOriginalArticle();
+    m_translateButton->setChecked(false);
+    stopHeadlineTranslation();
+    m_progressBar->hide();
+    if (m_indexStack->currentIndex() == 1 && m_indexToggle->isChecked()) {
+        m_indexToggle->setChecked(false);
+        switchIndexLocale();
+    } else if (m_indexStack->currentIndex() == 0) {
+        m_pageIndexTranslated = false;
+    }
+    const QString text = tr("The translation engine at %1 could not be reached. No more "
+                            "translations are requested until the program starts again.")
+                             .arg(address);
+    statusBar()->showMessage(text, 15000);
+    if (m_messageBox && !m_reportedEngines.contains(address)) {
+        m_reportedEngines.insert(address);
+        m_messageBox->setText(text);
+        m_messageBox->open();
+    }
 }
 
 void MainWindow::loadArticleTranslationPage(CLElement *tree)

@@ -552,6 +552,11 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
     if (reply->error() != QNetworkReply::NoError) {
         qDebug().noquote()
             << QStringLiteral("Network Error Detected %1:%2").arg(int(reply->error())).arg(url);
+        if ((kind == NDT_IndexItemTranslation || kind == NDT_ArticleTranslation) &&
+            isUnreachableError(reply->error())) {
+            giveUpEngine(reply);
+            return;
+        }
         // Kinds 0 to 5 report the error again; the others' consumers are told.
         failReply(reply, isDownloadKind(kind) || kind == NDT_VersionCheck
                              ? 0
@@ -665,6 +670,43 @@ void NetworkModule::failReply(QNetworkReply *reply, int status)
         emit notifyDownloadResult(url, kind, false);
 }
 
+QString NetworkModule::engineAddress(const QString &entry)
+{
+    return QUrl(entry)
+        .adjusted(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery |
+                  QUrl::RemoveFragment)
+        .toString();
+}
+
+bool NetworkModule::isUnreachableError(int error)
+{
+    return error == QNetworkReply::ConnectionRefusedError ||
+           error == QNetworkReply::HostNotFoundError ||
+           error == QNetworkReply::TemporaryNetworkFailureError ||
+           error == QNetworkReply::NetworkSessionFailedError;
+}
+
+void NetworkModule::giveUpEngine(QNetworkReply *reply)
+{
+    const CONetworkDataType kind = kindOf(reply);
+    const QString address = engineAddress(reply->property(UrlProperty).toString());
+    const bool first = !m_unreachableEngines.contains(address);
+    m_unreachableEngines.insert(address);
+    // The element stays pending: a "translation" of original texts only is none.
+    if (auto *carrier = qobject_cast<CLElementCarrier *>(reply->request().originatingObject()))
+        carrier->element = nullptr;
+    releaseReply(reply);
+    if (first) {
+        qDebug().noquote() << QStringLiteral("Translation engine unreachable: %1").arg(address);
+        emit translationEngineUnreachable(address);
+    }
+    // Whatever waits for other engines goes on.
+    if (kind == NDT_IndexItemTranslation)
+        dispatchIndexItemTranslations(m_headlineTarget);
+    else
+        dispatchArticleTranslations();
+}
+
 void NetworkModule::releaseReply(QNetworkReply *reply)
 {
     // A handled reply goes even when a receiver already took it off the table.
@@ -704,6 +746,10 @@ void NetworkModule::handleReplyError(QNetworkReply::NetworkError error, CONetwor
         if (const auto *reply = qobject_cast<const QNetworkReply *>(sender()))
             kind = kindOf(reply);
     }
+    // An engine nobody answers at is reported once, as such, not per request.
+    if ((kind == NDT_IndexItemTranslation || kind == NDT_ArticleTranslation) &&
+        isUnreachableError(error))
+        return;
     if (const int code = statusForError(error))
         emit notifyNetworkStatus(kind, code);
 }
@@ -781,6 +827,8 @@ void NetworkModule::dispatchArticleTranslations()
             markUntranslated(element);
             continue;
         }
+        if (isEngineUnreachable(translator->entry))
+            continue; // given up: the element stays pending
         QString text;
         if (source->value->type == DataText)
             text = source->value->text;
@@ -897,7 +945,7 @@ void NetworkModule::dispatchIndexItemTranslations(const QString &targetLanguage)
         if (!names || !object)
             continue;
         CLTranslator *translator = processor->findTranslator(names->original, targetLanguage);
-        if (!translator)
+        if (!translator || isEngineUnreachable(translator->entry))
             continue;
         const QString text = names->displays.value(names->original);
         const QByteArray body = buildRequestBody(translator, names->original, targetLanguage, text);

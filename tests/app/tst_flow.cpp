@@ -534,6 +534,41 @@ private slots:
         QCoreApplication::processEvents(); // the notice would be queued
         QVERIFY(f->window->statusBar()->currentMessage() != u"Some parts were not translated"_s);
     }
+
+    void engineUnreachable_data()
+    {
+        QTest::addColumn<bool>("article");
+        QTest::newRow("article") << true;
+        QTest::newRow("headlines") << false;
+    }
+
+    // Nobody listens at the engine's address: said once, naming it; the panel
+    // and the tab stay as they were; later tries send nothing.
+    void engineUnreachable()
+    {
+        QFETCH(bool, article);
+        const QString address = u"http://127.0.0.1:%1"_s.arg(LocalService::freePort());
+        f->site->processor.translators.at(0)->entry = address + u"/translate"_s;
+        QVERIFY(f->openIndex());
+        QVERIFY(f->openArticle(u"Harbour opens"_s, u"The pier"_s));
+        QStringList said;
+        connect(f->window->statusBar(), &QStatusBar::messageChanged, this,
+                [&said](const QString &text) { said << text; });
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            said.clear();
+            (article ? f->window->translateButton() : f->window->indexTranslationToggle())->click();
+            QTRY_VERIFY(said.filter(u"could not be reached"_s).size() == 1);
+            QVERIFY(said.filter(u"could not be reached"_s).constFirst().contains(address));
+            QCOMPARE(f->module->activeCount(NDT_ArticleTranslation), 0);
+            QCOMPARE(f->module->activeCount(NDT_IndexItemTranslation), 0);
+        }
+        QVERIFY(said.filter(u"Connection Failure"_s).isEmpty());
+        QCOMPARE(f->window->contentStack()->currentIndex(), 0);
+        QVERIFY(!f->window->translateButton()->isChecked());
+        QVERIFY(!f->window->indexTranslationToggle()->isChecked());
+        QVERIFY(f->window->progressBar()->isHidden());
+        QVERIFY(FlowFixture::entry(f->window->pageView(), u"Harbour opens"_s));
+    }
 };
 
 QTEST_MAIN(TestFlow)
