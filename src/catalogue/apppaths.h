@@ -38,4 +38,15 @@ QString prepareDataDir(const QString &installDir, const QString &userDir, bool i
 /// Copies the files below `source` that `target` lacks; never overwrites.
 bool seedMissingFiles(const QString &source, const QString &target);
 
+/// Whether version `a` is later than `b`, compared part by part between the
+/// dots, numerically where both parts are numbers ("1.10" is after "1.9").
+bool isLaterVersion(const QString &a, const QString &b);
+
+/// Brings the user's copy of "conf" up to date where the installed item is
+/// later: a site's profile and its catalogue entry (by version), catalogue
+/// entries the user lacks, and the engine file. Keeps whatever is the user's:
+/// filters, read marks, profiles the user added and profiles an online update
+/// made later than the installed ones.
+bool refreshFromInstallation(const QString &installedConf, const QString &userConf);
+
 } // namespace AppPaths
