@@ -371,6 +371,41 @@ char32_t numericReference(QStringView digits)
     return value;
 }
 
+enum class TagBreak { None, Line, Block };
+
+// What the tag starting at `at` ('<') does to the lines of the text: "br" in
+// any form breaks the line, a block element (opening or closing) puts what
+// follows on a line of its own.
+TagBreak tagBreak(QStringView text, qsizetype at)
+{
+    static constexpr const char *Blocks[] = {
+        "div", "h1", "h2", "h3", "h4", "h5", "h6", "li", "ul", "ol", "table", "tr", "blockquote",
+        "pre", "hr", "section", "article", "header", "footer", "figure", "figcaption", "aside",
+        "nav", "address", "main"};
+    qsizetype begin = at + 1;
+    if (begin < text.size() && text[begin] == u'/')
+        ++begin;
+    qsizetype end = begin;
+    while (end < text.size() && end - begin <= 10 && text[end].unicode() < 128 &&
+           text[end].isLetterOrNumber())
+        ++end;
+    if (end == begin || end - begin > 10 ||
+        (end < text.size() && text[end] != u'>' && text[end] != u'/' && !text[end].isSpace()))
+        return TagBreak::None;
+    const QStringView name = text.sliced(begin, end - begin);
+    // Most tags of a page are inline ones: "a", "span", "img", "b", "i".
+    const char16_t first = name.front().unicode() | 0x20;
+    if (first == u'a' ? name.size() < 4 : !QLatin1StringView("bdhlouptsfnm").contains(QChar(first)))
+        return TagBreak::None;
+    if (name.compare(QLatin1StringView("br"), Qt::CaseInsensitive) == 0)
+        return TagBreak::Line;
+    for (const char *block : Blocks) {
+        if (name.compare(QLatin1StringView(block), Qt::CaseInsensitive) == 0)
+            return TagBreak::Block;
+    }
+    return TagBreak::None;
+}
+
 // Case folding as QString's case-insensitive comparison does it, for the
 // ASCII-only patterns below.
 constexpr char16_t foldForAscii(char16_t c)
@@ -466,6 +501,13 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
     bool inTag = false;
     bool inComment = false;
     bool skipBreaks = filterSpace;
+    // A block element ended or began: the next text starts a new line, as in a browser.
+    bool pendingBreak = false;
+    const auto startText = [&] {
+        if (pendingBreak && len > 0 && out[len - 1] != u'\n')
+            out[len++] = u'\n';
+        pendingBreak = false;
+    };
     // Position of the first ';' at or after the current '&'; n when none is left.
     qsizetype nextSemicolon = -1;
 
@@ -522,6 +564,11 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
                 else
                     i = close + 9;
             } else {
+                const TagBreak kind = tagBreak(view, i);
+                if (kind == TagBreak::Line)
+                    out[len++] = u'\n';
+                else if (kind == TagBreak::Block)
+                    pendingBreak = true;
                 inTag = true;
                 ++i;
             }
@@ -536,13 +583,13 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
             break;
         case u'\t':
         case u'\n':
-            if (skipBreaks) {
+            if (skipBreaks || pendingBreak) {
                 ++i;
                 continue;
             }
             break;
         case u' ':
-            if (len == 0 || out[len - 1] == u' ') {
+            if (len == 0 || out[len - 1] == u' ' || pendingBreak) {
                 ++i;
                 continue;
             }
@@ -558,8 +605,10 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
             if (nextSemicolon == n || nextSemicolon == i + 1) {
                 if (i + 1 < n && s[i + 1] == u'#' && n - i >= 6) {
                     const int value = decimalValue(view.sliced(i + 2, 4));
-                    if (value > 0)
+                    if (value > 0) {
+                        startText();
                         out[len++] = QChar(char16_t(value & 0xFFFF));
+                    }
                     i += 6;
                     continue;
                 }
@@ -570,6 +619,7 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
                 name.front() == u'#' ? numericReference(name.sliced(1)) : lookupEntity(name);
             if (value == 0)
                 break;
+            startText();
             // Each reference is at least four characters long, so the result still fits.
             if (QChar::requiresSurrogates(value)) {
                 out[len++] = QChar::highSurrogate(value);
@@ -584,6 +634,7 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
         case u'G':
             // A bare "gt;" before more text reads as '>', as pages that lost their '&' mean it.
             if (i + 3 < n && (s[i + 1] == u't' || s[i + 1] == u'T') && s[i + 2] == u';') {
+                startText();
                 out[len++] = u'>';
                 i += 3;
                 continue;
@@ -592,6 +643,7 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
         default:
             break;
         }
+        startText();
         out[len++] = s[i];
         ++i;
     }

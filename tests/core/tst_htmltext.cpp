@@ -361,6 +361,28 @@ private slots:
         QFETCH(QString, input);
         QTEST(::htmlToText(input, true, false), "expected");
     }
+
+    // Lines break where a browser breaks them, never at the very start or end.
+    void lineBreaks_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        const std::pair<const char *, const char *> rows[] = {
+            {"a<br/>b<BR class=x>c", "a\nb\nc"}, {"<h2>Deck</h2>First", "Deck\nFirst"},
+            {"<ul><li>one</li> <li>two</li></ul>after", "one\ntwo\nafter"},
+            {"a<div class=\"x\">b</div>c", "a\nb\nc"}, {"<div><div>a</div></div>", "a"},
+            {"a<span>b</span><b>c</b>", "abc"}, {"a<bdi>b</bdi><divx>c", "abc"},
+            {"<h1>T</h1>\n  &amp; more", "T\n& more"},
+        };
+        for (const auto &[in, out] : rows)
+            QTest::newRow(in) << QString::fromUtf8(in) << QString::fromUtf8(out);
+    }
+
+    void lineBreaks()
+    {
+        QFETCH(QString, input);
+        QTEST(::htmlToText(input, true, true), "expected");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestHtmlText)
