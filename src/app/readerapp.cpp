@@ -65,6 +65,8 @@ ReaderApp::ReaderApp(int &argc, char **argv) : QApplication(argc, argv)
     setOrganizationName(QStringLiteral(TS_ORGANIZATION_NAME));
 
     useApplicationDir(AppPaths::chooseInstallDir(arguments(), applicationDirPath()));
+    // Update runs stage their downloads in a temporary folder; a killed one leaves it behind.
+    AppPaths::removeStaleTempDirs(QDir::tempPath(), applicationName(), QDateTime::currentDateTime());
 }
 
 void ReaderApp::useApplicationDir(const QString &dir)

@@ -91,6 +91,29 @@ bool seedMissingFiles(const QString &source, const QString &target)
     return ok;
 }
 
+int removeStaleTempDirs(const QString &tempDir, const QString &prefix, const QDateTime &now)
+{
+    int removed = 0;
+    const QFileInfoList candidates =
+        QDir(tempDir).entryInfoList({prefix + QStringLiteral("-??????")},
+                                    QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QFileInfo &folder : candidates) {
+        if (folder.isSymLink())
+            continue;
+        QDateTime newest = folder.lastModified();
+        QDirIterator it(folder.absoluteFilePath(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            it.next();
+            newest = qMax(newest, it.fileInfo().lastModified());
+        }
+        if (newest.secsTo(now) > StaleTempSeconds &&
+            QDir(folder.absoluteFilePath()).removeRecursively())
+            ++removed;
+    }
+    return removed;
+}
+
 bool isLaterVersion(const QString &a, const QString &b)
 {
     const QStringList left = a.split(QLatin1Char('.'));

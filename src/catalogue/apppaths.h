@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 /// Where the program finds its installation data and where it keeps what it
@@ -37,6 +38,13 @@ QString prepareDataDir(const QString &installDir, const QString &userDir, bool i
 
 /// Copies the files below `source` that `target` lacks; never overwrites.
 bool seedMissingFiles(const QString &source, const QString &target);
+
+/// Removes the folders `prefix`-XXXXXX in `tempDir` that nothing was written
+/// to for `StaleTempSeconds` before `now`: what killed update runs left behind.
+/// Returns how many went.
+int removeStaleTempDirs(const QString &tempDir, const QString &prefix, const QDateTime &now);
+/// Longer than any update run goes without writing (an installer download with its grace time).
+inline constexpr qint64 StaleTempSeconds = 3600;
 
 /// Whether version `a` is later than `b`, compared part by part between the
 /// dots, numerically where both parts are numbers ("1.10" is after "1.9").

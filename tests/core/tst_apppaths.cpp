@@ -191,6 +191,36 @@ private slots:
         }
         QCOMPARE(QSettings().value(u"UILanguage"_s).toString(), u"de"_s);
     }
+
+    void staleTempFolders_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("file"); // written inside; empty: none
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<bool>("removed");
+        const int old = int(AppPaths::StaleTempSeconds) + 60;
+        QTest::newRow("empty, left by a killed run") << "Tessolin-a1B2c3" << "" << old << true;
+        QTest::newRow("with a download, left long ago") << "Tessolin-a1B2c3" << "x.xml" << old << true;
+        QTest::newRow("a run going on") << "Tessolin-a1B2c3" << "x.xml" << 60 << false;
+        QTest::newRow("another name") << "Tessolin-1" << "" << old << false;
+        QTest::newRow("another program's") << "Other-a1B2c3" << "" << old << false;
+    }
+
+    // What killed update runs left in the temporary folder goes at the next start.
+    void staleTempFolders()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, file);
+        QFETCH(int, ageSeconds);
+        QTemporaryDir temp;
+        QVERIFY(QDir(temp.path()).mkpath(name));
+        if (!file.isEmpty())
+            QVERIFY(writeFile(temp.filePath(name + '/' + file), "partial"));
+        const QDateTime now = QDateTime::currentDateTime().addSecs(ageSeconds);
+        QFETCH(bool, removed);
+        QCOMPARE(AppPaths::removeStaleTempDirs(temp.path(), "Tessolin", now), removed ? 1 : 0);
+        QCOMPARE(QFileInfo::exists(temp.filePath(name)), !removed);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAppPaths)
