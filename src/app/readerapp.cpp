@@ -252,6 +252,18 @@ bool ReaderApp::initialize()
     // 18. Wiring.
     wire();
 
+    // Without a writable settings store every start is a first start; say why, once.
+    const QString unsaved = AppPaths::unwritableSettingsFile();
+    if (!unsaved.isEmpty()) {
+        messageBox->setText(tr("Settings cannot be saved: %1 cannot be written. What you choose "
+                               "now is forgotten when the program ends.")
+                                .arg(QDir::toNativeSeparators(unsaved)));
+        shownTexts.append(messageBox->text());
+        qDebug("Start-up message: %s", qUtf8Printable(messageBox->text()));
+        if (!quietMessages)
+            messageBox->exec();
+    }
+
     // 19. The welcome page.
     mainWindow->showHelpPage(QStringLiteral("welcome.html"));
     return true;

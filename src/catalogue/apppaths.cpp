@@ -10,6 +10,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStringList>
 #include <QTemporaryFile>
 
@@ -112,6 +113,18 @@ int removeStaleTempDirs(const QString &tempDir, const QString &prefix, const QDa
             ++removed;
     }
     return removed;
+}
+
+QString unwritableSettingsFile()
+{
+    QSettings settings;
+    const QString probe = QStringLiteral("WriteProbe");
+    settings.setValue(probe, true);
+    settings.sync();
+    const bool failed = settings.status() != QSettings::NoError;
+    settings.remove(probe);
+    settings.sync();
+    return failed ? settings.fileName() : QString();
 }
 
 bool isLaterVersion(const QString &a, const QString &b)

@@ -46,6 +46,10 @@ int removeStaleTempDirs(const QString &tempDir, const QString &prefix, const QDa
 /// Longer than any update run goes without writing (an installer download with its grace time).
 inline constexpr qint64 StaleTempSeconds = 3600;
 
+/// The file of the user's settings store when nothing can be saved there
+/// (a read-only home), found by storing and removing a probe; empty when it works.
+QString unwritableSettingsFile();
+
 /// Whether version `a` is later than `b`, compared part by part between the
 /// dots, numerically where both parts are numbers ("1.10" is after "1.9").
 bool isLaterVersion(const QString &a, const QString &b);

@@ -221,6 +221,20 @@ private slots:
         QCOMPARE(AppPaths::removeStaleTempDirs(temp.path(), "Tessolin", now), removed ? 1 : 0);
         QCOMPARE(QFileInfo::exists(temp.filePath(name)), !removed);
     }
+
+    // A home where nothing can be written is found, and named.
+    void unwritableSettings()
+    {
+        QTemporaryDir temp;
+        QCoreApplication::setOrganizationName("Probe");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, temp.path());
+        QCOMPARE(AppPaths::unwritableSettingsFile(), QString());
+        QVERIFY(QSettings().allKeys().isEmpty());
+        // A folder below a plain file cannot be made, not even by the superuser.
+        QVERIFY(writeFile(temp.filePath("plain"), "x"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, temp.filePath("plain/home"));
+        QVERIFY(AppPaths::unwritableSettingsFile().startsWith(temp.filePath("plain/home")));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAppPaths)
