@@ -516,6 +516,28 @@ private slots:
         for (int start : starts)
             QVERIFY2(qAbs(start - starts.first()) <= 1, qPrintable(QString::number(start)));
     }
+
+    void keysShowWholeEntries_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("End") << "End";
+        QTest::newRow("End, then up") << "End Up Up Up Up Up Up Up";
+        QTest::newRow("down to the end") << "Down Down Down Down Down Down Down Down Down";
+    }
+
+    // Keys scroll by whole entries: none is left cut at the top, under the up arrow.
+    void keysShowWholeEntries()
+    {
+        QFETCH(QString, keys);
+        List list(10, 30, 0, 0);
+        for (const QString &key : keys.split(' ')) {
+            QTest::keyClick(list.view, key == "End" ? Qt::Key_End : key == "Up" ? Qt::Key_Up : Qt::Key_Down);
+            for (const IndexItem *entry : list.entries)
+                QVERIFY2(entry->y() >= 0 || entry->geometry().bottom() < 0, qPrintable(key));
+            const QRect current = list.view->currentItem()->geometry();
+            QVERIFY(current.top() >= 0 && current.bottom() < list.view->height());
+        }
+    }
 };
 
 QTEST_MAIN(TestIndexView)
