@@ -570,6 +570,32 @@ private slots:
         QVERIFY(f->window->progressBar()->isHidden());
         QVERIFY(FlowFixture::entry(f->window->pageView(), u"Harbour opens"_s));
     }
+
+    // A site opened from the keyboard hands the keys to its page index at once.
+    void keyboardOpensSite()
+    {
+        f->window->reloadSiteIndexView();
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        f->window->siteView()->setFocus();
+        QTRY_VERIFY(f->window->siteView()->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTRY_VERIFY(f->window->pageView());
+        QTRY_VERIFY(f->window->pageView()->hasFocus());
+        for (int round = 0; round < 2; ++round) {
+            IndexItem *first = f->window->pageView()->currentItem();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            QVERIFY(f->window->pageView()->currentItem() != first);
+            // Back to the sites and in again, the second time the same way.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+            QTRY_VERIFY2(f->window->siteView()->hasFocus(),
+                         QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "none");
+            const IndexScrollView *before = f->window->pageView();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QTRY_VERIFY(f->window->pageView() != before);
+            QTRY_VERIFY(f->window->pageView()->hasFocus());
+        }
+    }
 };
 
 QTEST_MAIN(TestFlow)
