@@ -527,7 +527,6 @@ void MainWindow::translateArticle()
         dropTranslation();
         const ViewFill::ArticleContent content = ViewFill::collectArticle(article);
         m_translatedView->setImages(content.imageUrls, content.captions);
-        requestMissingImages();
     }
     const CLTranslator *engine =
         m_processor ? m_processor->findTranslator(article->language, target) : nullptr;
@@ -540,6 +539,8 @@ void MainWindow::translateArticle()
         translationEngineUnreachable(NetworkModule::engineAddress(engine->entry));
         return;
     }
+    // The translated view may hold pictures it never received (a re-translation).
+    requestMissingImages();
     clone = new CLElement(article, target, nullptr);
     m_translatedView->setElement(clone);
     settle();
@@ -553,10 +554,10 @@ void MainWindow::translationEngineUnreachable(const QString &address)
     stopArticleTranslation();
     if (m_translatedView->element()) {
         dropTranslation();
+        // Fetched again only when a translation is made after all (translateArticle).
         if (const CLElement *article = m_originalView->element()) {
             const ViewFill::ArticleContent content = ViewFill::collectArticle(article);
             m_translatedView->setImages(content.imageUrls, content.captions);
-            requestMissingImages();
         }
     }
     if (m_contentStack->currentIndex() == 1)

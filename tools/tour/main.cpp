@@ -202,6 +202,7 @@ int main(int argc, char *argv[])
         entry.setPort(1); // nobody listens on it
         engine->entry = entry.toString();
     }
+    window->showHelpPage(QStringLiteral("welcome.html")); // the article comes anew, untranslated
     if (openArticle(window, QString::fromUtf8(english.site), QString::fromUtf8(english.headline),
                     QString::fromUtf8(english.text))) {
         window->translateButton()->click();
