@@ -28,6 +28,8 @@ const char UrlProperty[] = "NetworkRequestURL";
 const char WithdrawnProperty[] = "NetworkWithdrawn";
 // Marks a reply timer that already granted an installer its extra time.
 const char GraceProperty[] = "NetworkGraceGiven";
+// The language a translation was asked for; the target may change before the answer.
+const char TargetProperty[] = "NetworkTranslationTarget";
 const char TimerName[] = "NetworkReplyTimer";
 
 const QString RaSuffix = QStringLiteral(".ra");
@@ -551,6 +553,11 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
     if (reply->error() != QNetworkReply::NoError) {
         qDebug().noquote()
             << QStringLiteral("Network Error Detected %1:%2").arg(int(reply->error())).arg(url);
+        if ((kind == NDT_IndexItemTranslation || kind == NDT_ArticleTranslation) &&
+            isUnreachableError(reply->error())) {
+            giveUpEngine(reply);
+            return;
+        }
         // Kinds 0 to 5 report the error again; the others' consumers are told.
         failReply(reply, isDownloadKind(kind) || kind == NDT_VersionCheck
                              ? 0
@@ -603,9 +610,7 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
         }
         if (kind == NDT_IndexItemTranslation || kind == NDT_ArticleTranslation) {
             if (!tree->children.isEmpty()) {
-                const auto *carrier =
-                    qobject_cast<const CLElementCarrier *>(reply->request().originatingObject());
-                const QString language = translationTarget(carrier ? carrier->element : nullptr);
+                const QString language = reply->property(TargetProperty).toString();
                 tree->language = language;
                 tree->children.constFirst()->language = language;
             }
@@ -676,6 +681,43 @@ void NetworkModule::failReply(QNetworkReply *reply, int status)
         emit notifyDownloadResult(url, kind, false);
 }
 
+QString NetworkModule::engineAddress(const QString &entry)
+{
+    return QUrl(entry)
+        .adjusted(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery |
+                  QUrl::RemoveFragment)
+        .toString();
+}
+
+bool NetworkModule::isUnreachableError(int error)
+{
+    return error == QNetworkReply::ConnectionRefusedError ||
+           error == QNetworkReply::HostNotFoundError ||
+           error == QNetworkReply::TemporaryNetworkFailureError ||
+           error == QNetworkReply::NetworkSessionFailedError;
+}
+
+void NetworkModule::giveUpEngine(QNetworkReply *reply)
+{
+    const CONetworkDataType kind = kindOf(reply);
+    const QString address = engineAddress(reply->property(UrlProperty).toString());
+    const bool first = !m_unreachableEngines.contains(address);
+    m_unreachableEngines.insert(address);
+    // The element stays pending: a "translation" of original texts only is none.
+    if (auto *carrier = qobject_cast<CLElementCarrier *>(reply->request().originatingObject()))
+        carrier->element = nullptr;
+    releaseReply(reply);
+    if (first) {
+        qDebug().noquote() << QStringLiteral("Translation engine unreachable: %1").arg(address);
+        emit translationEngineUnreachable(address);
+    }
+    // Whatever waits for other engines goes on.
+    if (kind == NDT_IndexItemTranslation)
+        dispatchIndexItemTranslations(m_headlineTarget);
+    else
+        dispatchArticleTranslations();
+}
+
 void NetworkModule::releaseReply(QNetworkReply *reply)
 {
     // A handled reply goes even when a receiver already took it off the table.
@@ -715,6 +757,10 @@ void NetworkModule::handleReplyError(QNetworkReply::NetworkError error, CONetwor
         if (const auto *reply = qobject_cast<const QNetworkReply *>(sender()))
             kind = kindOf(reply);
     }
+    // An engine nobody answers at is reported once, as such, not per request.
+    if ((kind == NDT_IndexItemTranslation || kind == NDT_ArticleTranslation) &&
+        isUnreachableError(error))
+        return;
     if (const int code = statusForError(error))
         emit notifyNetworkStatus(kind, code);
 }
@@ -748,13 +794,6 @@ void NetworkModule::downloadProgressUpdate(qint64 received, qint64 total)
 }
 
 // Translation --------------------------------------------------------------
-
-QString NetworkModule::translationTarget(const CLElement *target) const
-{
-    if (i18n)
-        return i18n->translateTargetLanguage;
-    return target ? target->language : m_headlineTarget;
-}
 
 void NetworkModule::requestArticleTranslation(CLElement *cloneRoot)
 {
@@ -820,6 +859,8 @@ void NetworkModule::dispatchArticleTranslations()
             markUntranslated(element);
             continue;
         }
+        if (isEngineUnreachable(translator->entry))
+            continue; // given up: the element stays pending
         QString text;
         if (source->value->type == DataText)
             text = source->value->text;
@@ -858,6 +899,7 @@ void NetworkModule::dispatchArticleTranslations()
         // An aborted request takes its carrier with it.
         carrier->setParent(reply);
         reply->setProperty(KindProperty, int(NDT_ArticleTranslation));
+        reply->setProperty(TargetProperty, element->language);
         registerReply(reply);
         if (activeCount(NDT_ArticleTranslation) >= maxPendingTranslations)
             break;
@@ -944,7 +986,7 @@ void NetworkModule::dispatchIndexItemTranslations(const QString &targetLanguage)
         if (!names || !object)
             continue;
         CLTranslator *translator = processor->findTranslator(names->original, targetLanguage);
-        if (!translator)
+        if (!translator || isEngineUnreachable(translator->entry))
             continue;
         const LocalEngine::Admission admission = admitTranslation(translator);
         if (admission == LocalEngine::Admission::Wait) {
@@ -961,6 +1003,7 @@ void NetworkModule::dispatchIndexItemTranslations(const QString &targetLanguage)
             continue;
         m_headlines.insert(reply, PendingHeadline{QPointer<QObject>(object), item});
         reply->setProperty(KindProperty, int(NDT_IndexItemTranslation));
+        reply->setProperty(TargetProperty, targetLanguage);
         registerReply(reply);
         if (activeCount(NDT_IndexItemTranslation) >= maxPendingTranslations)
             break;
