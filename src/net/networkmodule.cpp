@@ -700,7 +700,31 @@ bool NetworkModule::isUnreachableError(int error)
 void NetworkModule::giveUpEngine(QNetworkReply *reply)
 {
     const CONetworkDataType kind = kindOf(reply);
-    const QString address = engineAddress(reply->property(UrlProperty).toString());
+    const QString entry = reply->property(UrlProperty).toString();
+    const QString address = engineAddress(entry);
+    // The local engine that stopped answering is started again, once, before it is given up.
+    const bool looking = localEngine && (localEngine->state() == LocalEngine::State::Probing ||
+                                         localEngine->state() == LocalEngine::State::Starting);
+    if (localEngine && (looking || !m_revivedEngines.contains(address)) &&
+        localEngine->revive(entry)) {
+        m_revivedEngines.insert(address);
+        if (kind == NDT_IndexItemTranslation) {
+            const PendingHeadline pending = m_headlines.take(reply);
+            if (pending.object && pending.item)
+                indexItemQueue.prepend(pending.item);
+        } else if (auto *carrier =
+                       qobject_cast<CLElementCarrier *>(reply->request().originatingObject())) {
+            if (carrier->element)
+                articleTranslationQueue.prepend(carrier->element);
+            carrier->element = nullptr;
+        }
+        releaseReply(reply);
+        if (kind == NDT_IndexItemTranslation)
+            dispatchIndexItemTranslations(m_headlineTarget);
+        else
+            dispatchArticleTranslations();
+        return;
+    }
     const bool first = !m_unreachableEngines.contains(address);
     m_unreachableEngines.insert(address);
     // The element stays pending: a "translation" of original texts only is none.

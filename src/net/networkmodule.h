@@ -203,4 +203,5 @@ private:
     int m_untranslated = 0;
     bool m_waitingForEngine = false;
     QSet<QString> m_unreachableEngines;
+    QSet<QString> m_revivedEngines; ///< local engines started again after they stopped answering
 };
