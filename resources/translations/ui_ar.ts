@@ -775,6 +775,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
         <translation>لا يوجد محرك ترجمة يدعم هذا الزوج من اللغات</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>تعذّر الوصول إلى محرك الترجمة على %1. لن تُطلب ترجمات أخرى حتى يُعاد تشغيل البرنامج.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>لم تُترجم بعض الأجزاء</translation>
     </message>
@@ -816,6 +820,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>لا يمكن حفظ الإعدادات: لا يمكن الكتابة في %1. ما تختاره الآن سيُفقد عند إغلاق البرنامج.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>فشل تحميل نمط الواجهة</translation>

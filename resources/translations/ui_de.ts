@@ -775,6 +775,10 @@ Diese Nachricht wurde mit Tessolin exportiert. Kostenloser Download unter tessol
         <translation>Für dieses Sprachpaar ist kein Übersetzungsdienst verfügbar</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>Der Übersetzungsdienst unter %1 ist nicht erreichbar. Bis zum nächsten Programmstart werden keine Übersetzungen mehr angefordert.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>Einige Teile wurden nicht übersetzt</translation>
     </message>
@@ -816,6 +820,10 @@ Diese Nachricht wurde mit Tessolin exportiert. Kostenloser Download unter tessol
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>Einstellungen können nicht gespeichert werden: %1 ist nicht beschreibbar. Was Sie jetzt wählen, geht beim Beenden des Programms verloren.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>Laden des Oberflächenstils fehlgeschlagen</translation>

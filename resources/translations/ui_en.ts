@@ -775,6 +775,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
         <translation>No translation engine serves this language pair</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>Some parts were not translated</translation>
     </message>
@@ -816,6 +820,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>UI style load failed</translation>

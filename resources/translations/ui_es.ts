@@ -775,6 +775,10 @@ Este mensaje se exportó con el programa Tessolin; descárguelo gratis en tessol
         <translation>Ningún motor de traducción admite este par de idiomas</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>No se pudo contactar con el motor de traducción en %1. No se pedirán más traducciones hasta que el programa se reinicie.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>Algunas partes no se tradujeron</translation>
     </message>
@@ -816,6 +820,10 @@ Este mensaje se exportó con el programa Tessolin; descárguelo gratis en tessol
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>No se pueden guardar los ajustes: no se puede escribir en %1. Lo que elija ahora se perderá al cerrar el programa.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>Error al cargar el estilo de la interfaz</translation>

@@ -775,6 +775,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
         <translation>هیچ موتور ترجمه‌ای از این جفت زبان پشتیبانی نمی‌کند</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>دسترسی به موتور ترجمه در %1 ممکن نشد. تا اجرای دوباره برنامه ترجمه دیگری درخواست نمی‌شود.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>برخی بخش‌ها ترجمه نشدند</translation>
     </message>
@@ -816,6 +820,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>تنظیمات ذخیره نمی‌شوند: نوشتن در %1 ممکن نیست. آنچه اکنون انتخاب می‌کنید با بستن برنامه از دست می‌رود.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>بارگذاری سبک رابط کاربری ناموفق بود</translation>

@@ -775,6 +775,10 @@ Ce message a été exporté par le logiciel Tessolin ; téléchargez-le gratuite
         <translation>Aucun moteur de traduction ne prend en charge cette paire de langues</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>Le moteur de traduction à l'adresse %1 est injoignable. Aucune autre traduction ne sera demandée avant le prochain démarrage du programme.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>Certaines parties n'ont pas été traduites</translation>
     </message>
@@ -816,6 +820,10 @@ Ce message a été exporté par le logiciel Tessolin ; téléchargez-le gratuite
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>Impossible d'enregistrer les paramètres : %1 n'est pas accessible en écriture. Vos choix seront perdus à la fermeture du programme.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>Échec du chargement du style de l'interface</translation>

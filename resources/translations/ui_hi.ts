@@ -775,6 +775,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
         <translation>कोई भी अनुवाद इंजन इस भाषा युग्म का समर्थन नहीं करता</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>%1 पर अनुवाद इंजन तक नहीं पहुँचा जा सका। प्रोग्राम दोबारा शुरू होने तक और अनुवाद नहीं माँगे जाएँगे।</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>कुछ भागों का अनुवाद नहीं हुआ</translation>
     </message>
@@ -816,6 +820,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>सेटिंग्स सहेजी नहीं जा सकतीं: %1 में लिखा नहीं जा सकता। अभी आप जो चुनेंगे, वह प्रोग्राम बंद होने पर खो जाएगा।</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>इंटरफ़ेस शैली लोड नहीं हो सकी</translation>

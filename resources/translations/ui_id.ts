@@ -775,6 +775,10 @@ Pesan ini diekspor oleh perangkat lunak Tessolin. Kunjungi tessolin.net untuk me
         <translation>Tidak ada mesin penerjemah yang mendukung pasangan bahasa ini</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>Mesin terjemahan di %1 tidak dapat dihubungi. Tidak ada terjemahan lagi yang diminta sampai program dijalankan kembali.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>Beberapa bagian tidak diterjemahkan</translation>
     </message>
@@ -816,6 +820,10 @@ Pesan ini diekspor oleh perangkat lunak Tessolin. Kunjungi tessolin.net untuk me
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>Pengaturan tidak dapat disimpan: %1 tidak dapat ditulis. Pilihan Anda sekarang akan hilang saat program ditutup.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>Gagal memuat gaya antarmuka</translation>

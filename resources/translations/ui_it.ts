@@ -775,6 +775,10 @@ Questo messaggio è stato esportato dal software Tessolin; scaricalo gratuitamen
         <translation>Nessun motore di traduzione supporta questa coppia di lingue</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>Il motore di traduzione all'indirizzo %1 non è raggiungibile. Non verranno richieste altre traduzioni fino al prossimo avvio del programma.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>Alcune parti non sono state tradotte</translation>
     </message>
@@ -816,6 +820,10 @@ Questo messaggio è stato esportato dal software Tessolin; scaricalo gratuitamen
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>Impossibile salvare le impostazioni: non è possibile scrivere %1. Le scelte fatte ora andranno perse alla chiusura del programma.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>Caricamento dello stile dell'interfaccia non riuscito</translation>

@@ -775,6 +775,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
         <translation>אין מנוע תרגום שתומך בצמד השפות הזה</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>לא ניתן להתחבר למנוע התרגום בכתובת %1. לא יישלחו בקשות תרגום נוספות עד להפעלה מחדש של התוכנה.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>חלקים מסוימים לא תורגמו</translation>
     </message>
@@ -816,6 +820,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>לא ניתן לשמור את ההגדרות: לא ניתן לכתוב אל %1. מה שתבחרו עכשיו יאבד עם סגירת התוכנה.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>טעינת סגנון הממשק נכשלה</translation>

@@ -775,6 +775,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
         <translation>この言語の組み合わせに対応する翻訳エンジンがありません</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>%1 の翻訳エンジンに接続できませんでした。プログラムを再起動するまで、これ以上翻訳は要求しません。</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>一部が翻訳されませんでした</translation>
     </message>
@@ -816,6 +820,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>設定を保存できません: %1 に書き込めません。今選んだ内容はプログラムの終了時に失われます。</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>UI スタイルの読み込みに失敗しました</translation>

@@ -775,6 +775,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
         <translation>이 언어 쌍을 지원하는 번역 엔진이 없습니다</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>%1의 번역 엔진에 연결할 수 없습니다. 프로그램을 다시 시작할 때까지 더 이상 번역을 요청하지 않습니다.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>일부 내용이 번역되지 않았습니다</translation>
     </message>
@@ -816,6 +820,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>설정을 저장할 수 없습니다: %1에 쓸 수 없습니다. 지금 선택한 내용은 프로그램을 종료하면 사라집니다.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>UI 스타일 로드 실패</translation>

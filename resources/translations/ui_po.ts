@@ -775,6 +775,10 @@ Tę wiadomość wyeksportowano za pomocą programu Tessolin. Pobierz go bezpłat
         <translation>Żaden silnik tłumaczeń nie obsługuje tej pary języków</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>Nie można połączyć się z usługą tłumaczenia pod adresem %1. Do ponownego uruchomienia programu nie będą wysyłane kolejne prośby o tłumaczenie.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>Niektóre fragmenty nie zostały przetłumaczone</translation>
     </message>
@@ -816,6 +820,10 @@ Tę wiadomość wyeksportowano za pomocą programu Tessolin. Pobierz go bezpłat
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>Nie można zapisać ustawień: nie można zapisać %1. Wybrane teraz opcje zostaną utracone po zamknięciu programu.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>Nie udało się załadować stylu interfejsu</translation>

@@ -775,6 +775,10 @@ Esta mensagem foi exportada pelo programa Tessolin; transfira-o gratuitamente em
         <translation>Nenhum motor de tradução suporta este par de idiomas</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>Não foi possível contactar o motor de tradução em %1. Não serão pedidas mais traduções até o programa ser reiniciado.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>Algumas partes não foram traduzidas</translation>
     </message>
@@ -816,6 +820,10 @@ Esta mensagem foi exportada pelo programa Tessolin; transfira-o gratuitamente em
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>Não é possível guardar as definições: não é possível escrever em %1. O que escolher agora perde-se quando o programa terminar.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>Falha ao carregar o estilo da interface</translation>

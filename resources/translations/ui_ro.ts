@@ -775,6 +775,10 @@ Acest mesaj a fost exportat de programul Tessolin; descărcați-l gratuit de pe 
         <translation>Niciun motor de traducere nu acceptă această pereche de limbi</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>Motorul de traducere de la %1 nu poate fi contactat. Nu se mai cer traduceri până la următoarea pornire a programului.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>Unele părți nu au fost traduse</translation>
     </message>
@@ -816,6 +820,10 @@ Acest mesaj a fost exportat de programul Tessolin; descărcați-l gratuit de pe 
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>Setările nu pot fi salvate: %1 nu poate fi scris. Ce alegeți acum se pierde la închiderea programului.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>Încărcarea stilului interfeței a eșuat</translation>

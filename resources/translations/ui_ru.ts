@@ -775,6 +775,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
         <translation>Ни одна система перевода не поддерживает эту языковую пару</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>Служба перевода по адресу %1 недоступна. До следующего запуска программы переводы больше не запрашиваются.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>Некоторые фрагменты не переведены</translation>
     </message>
@@ -816,6 +820,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>Настройки невозможно сохранить: запись в %1 невозможна. Выбранное сейчас будет потеряно при закрытии программы.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>Не удалось загрузить стиль интерфейса</translation>

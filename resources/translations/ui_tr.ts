@@ -775,6 +775,10 @@ Bu ileti Tessolin yazılımıyla dışa aktarıldı. Ücretsiz indirmek için te
         <translation>Bu dil çiftini destekleyen bir çeviri motoru yok</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>%1 adresindeki çeviri motoruna ulaşılamadı. Program yeniden başlatılana kadar başka çeviri istenmeyecek.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>Bazı bölümler çevrilmedi</translation>
     </message>
@@ -816,6 +820,10 @@ Bu ileti Tessolin yazılımıyla dışa aktarıldı. Ücretsiz indirmek için te
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>Ayarlar kaydedilemiyor: %1 yazılamıyor. Şimdi seçtikleriniz program kapandığında kaybolacak.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>Arayüz stili yüklenemedi</translation>

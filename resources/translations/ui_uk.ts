@@ -775,6 +775,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
         <translation>Жодна система перекладу не підтримує цю мовну пару</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>Служба перекладу за адресою %1 недоступна. До наступного запуску програми переклади більше не запитуються.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>Деякі фрагменти не перекладено</translation>
     </message>
@@ -816,6 +820,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>Налаштування неможливо зберегти: запис у %1 неможливий. Вибране зараз буде втрачено після закриття програми.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>Не вдалося завантажити стиль інтерфейсу</translation>

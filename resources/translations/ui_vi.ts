@@ -775,6 +775,10 @@ Thư này được xuất bằng phần mềm Tessolin. Hãy truy cập tessolin
         <translation>Không có công cụ dịch nào hỗ trợ cặp ngôn ngữ này</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>Không thể kết nối tới dịch vụ dịch tại %1. Sẽ không yêu cầu dịch thêm cho đến khi chương trình khởi động lại.</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>Một số phần chưa được dịch</translation>
     </message>
@@ -816,6 +820,10 @@ Thư này được xuất bằng phần mềm Tessolin. Hãy truy cập tessolin
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>Không thể lưu thiết lập: không thể ghi %1. Những gì bạn chọn bây giờ sẽ mất khi chương trình đóng.</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>Không tải được kiểu giao diện</translation>

@@ -775,6 +775,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
         <translation>没有支持此语言对的翻译引擎</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>无法连接位于 %1 的翻译引擎。在程序重新启动之前不会再请求翻译。</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>部分内容未翻译</translation>
     </message>
@@ -816,6 +820,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>无法保存设置：无法写入 %1。现在所做的选择将在程序关闭时丢失。</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>界面样式加载失败</translation>

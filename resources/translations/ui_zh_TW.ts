@@ -775,6 +775,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
         <translation>沒有支援此語言組合的翻譯引擎</translation>
     </message>
     <message>
+        <source>The translation engine at %1 could not be reached. No more translations are requested until the program starts again.</source>
+        <translation>無法連線到位於 %1 的翻譯引擎。在程式重新啟動之前不會再要求翻譯。</translation>
+    </message>
+    <message>
         <source>Some parts were not translated</source>
         <translation>部分內容未翻譯</translation>
     </message>
@@ -816,6 +820,10 @@ This message was exported by Tessolin software, visit tessolin.net for free down
 </context>
 <context>
     <name>ReaderApp</name>
+    <message>
+        <source>Settings cannot be saved: %1 cannot be written. What you choose now is forgotten when the program ends.</source>
+        <translation>無法儲存設定：無法寫入 %1。現在所做的選擇將在程式關閉時遺失。</translation>
+    </message>
     <message>
         <source>UI style load failed</source>
         <translation>介面樣式載入失敗</translation>

@@ -1,5 +1,6 @@
 #include "clconstants.h"
 #include "loghandler.h"
+#include "mainwindow.h"
 #include "readerapp.h"
 #include "versionmanager.h"
 
@@ -8,7 +9,50 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_UNIX
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
 namespace {
+
+#ifdef Q_OS_UNIX
+int terminationPipe[2] = {-1, -1};
+
+void noteTermination(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(terminationPipe[1], &byte, 1);
+}
+
+// SIGTERM (logout, shutdown) and SIGINT close the window the normal way, so
+// that geometry, read marks and settings are saved; the handler only wakes the event loop.
+void closeOnTermination(ReaderApp &app)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, terminationPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(terminationPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [&app, notifier] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t got = ::read(terminationPipe[0], &byte, 1);
+        notifier->setEnabled(false);
+        if (app.mainWindow)
+            app.mainWindow->close();
+        QCoreApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = noteTermination;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+}
+#else
+void closeOnTermination(ReaderApp &) {}
+#endif
 
 enum class Parsed { Run, Exit, Usage };
 
@@ -110,6 +154,7 @@ int main(int argc, char *argv[])
         return -1;
     app.refreshProcessor(true, true);
     app.showMainWindow();
+    closeOnTermination(app);
     qDebug("Main window shown");
     if (app.versionManager->isVersionCheckDue())
         app.versionManager->onlineVersionCheck();

@@ -343,9 +343,10 @@ void MainWindow::connectNetworkModule()
     connect(n, &NetworkModule::articleTranslated, this, &MainWindow::loadArticleTranslationPage);
     // Told just before the translation arrives; the notice follows the
     // translation's own status text.
-    connect(n, &NetworkModule::articleTranslationIncomplete, this, [this] {
-        QMetaObject::invokeMethod(this, &MainWindow::reportUntranslatedParts, Qt::QueuedConnection);
-    });
+    connect(n, &NetworkModule::articleTranslationIncomplete, this,
+            [this](CLElement *clone) { m_incompleteClone = clone; });
+    connect(n, &NetworkModule::translationEngineUnreachable, this,
+            &MainWindow::translationEngineUnreachable);
     connect(n, &NetworkModule::activeOperationForIndex, this,
             &MainWindow::showNetworkIndicatorForIndex);
     connect(n, &NetworkModule::activeOperationForArticle, this,
@@ -374,9 +375,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     settings->setValue(QStringLiteral(TS_KEY_LAST_SCREEN_GEOMETRY),
                        current ? current->geometry() : QRect());
     settings->sync();
-    if (m_processor && !m_processor->history.isEmpty())
-        saveHistory(m_processor->history,
-                    m_processor->confDir + QLatin1Char('/') + m_processor->historyFile);
+    if (m_processor)
+        m_processor->flushHistory();
     QWidget::closeEvent(event);
 }
 
@@ -562,6 +562,11 @@ void MainWindow::updateOnEvent(CONetworkDataType kind, int eventType, const QStr
     showStatus(text);
     if (!page.isEmpty() && (kind == NDT_IndexPage || kind == NDT_ArticlePage))
         showMessagePage(page);
+    // A new article that did not come leaves the shown one, whose pictures its request ended.
+    else if (kind == NDT_ArticlePage && (eventType == NS_TransferTimeout ||
+                                          eventType == NS_OperationCanceled ||
+                                          eventType == NS_ProxyError))
+        requestMissingImages();
 }
 
 void MainWindow::adjustNetworkIndicator(QLabel *indicator)

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QUrl>
 
@@ -163,6 +164,9 @@ public slots:
     void showSiteIndex();
     void showPageIndex();
     void showSiteIndexDisablePage();
+    /// Requests again the shown article's pictures that no view holds yet
+    /// (their requests were ended by another request).
+    void requestMissingImages();
     void switchIndexLocale();
     void switchIndexTranslation();
     void loadIndexItemTranslation(CLElement *translated, TranslatableHeadline *item);
@@ -171,6 +175,9 @@ public slots:
     void loadArticleTranslationPage(CLElement *tree);
     /// Some parts of the shown translation kept their original text.
     void reportUntranslatedParts();
+    /// Nobody answers at a translation engine's address: both panels go back
+    /// to what they showed, and the user is told once.
+    void translationEngineUnreachable(const QString &address);
     void showOriginalArticle();
     void showTranslatedArticle();
     void switchContentTranslation();
@@ -284,6 +291,10 @@ private:
     ArticleImages *m_articleImages = nullptr;
     IndexScrollView *m_siteView = nullptr;
     IndexScrollView *m_pageView = nullptr;
+    /// The clone the network module just called incomplete; compared, never used.
+    const CLElement *m_incompleteClone = nullptr;
+    /// Engine addresses the message box has named already.
+    QSet<QString> m_reportedEngines;
     /// The tree the page view shows; owned.
     CLElement *m_pageTree = nullptr;
     QProgressBar *m_progressBar = nullptr;

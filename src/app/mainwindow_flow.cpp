@@ -10,6 +10,7 @@
 #include "clfiltersettings.h"
 #include "clprocessor.h"
 #include "clsitemodel.h"
+#include "cltranslator.h"
 #include "contentscrollview.h"
 #include "htmltext.h"
 #include "i18nmanager.h"
@@ -35,6 +36,7 @@
 #include <QUrl>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -114,6 +116,8 @@ void MainWindow::showSiteIndexDisablePage()
 {
     showSiteIndex();
     m_pageTab->setEnabled(false);
+    // Accepting the filter dialog ended every request, the shown article's pictures too.
+    requestMissingImages();
 }
 
 void MainWindow::showOriginalArticle()
@@ -187,6 +191,33 @@ void MainWindow::requestIndexPage(const QString &url)
     m_pageIndexTranslated = false;
     if (m_network)
         m_network->requestIndexPage(url);
+    // The index request ended the shown article's picture requests.
+    requestMissingImages();
+}
+
+void MainWindow::requestMissingImages()
+{
+    if (!m_network || m_localPageShown || !m_originalView->element())
+        return;
+    QStringList urls;
+    for (const ContentScrollView *view : {m_originalView, m_translatedView}) {
+        for (const ContentScrollView::ImageItem *image : view->images()) {
+            if (!image->loaded && !urls.contains(image->url))
+                urls.append(image->url);
+        }
+    }
+    // Requests still running would bring these anyway.
+    if (m_network->activeCount(NDT_Image) > 0) {
+        urls.removeIf([this](const QString &url) {
+            for (const ContentScrollView::ImageItem *image : m_originalView->images()) {
+                if (image->url == url)
+                    return !image->loaded;
+            }
+            return false;
+        });
+    }
+    for (const QString &url : std::as_const(urls))
+        m_network->requestImage(url);
 }
 
 void MainWindow::reloadSiteIndexView()
@@ -254,6 +285,12 @@ void MainWindow::loadIndexPage(CLElement *tree)
                                 if (m_network)
                                     connect(entry, &PageIndexItem::requestArticlePage, m_network,
                                             &NetworkModule::requestArticlePage);
+                                // Shown as read from now on: the history says the same at the next start.
+                                connect(entry, &PageIndexItem::requestArticlePage, this,
+                                        [this](const QString &url) {
+                                            if (m_processor)
+                                                m_processor->recordRead(url);
+                                        });
                                 connect(entry, &PageIndexItem::requestLocalArticlePage, this,
                                         &MainWindow::showLocalContentFile);
                             });
@@ -352,8 +389,14 @@ void MainWindow::switchIndexLocale()
     }
     if (queue.isEmpty() || !m_network)
         return;
-    if (m_processor && !m_processor->findTranslator(m_pageTree->language, language)) {
+    const CLTranslator *engine =
+        m_processor ? m_processor->findTranslator(m_pageTree->language, language) : nullptr;
+    if (m_processor && !engine) {
         statusBar()->showMessage(tr("No translation engine serves this language pair"), 5000);
+        return;
+    }
+    if (engine && m_network->isEngineUnreachable(engine->entry)) {
+        translationEngineUnreachable(NetworkModule::engineAddress(engine->entry));
         return;
     }
     m_network->indexItemQueue = queue;
@@ -417,6 +460,7 @@ bool MainWindow::showOriginalTree(CLElement *tree)
 
 void MainWindow::showTranslationTree(CLElement *clone)
 {
+    const bool incomplete = std::exchange(m_incompleteClone, nullptr) == clone;
     // A clone the window no longer holds was deleted with its article; never touch it.
     if (!clone || clone != m_translatedView->element())
         return;
@@ -435,6 +479,9 @@ void MainWindow::showTranslationTree(CLElement *clone)
     m_translatedView->showArticle(content.title, content.source, content.datetime, content.text,
                                   m_originalView->previousPage(), m_originalView->nextPage());
     m_translatedView->updateCaptions(content.imageUrls, content.captions);
+    // Only for the translation shown, after the status text its arrival brought.
+    if (incomplete)
+        QMetaObject::invokeMethod(this, &MainWindow::reportUntranslatedParts, Qt::QueuedConnection);
 }
 
 void MainWindow::rebindArticleKeys(const QString *previousPage, const QString *nextPage)
@@ -489,26 +536,75 @@ void MainWindow::translateArticle()
         return;
     }
     CLElement *clone = m_translatedView->element();
-    if (clone && clone->source == article && clone->language == target) {
+    int done = 0;
+    int pending = 0;
+    // A clone whose requests were ended (a site click, the filter dialog, a
+    // failed article request) would never fill: only a live or finished one is shown.
+    const bool running = m_network && (m_network->activeCount(NDT_ArticleTranslation) > 0 ||
+                                       !m_network->articleTranslationQueue.isEmpty());
+    if (clone && clone->source == article && clone->language == target &&
+        (running || !m_network || countTranslation(clone, done, pending))) {
         showTranslatedArticle();
         return;
     }
     if (clone) {
         stopArticleTranslation();
         dropTranslation();
-        m_translatedView->setImages(ViewFill::collectArticle(article).imageUrls,
-                                    ViewFill::collectArticle(article).captions);
+        const ViewFill::ArticleContent content = ViewFill::collectArticle(article);
+        m_translatedView->setImages(content.imageUrls, content.captions);
     }
-    if (m_processor && !m_processor->findTranslator(article->language, target)) {
+    const CLTranslator *engine =
+        m_processor ? m_processor->findTranslator(article->language, target) : nullptr;
+    if (m_processor && !engine) {
         statusBar()->showMessage(tr("No translation engine serves this language pair"), 5000);
         settle();
         return;
     }
+    if (engine && m_network && m_network->isEngineUnreachable(engine->entry)) {
+        translationEngineUnreachable(NetworkModule::engineAddress(engine->entry));
+        return;
+    }
+    // The translated view may hold pictures it never received (a re-translation).
+    requestMissingImages();
     clone = new CLElement(article, target, nullptr);
     m_translatedView->setElement(clone);
     settle();
     if (m_network)
         m_network->requestArticleTranslation(clone);
+}
+
+void MainWindow::translationEngineUnreachable(const QString &address)
+{
+    // Nothing waits for answers that will not come; both panels stay as they were.
+    stopArticleTranslation();
+    if (m_translatedView->element()) {
+        dropTranslation();
+        // Fetched again only when a translation is made after all (translateArticle).
+        if (const CLElement *article = m_originalView->element()) {
+            const ViewFill::ArticleContent content = ViewFill::collectArticle(article);
+            m_translatedView->setImages(content.imageUrls, content.captions);
+        }
+    }
+    if (m_contentStack->currentIndex() == 1)
+        showOriginalArticle();
+    m_translateButton->setChecked(false);
+    stopHeadlineTranslation();
+    m_progressBar->hide();
+    if (m_indexStack->currentIndex() == 1 && m_indexToggle->isChecked()) {
+        m_indexToggle->setChecked(false);
+        switchIndexLocale();
+    } else if (m_indexStack->currentIndex() == 0) {
+        m_pageIndexTranslated = false;
+    }
+    const QString text = tr("The translation engine at %1 could not be reached. No more "
+                            "translations are requested until the program starts again.")
+                             .arg(address);
+    statusBar()->showMessage(text, 15000);
+    if (m_messageBox && !m_reportedEngines.contains(address)) {
+        m_reportedEngines.insert(address);
+        m_messageBox->setText(text);
+        m_messageBox->open();
+    }
 }
 
 void MainWindow::loadArticleTranslationPage(CLElement *tree)

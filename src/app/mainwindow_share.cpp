@@ -4,6 +4,7 @@
 
 #include "clelement.h"
 #include "contentscrollview.h"
+#include "htmltext.h"
 #include "viewfill.h"
 
 #include <QDesktopServices>
@@ -45,9 +46,21 @@ QString MainWindow::pdfFileName(const QString &name)
 QString MainWindow::printHtml(const QString &footer) const
 {
     const ContentScrollView *view = shownView();
-    // The address came from the network; in the footer it is text, also inside href=''.
+    // The address came from the network: inside a quoted attribute it is
+    // encoded so that nothing ends the value, elsewhere it is text.
+    const QString link = htmlAttributeUrl(articleUrl());
     const QString url =
         articleUrl().toHtmlEscaped().replace(QLatin1Char('\''), QLatin1String("&#39;"));
+    // One pass, so that a "%1" inside the address is never replaced again.
+    const QStringList pieces = footer.split(QLatin1String("%1"));
+    QString withUrl = pieces.constFirst();
+    for (qsizetype i = 1; i < pieces.size(); ++i) {
+        const QString &next = pieces.at(i);
+        const bool quoted = !withUrl.isEmpty() && !next.isEmpty() && withUrl.back() == next.front() &&
+                            (next.front() == QLatin1Char('\'') || next.front() == QLatin1Char('"'));
+        const QString value = next.front() == QLatin1Char('"') ? link.toHtmlEscaped() : link;
+        withUrl += (quoted ? value : url) + next;
+    }
     QString closing = view->part(ContentScrollView::FooterPart);
     if (closing.isEmpty())
         closing = QStringLiteral("</BODY></HTML>");
@@ -55,7 +68,7 @@ QString MainWindow::printHtml(const QString &footer) const
            view->part(ContentScrollView::HeadlinePart) + view->part(ContentScrollView::SourcePart) +
            view->part(ContentScrollView::DatePart) + view->part(ContentScrollView::ImageTablePart) +
            view->part(ContentScrollView::TextPart) +
-           QString(footer).replace(QLatin1String("%1"), url) + closing;
+           withUrl + closing;
 }
 
 void MainWindow::renderForPrint(ContentScrollView *view, const QString &footer) const
@@ -83,7 +96,9 @@ void MainWindow::printArticle()
         return;
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
+    // The dialog runs its own event loop: a failed request or a catalogue
+    // reload may have taken the article away meanwhile.
+    if (dialog.exec() != QDialog::Accepted || !canShare())
         return;
     ContentScrollView *view = shownView();
     renderForPrint(view, m_printFooter);

@@ -67,6 +67,8 @@ ReaderApp::ReaderApp(int &argc, char **argv) : QApplication(argc, argv)
     setOrganizationName(QStringLiteral(TS_ORGANIZATION_NAME));
 
     useApplicationDir(AppPaths::chooseInstallDir(arguments(), applicationDirPath()));
+    // Update runs stage their downloads in a temporary folder; a killed one leaves it behind.
+    AppPaths::removeStaleTempDirs(QDir::tempPath(), applicationName(), QDateTime::currentDateTime());
 }
 
 void ReaderApp::useApplicationDir(const QString &dir)
@@ -262,6 +264,18 @@ bool ReaderApp::initialize()
 
     // 18. Wiring.
     wire();
+
+    // Without a writable settings store every start is a first start; say why, once.
+    const QString unsaved = AppPaths::unwritableSettingsFile();
+    if (!unsaved.isEmpty()) {
+        messageBox->setText(tr("Settings cannot be saved: %1 cannot be written. What you choose "
+                               "now is forgotten when the program ends.")
+                                .arg(QDir::toNativeSeparators(unsaved)));
+        shownTexts.append(messageBox->text());
+        qDebug("Start-up message: %s", qUtf8Printable(messageBox->text()));
+        if (!quietMessages)
+            messageBox->exec();
+    }
 
     // 19. The welcome page.
     mainWindow->showHelpPage(QStringLiteral("welcome.html"));

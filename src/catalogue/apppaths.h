@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 /// Where the program finds its installation data and where it keeps what it
@@ -37,5 +38,27 @@ QString prepareDataDir(const QString &installDir, const QString &userDir, bool i
 
 /// Copies the files below `source` that `target` lacks; never overwrites.
 bool seedMissingFiles(const QString &source, const QString &target);
+
+/// Removes the folders `prefix`-XXXXXX in `tempDir` that nothing was written
+/// to for `StaleTempSeconds` before `now`: what killed update runs left behind.
+/// Returns how many went.
+int removeStaleTempDirs(const QString &tempDir, const QString &prefix, const QDateTime &now);
+/// Longer than any update run goes without writing (an installer download with its grace time).
+inline constexpr qint64 StaleTempSeconds = 3600;
+
+/// The file of the user's settings store when nothing can be saved there
+/// (a read-only home), found by storing and removing a probe; empty when it works.
+QString unwritableSettingsFile();
+
+/// Whether version `a` is later than `b`, compared part by part between the
+/// dots, numerically where both parts are numbers ("1.10" is after "1.9").
+bool isLaterVersion(const QString &a, const QString &b);
+
+/// Brings the user's copy of "conf" up to date where the installed item is
+/// later: a site's profile and its catalogue entry (by version), catalogue
+/// entries the user lacks, and the engine file. Keeps whatever is the user's:
+/// filters, read marks, profiles the user added and profiles an online update
+/// made later than the installed ones.
+bool refreshFromInstallation(const QString &installedConf, const QString &userConf);
 
 } // namespace AppPaths

@@ -339,6 +339,73 @@ int decimalValue(QStringView s)
     return int(negative ? -value : value);
 }
 
+// The character of a numeric reference's digits (after "#": decimal, or
+// hexadecimal after "x"); 0 when they are no number. A number that names no
+// character (0, a surrogate, above U+10FFFF) gives U+FFFD.
+char32_t numericReference(QStringView digits)
+{
+    int base = 10;
+    if (!digits.isEmpty() && (digits.front() == u'x' || digits.front() == u'X')) {
+        base = 16;
+        digits = digits.sliced(1);
+    }
+    if (digits.isEmpty())
+        return 0;
+    char32_t value = 0;
+    for (const QChar digit : digits) {
+        const char16_t c = digit.unicode();
+        int d = -1;
+        if (c >= u'0' && c <= u'9')
+            d = c - u'0';
+        else if (base == 16 && c >= u'a' && c <= u'f')
+            d = c - u'a' + 10;
+        else if (base == 16 && c >= u'A' && c <= u'F')
+            d = c - u'A' + 10;
+        if (d < 0)
+            return 0;
+        // Saturates: any number past the last code point is as wrong as another.
+        value = qMin<char32_t>(value * base + d, 0x110000);
+    }
+    if (value == 0 || value > 0x10FFFF || QChar::isSurrogate(value))
+        return QChar::ReplacementCharacter;
+    return value;
+}
+
+enum class TagBreak { None, Line, Block };
+
+// What the tag starting at `at` ('<') does to the lines of the text: "br" in
+// any form breaks the line, a block element (opening or closing) puts what
+// follows on a line of its own.
+TagBreak tagBreak(QStringView text, qsizetype at)
+{
+    static constexpr const char *Blocks[] = {
+        "div", "h1", "h2", "h3", "h4", "h5", "h6", "li", "ul", "ol", "table", "tr", "blockquote",
+        "pre", "hr", "section", "article", "header", "footer", "figure", "figcaption", "aside",
+        "nav", "address", "main"};
+    qsizetype begin = at + 1;
+    if (begin < text.size() && text[begin] == u'/')
+        ++begin;
+    qsizetype end = begin;
+    while (end < text.size() && end - begin <= 10 && text[end].unicode() < 128 &&
+           text[end].isLetterOrNumber())
+        ++end;
+    if (end == begin || end - begin > 10 ||
+        (end < text.size() && text[end] != u'>' && text[end] != u'/' && !text[end].isSpace()))
+        return TagBreak::None;
+    const QStringView name = text.sliced(begin, end - begin);
+    // Most tags of a page are inline ones: "a", "span", "img", "b", "i".
+    const char16_t first = name.front().unicode() | 0x20;
+    if (first == u'a' ? name.size() < 4 : !QLatin1StringView("bdhlouptsfnm").contains(QChar(first)))
+        return TagBreak::None;
+    if (name.compare(QLatin1StringView("br"), Qt::CaseInsensitive) == 0)
+        return TagBreak::Line;
+    for (const char *block : Blocks) {
+        if (name.compare(QLatin1StringView(block), Qt::CaseInsensitive) == 0)
+            return TagBreak::Block;
+    }
+    return TagBreak::None;
+}
+
 // Case folding as QString's case-insensitive comparison does it, for the
 // ASCII-only patterns below.
 constexpr char16_t foldForAscii(char16_t c)
@@ -434,6 +501,13 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
     bool inTag = false;
     bool inComment = false;
     bool skipBreaks = filterSpace;
+    // A block element ended or began: the next text starts a new line, as in a browser.
+    bool pendingBreak = false;
+    const auto startText = [&] {
+        if (pendingBreak && len > 0 && out[len - 1] != u'\n')
+            out[len++] = u'\n';
+        pendingBreak = false;
+    };
     // Position of the first ';' at or after the current '&'; n when none is left.
     qsizetype nextSemicolon = -1;
 
@@ -490,6 +564,11 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
                 else
                     i = close + 9;
             } else {
+                const TagBreak kind = tagBreak(view, i);
+                if (kind == TagBreak::Line)
+                    out[len++] = u'\n';
+                else if (kind == TagBreak::Block)
+                    pendingBreak = true;
                 inTag = true;
                 ++i;
             }
@@ -504,13 +583,13 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
             break;
         case u'\t':
         case u'\n':
-            if (skipBreaks) {
+            if (skipBreaks || pendingBreak) {
                 ++i;
                 continue;
             }
             break;
         case u' ':
-            if (len == 0 || out[len - 1] == u' ') {
+            if (len == 0 || out[len - 1] == u' ' || pendingBreak) {
                 ++i;
                 continue;
             }
@@ -526,29 +605,36 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
             if (nextSemicolon == n || nextSemicolon == i + 1) {
                 if (i + 1 < n && s[i + 1] == u'#' && n - i >= 6) {
                     const int value = decimalValue(view.sliced(i + 2, 4));
-                    if (value > 0)
+                    if (value > 0) {
+                        startText();
                         out[len++] = QChar(char16_t(value & 0xFFFF));
+                    }
                     i += 6;
-                } else {
-                    ++i;
+                    continue;
                 }
-                continue;
+                break; // an '&' that starts no reference is text
             }
             const QStringView name = view.sliced(i + 1, nextSemicolon - i - 1);
-            const int value =
-                name.front() == u'#' ? decimalValue(name.sliced(1)) : lookupEntity(name);
-            if (value > 0) {
-                out[len++] = QChar(char16_t(value & 0xFFFF));
-                i = nextSemicolon + 1;
+            const char32_t value =
+                name.front() == u'#' ? numericReference(name.sliced(1)) : lookupEntity(name);
+            if (value == 0)
+                break;
+            startText();
+            // Each reference is at least four characters long, so the result still fits.
+            if (QChar::requiresSurrogates(value)) {
+                out[len++] = QChar::highSurrogate(value);
+                out[len++] = QChar::lowSurrogate(value);
             } else {
-                ++i;
+                out[len++] = QChar(char16_t(value));
             }
+            i = nextSemicolon + 1;
             continue;
         }
         case u'g':
         case u'G':
             // A bare "gt;" before more text reads as '>', as pages that lost their '&' mean it.
             if (i + 3 < n && (s[i + 1] == u't' || s[i + 1] == u'T') && s[i + 2] == u';') {
+                startText();
                 out[len++] = u'>';
                 i += 3;
                 continue;
@@ -557,6 +643,7 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace)
         default:
             break;
         }
+        startText();
         out[len++] = s[i];
         ++i;
     }
@@ -592,23 +679,35 @@ QString decodeEntities(const QString &text)
         }
         const QStringView name = view.sliced(i, semicolon - i);
         char32_t value = 0;
-        if (name.front() == u'#') {
-            bool ok = false;
-            const uint number = name.size() > 1 && (name[1] == u'x' || name[1] == u'X')
-                                    ? name.sliced(2).toUInt(&ok, 16)
-                                    : name.sliced(1).toUInt(&ok, 10);
-            value = ok && number > 0 && number <= 0x10FFFF && (number < 0xD800 || number > 0xDFFF)
-                        ? char32_t(number)
-                        : 0;
-        } else {
+        // The same reading as htmlToText: U+FFFD for 0, surrogates and numbers past the last code point.
+        if (name.front() == u'#')
+            value = numericReference(name.sliced(1));
+        else
             value = char32_t(lookupEntity(name));
-        }
         if (!value) {
             result += u'&';
             continue;
         }
         result += QString::fromUcs4(&value, 1);
         i = semicolon + 1;
+    }
+    return result;
+}
+
+QString htmlAttributeUrl(const QString &url)
+{
+    QString result;
+    result.reserve(url.size());
+    for (const QChar c : url) {
+        const char16_t u = c.unicode();
+        const bool control = u < 0x20 || (u >= 0x7F && u <= 0x9F);
+        if (!control && u != u'\\' && u != u'\'' && u != u'"' && u != u'<' && u != u'>') {
+            result += c;
+            continue;
+        }
+        // Percent-encoded as the UTF-8 bytes a URL carries.
+        for (const char byte : QString(c).toUtf8())
+            result += QStringLiteral("%%1").arg(uchar(byte), 2, 16, QLatin1Char('0')).toUpper();
     }
     return result;
 }

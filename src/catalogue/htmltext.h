@@ -14,6 +14,10 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace);
 QString decodeEntities(const QString &text);
 /// Wraps every run of non-line-feed characters in "<P>"…"</P>".
 QString toParagraphs(const QString &text);
+/// A URL as the value of a quoted HTML attribute (either quote): backslash,
+/// quotes, '<', '>' and control characters percent-encoded, so that no
+/// character of a page can end the value or escape its closing quote.
+QString htmlAttributeUrl(const QString &url);
 
 /// Value of attribute `name` preceded by a space (regular-expression lookup),
 /// or a null string.

@@ -461,11 +461,11 @@ void FilterConfigBox::updateTopicTableCheckBox(const int state)
     if (state != Qt::Checked && state != Qt::Unchecked)
         return;
     setAllRows(topicTable, state);
-    for (const CLTopic *topic : std::as_const(shownTopics)) {
+    for (const QString &path : std::as_const(shownTopics)) {
         if (state == Qt::Checked)
-            disabledTopicsCopy.remove(topicPath(topic));
+            disabledTopicsCopy.remove(path);
         else
-            disabledTopicsCopy.insert(topicPath(topic));
+            disabledTopicsCopy.insert(path);
     }
 }
 
@@ -512,11 +512,12 @@ void FilterConfigBox::handleSiteListSelection()
         qDebug("Can't find site information");
     } else {
         const QString language = i18n ? i18n->uiLanguage : QString();
-        shownTopics = topicsOf(site, PageIndex);
-        topicTable->setRowCount(int(shownTopics.size()));
-        for (int row = 0; row < shownTopics.size(); ++row) {
-            const CLTopic *topic = shownTopics.at(row);
-            topicTable->setItem(row, 0, checkItem(!disabledTopicsCopy.contains(topicPath(topic))));
+        const QList<CLTopic *> topics = topicsOf(site, PageIndex);
+        topicTable->setRowCount(int(topics.size()));
+        for (int row = 0; row < topics.size(); ++row) {
+            const CLTopic *topic = topics.at(row);
+            shownTopics.append(topicPath(topic));
+            topicTable->setItem(row, 0, checkItem(!disabledTopicsCopy.contains(shownTopics.last())));
             topicTable->setItem(row, 1, textItem(displayName(topic, language)));
         }
     }
@@ -530,7 +531,7 @@ void FilterConfigBox::handleTopicCheckBoxChange(QTableWidgetItem *item)
     const int row = item->row();
     if (row < 0 || row >= shownTopics.size())
         return;
-    const QString path = topicPath(shownTopics.at(row));
+    const QString path = shownTopics.at(row);
     if (item->checkState() == Qt::Checked)
         disabledTopicsCopy.remove(path);
     else

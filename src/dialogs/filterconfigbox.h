@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -57,7 +58,9 @@ public:
     bool pendingHeaderUpdate = false;
     bool pendingEditorUpdate = false;
     QSet<QString> disabledTopicsCopy;
-    QList<CLTopic *> shownTopics;
+    /// The paths of the topic rows; paths, not pointers, as update downloads
+    /// may replace the site model while the dialog is open.
+    QStringList shownTopics;
     QMap<QString, QString> customSets; ///< name -> keywords joined by single spaces
     CLProcessor *processor = nullptr;  ///< not owned
     I18NManager *i18n = nullptr;       ///< not owned

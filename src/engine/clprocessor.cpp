@@ -7,10 +7,19 @@
 #include "clstep.h"
 #include "cltranslator.h"
 
-CLProcessor::CLProcessor(QObject *parent) : QObject(parent) {}
+#include <QTimer>
+
+CLProcessor::CLProcessor(QObject *parent) : QObject(parent), m_historyTimer(new QTimer(this))
+{
+    m_historyTimer->setSingleShot(true);
+    m_historyTimer->setInterval(HistoryDelayMs);
+    connect(m_historyTimer, &QTimer::timeout, this, &CLProcessor::flushHistory);
+}
 
 CLProcessor::~CLProcessor()
 {
+    if (m_historyTimer->isActive())
+        flushHistory();
     // Entries own their sites, and with them every page in allPages.
     qDeleteAll(siteIndex);
     siteIndex.clear();
@@ -32,7 +41,7 @@ CLElement *CLProcessor::process(const QString &url, const QByteArray &bytes, int
     CLElement *root = extract(url, bytes, pageType, siteId);
     // Recorded even when nothing could be taken from the article: its layout may have changed.
     if (root && root->kind == ArticlePage)
-        history.insert(historyHash(url));
+        recordRead(url);
     return root;
 }
 
@@ -67,6 +76,25 @@ CLElement *CLProcessor::extract(const QString &url, const QByteArray &bytes, int
     }
     processTopics(track->topics, bytes, root);
     return root;
+}
+
+void CLProcessor::recordRead(const QString &url)
+{
+    const quint32 hash = historyHash(url);
+    if (history.contains(hash))
+        return;
+    history.insert(hash);
+    // Batched: a burst of pages is one write.
+    if (!confDir.isEmpty() && !historyFile.isEmpty() && !m_historyTimer->isActive())
+        m_historyTimer->start();
+}
+
+bool CLProcessor::flushHistory()
+{
+    m_historyTimer->stop();
+    if (confDir.isEmpty() || historyFile.isEmpty() || history.isEmpty())
+        return true;
+    return saveHistory(history, confDir + QLatin1Char('/') + historyFile) > 0;
 }
 
 CLPage *CLProcessor::findPage(const QString &url, int pageType, const QString &siteId) const

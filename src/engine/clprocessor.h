@@ -23,6 +23,7 @@ class CLTopic;
 class CLTrack;
 class CLTranslator;
 class QDomDocument;
+class QTimer;
 
 /// Category names of catalogue entries.
 #define CL_CATEGORY_GENERAL "(c)General.Inforamtion"
@@ -89,6 +90,14 @@ public:
     void processTopics(const QList<CLTopic *> &topics, const QByteArray &bytes, CLElement *parent);
     bool isTopicEnabled(const CLTopic *topic) const;
 
+    // Read-article history.
+    /// Marks an article read; the history file follows within `HistoryDelayMs`,
+    /// so that a crash or a kill loses at most the last moments.
+    void recordRead(const QString &url);
+    /// Writes waiting marks now; false when the file could not be written.
+    bool flushHistory();
+    static constexpr int HistoryDelayMs = 2000;
+
     // Translation engines.
     bool loadTranslators();
     bool parseTranslators(const QDomDocument &document);
@@ -140,4 +149,7 @@ private:
 signals:
     void filterReloaded();
     void profilesRefreshed();
+
+private:
+    QTimer *m_historyTimer = nullptr;
 };

@@ -74,6 +74,20 @@ void LocalEngine::rearm()
     }
 }
 
+bool LocalEngine::revive(const QString &entry)
+{
+    const QUrl url(entry);
+    if (m_state == State::Failed || m_state == State::Missing || m_entry.isEmpty() ||
+        url.host() != m_entry.host() || url.port() != m_entry.port())
+        return false;
+    if (m_state == State::Probing || m_state == State::Starting)
+        return true; // already being looked for
+    // Unknown after Ready: the service this object started has ended since.
+    stopService();
+    m_state = State::Unknown;
+    return true;
+}
+
 LocalEngine::Admission LocalEngine::admit(const QString &entry)
 {
     const QUrl url(entry);

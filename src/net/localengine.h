@@ -32,6 +32,10 @@ public:
     Admission admit(const QString &entry);
     /// Looks for a missing or failed engine again at the next request.
     void rearm();
+    /// The engine found answering at `entry` stopped answering: look for it,
+    /// and start it, again at the next request (true too while it is being looked
+    /// for). False when it was never found there, or failed to start.
+    bool revive(const QString &entry);
 
     State state() const { return m_state; }
     /// The service program started by this object; 0 when none runs.

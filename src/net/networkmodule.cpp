@@ -33,6 +33,8 @@ const char UrlProperty[] = "NetworkRequestURL";
 const char WithdrawnProperty[] = "NetworkWithdrawn";
 // Marks a reply timer that already granted an installer its extra time.
 const char GraceProperty[] = "NetworkGraceGiven";
+// The language a translation was asked for; the target may change before the answer.
+const char TargetProperty[] = "NetworkTranslationTarget";
 const char TimerName[] = "NetworkReplyTimer";
 // When the reply was made, and when bytes last came in for it (monotonic ms).
 const char StartedProperty[] = "NetworkStarted";
@@ -617,6 +619,11 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
     if (reply->error() != QNetworkReply::NoError) {
         qDebug().noquote()
             << QStringLiteral("Network Error Detected %1:%2").arg(int(reply->error())).arg(url);
+        if ((kind == NDT_IndexItemTranslation || kind == NDT_ArticleTranslation) &&
+            isUnreachableError(reply->error())) {
+            giveUpEngine(reply);
+            return;
+        }
         // Kinds 0 to 5 report the error again; the others' consumers are told.
         failReply(reply, isDownloadKind(kind) || kind == NDT_VersionCheck
                              ? 0
@@ -674,9 +681,7 @@ void NetworkModule::networkReplyFinished(QNetworkReply *reply)
         }
         if (kind == NDT_IndexItemTranslation || kind == NDT_ArticleTranslation) {
             if (!tree->children.isEmpty()) {
-                const auto *carrier =
-                    qobject_cast<const CLElementCarrier *>(reply->request().originatingObject());
-                const QString language = translationTarget(carrier ? carrier->element : nullptr);
+                const QString language = reply->property(TargetProperty).toString();
                 tree->language = language;
                 tree->children.constFirst()->language = language;
             }
@@ -744,7 +749,7 @@ void NetworkModule::processAside(QNetworkReply *reply, const QByteArray &bytes)
                     return;
                 }
                 if (kind == NDT_ArticlePage) {
-                    engine->history.insert(historyHash(url));
+                    engine->recordRead(url);
                     emit notifyNetworkStatus(kind, NS_ArticlePageLoaded);
                     emit articlePageLoaded(tree);
                 } else {
@@ -784,6 +789,67 @@ void NetworkModule::failReply(QNetworkReply *reply, int status)
         emit versionCheckRespond(nullptr);
     else if (isDownloadKind(kind))
         emit notifyDownloadResult(url, kind, false);
+}
+
+QString NetworkModule::engineAddress(const QString &entry)
+{
+    return QUrl(entry)
+        .adjusted(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery |
+                  QUrl::RemoveFragment)
+        .toString();
+}
+
+bool NetworkModule::isUnreachableError(int error)
+{
+    return error == QNetworkReply::ConnectionRefusedError ||
+           error == QNetworkReply::HostNotFoundError ||
+           error == QNetworkReply::TemporaryNetworkFailureError ||
+           error == QNetworkReply::NetworkSessionFailedError;
+}
+
+void NetworkModule::giveUpEngine(QNetworkReply *reply)
+{
+    const CONetworkDataType kind = kindOf(reply);
+    const QString entry = reply->property(UrlProperty).toString();
+    const QString address = engineAddress(entry);
+    // The local engine that stopped answering is started again, once, before it is given up.
+    const bool looking = localEngine && (localEngine->state() == LocalEngine::State::Probing ||
+                                         localEngine->state() == LocalEngine::State::Starting);
+    if (localEngine && (looking || !m_revivedEngines.contains(address)) &&
+        localEngine->revive(entry)) {
+        m_revivedEngines.insert(address);
+        if (kind == NDT_IndexItemTranslation) {
+            const PendingHeadline pending = m_headlines.take(reply);
+            if (pending.object && pending.item)
+                indexItemQueue.prepend(pending.item);
+        } else if (auto *carrier =
+                       qobject_cast<CLElementCarrier *>(reply->request().originatingObject())) {
+            if (carrier->element)
+                articleTranslationQueue.prepend(carrier->element);
+            carrier->element = nullptr;
+        }
+        releaseReply(reply);
+        if (kind == NDT_IndexItemTranslation)
+            dispatchIndexItemTranslations(m_headlineTarget);
+        else
+            dispatchArticleTranslations();
+        return;
+    }
+    const bool first = !m_unreachableEngines.contains(address);
+    m_unreachableEngines.insert(address);
+    // The element stays pending: a "translation" of original texts only is none.
+    if (auto *carrier = qobject_cast<CLElementCarrier *>(reply->request().originatingObject()))
+        carrier->element = nullptr;
+    releaseReply(reply);
+    if (first) {
+        qDebug().noquote() << QStringLiteral("Translation engine unreachable: %1").arg(address);
+        emit translationEngineUnreachable(address);
+    }
+    // Whatever waits for other engines goes on.
+    if (kind == NDT_IndexItemTranslation)
+        dispatchIndexItemTranslations(m_headlineTarget);
+    else
+        dispatchArticleTranslations();
 }
 
 void NetworkModule::releaseReply(QNetworkReply *reply)
@@ -840,6 +906,10 @@ void NetworkModule::handleReplyError(QNetworkReply::NetworkError error, CONetwor
         if (const auto *reply = qobject_cast<const QNetworkReply *>(sender()))
             kind = kindOf(reply);
     }
+    // An engine nobody answers at is reported once, as such, not per request.
+    if ((kind == NDT_IndexItemTranslation || kind == NDT_ArticleTranslation) &&
+        isUnreachableError(error))
+        return;
     if (const int code = statusForError(error))
         emit notifyNetworkStatus(kind, code);
 }
@@ -891,13 +961,6 @@ void NetworkModule::downloadProgressUpdate(qint64 received, qint64 total)
 }
 
 // Translation --------------------------------------------------------------
-
-QString NetworkModule::translationTarget(const CLElement *target) const
-{
-    if (i18n)
-        return i18n->translateTargetLanguage;
-    return target ? target->language : m_headlineTarget;
-}
 
 void NetworkModule::requestArticleTranslation(CLElement *cloneRoot)
 {
@@ -963,6 +1026,8 @@ void NetworkModule::dispatchArticleTranslations()
             markUntranslated(element);
             continue;
         }
+        if (isEngineUnreachable(translator->entry))
+            continue; // given up: the element stays pending
         QString text;
         if (source->value->type == DataText)
             text = source->value->text;
@@ -1001,6 +1066,7 @@ void NetworkModule::dispatchArticleTranslations()
         // An aborted request takes its carrier with it.
         carrier->setParent(reply);
         reply->setProperty(KindProperty, int(NDT_ArticleTranslation));
+        reply->setProperty(TargetProperty, element->language);
         registerReply(reply);
         if (activeCount(NDT_ArticleTranslation) >= maxPendingTranslations)
             break;
@@ -1087,7 +1153,7 @@ void NetworkModule::dispatchIndexItemTranslations(const QString &targetLanguage)
         if (!names || !object)
             continue;
         CLTranslator *translator = processor->findTranslator(names->original, targetLanguage);
-        if (!translator)
+        if (!translator || isEngineUnreachable(translator->entry))
             continue;
         const LocalEngine::Admission admission = admitTranslation(translator);
         if (admission == LocalEngine::Admission::Wait) {
@@ -1104,6 +1170,7 @@ void NetworkModule::dispatchIndexItemTranslations(const QString &targetLanguage)
             continue;
         m_headlines.insert(reply, PendingHeadline{QPointer<QObject>(object), item});
         reply->setProperty(KindProperty, int(NDT_IndexItemTranslation));
+        reply->setProperty(TargetProperty, targetLanguage);
         registerReply(reply);
         if (activeCount(NDT_IndexItemTranslation) >= maxPendingTranslations)
             break;

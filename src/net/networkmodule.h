@@ -16,6 +16,7 @@
 #include <QNetworkRequest>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 
 class CLProcessor;
@@ -80,6 +81,17 @@ public:
     /// Redirects one request may follow.
     static constexpr int MaxRedirects = 10;
 
+    /// Whether the translation engine at `entry` could not be connected to in
+    /// this run; nothing more is sent to it then.
+    bool isEngineUnreachable(const QString &entry) const
+    {
+        return m_unreachableEngines.contains(engineAddress(entry));
+    }
+    /// An engine's address as a user reads it: scheme, host and port.
+    static QString engineAddress(const QString &entry);
+    /// Errors that say nobody answers at the address at all.
+    static bool isUnreachableError(int error);
+
     /// Elements of the current article translation that kept their original
     /// text because their translation failed or no engine reads them.
     int untranslatedParts() const { return m_untranslated; }
@@ -127,6 +139,9 @@ signals:
     /// no headlines or no text: the site's profile may no longer match it.
     void profileMissed(CONetworkDataType kind, const CLProfileMiss &miss);
     void notifyDownloadResult(const QString &url, CONetworkDataType kind, bool ok);
+    /// A translation engine could not be connected to; sent once per engine.
+    /// Its unanswered elements stay pending: their translation is given up.
+    void translationEngineUnreachable(const QString &address);
 
 public slots:
     void networkReplyFinished(QNetworkReply *reply);
@@ -161,6 +176,8 @@ private:
     /// Ends a reply that brought nothing usable: reports `status` (0: none),
     /// tells the kind's consumer and lets queued translations go on.
     void failReply(QNetworkReply *reply, int status);
+    /// Ends a translation reply whose engine could not be connected to.
+    void giveUpEngine(QNetworkReply *reply);
     /// Moves arrived bytes out of the reply, aborting it past its cap.
     void readBody(QNetworkReply *reply);
     /// Reports a request refused before it went out (scheme or no reply).
@@ -177,7 +194,6 @@ private:
     void reportTranslationProgress(CLElement *cloneRoot);
     void handleDownload(QNetworkReply *reply, const QString &url, CONetworkDataType kind,
                         const QByteArray &bytes);
-    QString translationTarget(const CLElement *target) const;
     /// Whether a request to `translator` goes out now, waits for the local
     /// engine to start, or is skipped because that engine is not installed.
     LocalEngine::Admission admitTranslation(const CLTranslator *translator);
@@ -196,4 +212,6 @@ private:
     QHash<QString, qint64> m_lastBytesFrom;
     int m_untranslated = 0;
     bool m_waitingForEngine = false;
+    QSet<QString> m_unreachableEngines;
+    QSet<QString> m_revivedEngines; ///< local engines started again after they stopped answering
 };

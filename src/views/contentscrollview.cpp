@@ -18,12 +18,11 @@
 
 namespace {
 
-// URLs go into single-quoted attributes, which the rich-text parser takes
-// verbatim (no entity decoding), so only the quote itself needs encoding.
+// URLs go into single-quoted attributes; the rich-text parser reads "\\'"
+// there as an escaped quote, so more than the quote needs encoding.
 QString attributeText(const QString &url)
 {
-    QString text = url;
-    return text.replace(QLatin1Char('\''), QLatin1String("%27"));
+    return htmlAttributeUrl(url);
 }
 
 // The key under which the text engine looks an image up, given its URL.

@@ -146,7 +146,9 @@ PageIndexItem::PageIndexItem(QWidget *view, const CLElement *element, CLTopic *t
     const CLURLData *record = element->value->asURL();
     if (record && !record->title.isNull()) {
         if (CLI18n *texts = names())
-            texts->displays.insert(treeLanguage(element), QStringLiteral("  ") + record->title);
+            texts->displays.insert(treeLanguage(element), record->title);
+        // The entry is indented, not its text: wrapped lines line up under the first.
+        setIndent(fontMetrics().horizontalAdvance(QStringLiteral("  ")));
         setUrl(record->url);
     }
 }

@@ -149,10 +149,30 @@ void IndexScrollView::scrollContent(int dy)
         }
         dy = -bounds.top();
     }
+    shiftItems(dy);
+}
+
+void IndexScrollView::shiftItems(int dy)
+{
+    const QRect bounds = itemsRect();
     for (IndexItem *item : items())
         item->move(item->x(), item->y() + dy);
     placeArrows();
-    emit scrolled(bounds.height() > 0 ? (h - bounds.top()) * 100 / bounds.height() : 100);
+    emit scrolled(bounds.height() > 0 ? (height() - bounds.top()) * 100 / bounds.height() : 100);
+}
+
+void IndexScrollView::alignTopEntry()
+{
+    for (IndexItem *item : items()) {
+        if (item->isHidden() || item->y() >= 0 || item->geometry().bottom() < 0)
+            continue;
+        const int up = item->geometry().bottom() + 1;
+        if (m_current && m_current != item && m_current->y() - up >= 0)
+            shiftItems(-up);
+        else if (m_current == item)
+            shiftItems(-item->y());
+        return;
+    }
 }
 
 void IndexScrollView::moveCurrent(int delta)
@@ -176,10 +196,12 @@ void IndexScrollView::moveCurrent(int delta)
     }
     IndexItem *item = list.at(n);
     setCurrentItem(item);
-    if (item->y() < 0)
-        scrollContent(item->height());
-    else if (item->geometry().bottom() > height() - 1)
-        scrollContent(-item->height());
+    if (item->y() < 0) {
+        scrollContent(-item->y());
+    } else if (item->geometry().bottom() > height() - 1) {
+        scrollContent(height() - 1 - item->geometry().bottom());
+        alignTopEntry();
+    }
 }
 
 void IndexScrollView::itemStateChanged(IndexItem *item)
@@ -333,6 +355,7 @@ void IndexScrollView::keyPressEvent(QKeyEvent *event)
             if (bottom > h - 1)
                 scrollContent(h - 1 - bottom);
             setCurrentItem(last);
+            alignTopEntry();
         }
         break;
     case Qt::Key_Up:

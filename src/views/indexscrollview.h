@@ -103,6 +103,11 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    /// Moves every entry by `dy`, without the limits of `scrollContent`.
+    void shiftItems(int dy);
+    /// After a key scrolled the view: an entry cut at the top gives way to
+    /// the next one, so that the view shows whole entries under its up arrow.
+    void alignTopEntry();
     QRect itemsRect() const;
     IndexItem *itemAt(int x, int y) const;
     void placeArrows();

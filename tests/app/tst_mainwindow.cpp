@@ -5,6 +5,7 @@
 #include "clprocessor.h"
 #include "clsitemodel.h"
 #include "contentscrollview.h"
+#include "htmltext.h"
 #include "i18nmanager.h"
 #include "mainwindow.h"
 #include "newssite.h"
@@ -17,11 +18,15 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QUrlQuery>
 #include <QtTest>
@@ -213,6 +218,22 @@ const Pdf pdfRows[] = {
     {"original", false, u"http://a/1"_s, {u"Harbour opens"_s, u"Fish and chips."_s, u"The article was published at http://a/1."_s, u"was exported by Tessolin software"_s}},
     {"translation shown", true, u"http://a/1"_s, {u"HARBOUR OPENS"_s, u"FISH AND CHIPS."_s, u"http://a/1"_s}},
     {"markup in the address stays text", false, u"http://a/x?<b>bold</b>&q='1'"_s, {u"http://a/x?<b>bold</b>&q='1'"_s}},
+};
+
+// Addresses a page could give: the footer links to each and shows it as it is.
+struct FooterLink { const char *name; QString url; };
+const FooterLink footerLinkRows[] = {
+    {"ends in a backslash", u"http://a/b\\"_s},
+    {"markup after a backslash", u"http://x/a><b>INJECTED</b><a href=file:///etc/passwd>click</a><i x=\\"_s},
+    {"quotes and a placeholder", u"http://a/\"'%1<>"_s},
+};
+
+// What happens while the print dialog is open (0 nothing, 1 the request fails, 2 the catalogue reloads).
+struct PrintAfter { const char *name; int action; bool printed; };
+const PrintAfter printAfterRows[] = {
+    {"article still shown", 0, true},
+    {"request failed meanwhile", 1, false},
+    {"catalogue reloaded meanwhile", 2, false},
 };
 
 } // namespace
@@ -541,6 +562,50 @@ private slots:
         const QString html = f->window->printHtml(f->window->printFooter());
         QVERIFY(html.contains(u"http://a/&#39;&gt;&lt;script&gt;x&lt;/script&gt;"_s));
         QVERIFY(!html.contains(u"<script>"_s));
+    }
+    // The PDF footer links to the article's address and shows it, whatever it holds.
+    void footerLinks_data() { rows(footerLinkRows); }
+    void footerLinks()
+    {
+        QFETCH(int, row);
+        const QString url = footerLinkRows[row].url;
+        f->show(u"T"_s, u"Body"_s, false, url);
+        QTextDocument document;
+        document.setHtml(f->window->printHtml(f->window->pdfFooter()));
+        QStringList anchors;
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                if (!format.anchorHref().isEmpty() && (anchors.isEmpty() || anchors.last() != format.anchorHref()))
+                    anchors << format.anchorHref();
+            }
+        }
+        QCOMPARE(anchors, (QStringList{htmlAttributeUrl(url), u"http://tessolin.net"_s}));
+        QVERIFY(document.toPlainText().contains(u"published at "_s + url + u"."_s));
+    }
+
+    // What the print dialog was opened for is checked again when it closes.
+    void printAfterDialog_data() { rows(printAfterRows); }
+    void printAfterDialog()
+    {
+        QFETCH(int, row);
+        const PrintAfter &r = printAfterRows[row];
+        f->writeFile(u"doc/message/en/connection_error.html"_s, "<p>CONNECTION-ERROR</p>");
+        f->show(u"T"_s, u"Body"_s, false);
+        const QString pdf = f->dir.filePath(u"printed.pdf"_s);
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            if (r.action == 1)
+                f->window->updateOnEvent(NDT_ArticlePage, 2106);
+            else if (r.action == 2)
+                f->window->reloadForRefreshedTDF();
+            dialog->accept(); // sets the printer up from its widgets; the file goes after
+            dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+            dialog->printer()->setOutputFileName(pdf);
+        });
+        f->window->printArticle();
+        QCOMPARE(QFile::exists(pdf), r.printed);
     }
 };
 

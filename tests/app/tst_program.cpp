@@ -20,6 +20,8 @@
 
 #include <memory>
 
+#include <csignal>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -145,6 +147,37 @@ private slots:
         QVERIFY2(shown && output.contains(u"Main window shown"_s), qPrintable(output));
         QCOMPARE(state, QProcess::Running);
         QVERIFY2(!output.contains(u"Start-up message"_s), qPrintable(output));
+    }
+
+    void terminationSaves_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+
+    // A logout or Ctrl+C closes the window the normal way: its geometry is saved.
+    void terminationSaves()
+    {
+        QFETCH(int, signal);
+        QSettings().remove(u"LastSize"_s);
+        QSettings().setValue(u"TraceTarget"_s, u"console"_s);
+        QSettings().sync();
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        program.setProcessEnvironment(environment);
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(QStringLiteral(TESSOLIN_EXE), {u"--app-dir"_s, m_appDir});
+        QByteArray output;
+        QTRY_VERIFY_WITH_TIMEOUT((output += program.readAll()).contains("Main window shown"), 20000);
+        ::kill(pid_t(program.processId()), signal);
+        QVERIFY(program.waitForFinished(10000));
+        QSettings().remove(u"TraceTarget"_s);
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QSettings settings;
+        settings.sync();
+        QVERIFY(settings.contains(u"LastSize"_s));
     }
 
     void cleanupTestCase()

@@ -800,7 +800,7 @@ private slots:
             {"UTF-8 Hangul, references", "UTF-8", "<meta content=\"\xed\x95\x9c &#034;\xea\xb5\xad&#039; &amp; &#x4E2D;\">", u"한 \"국' & 中"},
             {"GBK ideographs", "GBK", "<meta content='\xd6\xd0\xce\xc4 &lt;b&gt;'>", u"中文 <b>"},
             {"windows-1250 Polish", "windows-1250", "<meta content='\xa3\xf3" "d\x9f &oacute;'>", u"Łódź ó"},
-            {"unknown and bare references stay", "UTF-8", "<meta content='a &zz; & b &#0; &#xD800;'>", u"a &zz; & b &#0; &#xD800;"},
+            {"unknown and bare references stay, invalid numbers give U+FFFD", "UTF-8", "<meta content='a &zz; & b &#0; &#xD800;'>", u"a &zz; & b \uFFFD \uFFFD"},
             {"ASCII unchanged", "ISO-8859-2", "<meta content='plain text'>", u"plain text"},
         };
         for (const auto &row : rows)

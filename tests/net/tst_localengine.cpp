@@ -34,12 +34,14 @@ struct EngineRow
     bool installed;     ///< false: the program path points nowhere
     bool expectStarted; ///< a child service of the reader runs
     bool expectSpanish; ///< the article arrives translated
+    bool stopsAfterFirst = false; ///< the answering service ends; a second article follows
 };
 
 const EngineRow engineRows[] = {
     {"nothing answers: the reader starts the service", Port::Free, true, true, true},
     {"a service answers: nothing is started", Port::TakenByService, true, false, true},
     {"not installed: nothing sent, the hint names the packages", Port::Free, false, false, false},
+    {"a service answers, then ends: the reader starts its own", Port::TakenByService, true, true, true, true},
 };
 
 } // namespace
@@ -102,6 +104,14 @@ private slots:
         QSignalSpy translated(&module, &NetworkModule::articleTranslated);
         module.requestArticleTranslation(clone.get());
         QVERIFY(translated.wait(60000));
+        QSignalSpy unreachable(&module, &NetworkModule::translationEngineUnreachable);
+        if (row.stopsAfterFirst) {
+            QVERIFY(clone->children.constLast()->text().contains(u"casa"_s));
+            service.stop();
+            clone.reset(new CLElement(article.get(), u"es"_s, nullptr));
+            module.requestArticleTranslation(clone.get());
+            QVERIFY(translated.wait(60000));
+        }
 
         const qint64 child = engine->childProcessId();
         QCOMPARE(child != 0, row.expectStarted);
@@ -111,6 +121,7 @@ private slots:
         const QString text = clone->children.constLast()->text();
         QCOMPARE(text.contains(u"casa"_s), row.expectSpanish);
         QCOMPARE(module.untranslatedParts() > 0, !row.expectSpanish);
+        QCOMPARE(unreachable.count(), 0);
 
         module.localEngine = nullptr;
         engine.reset();

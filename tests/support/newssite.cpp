@@ -146,8 +146,8 @@ bool NewsSite::start(const QString &dir)
     ok = write(dir + u"/translators.xml"_s, uR"(<translators version="1">
       <translator id="loop" name="Plain Loop" entry="%1" method="post" version="1">
         <query>sl={{SRCLANG}}&amp;tl={{TGTLANG}}&amp;q={{SRCTEXT}}</query>
-        <languages><language id="en" name="eng"/><language id="de" name="deu"/></languages>
-        <paths combination="listed"><path from="en" to="de"/></paths>
+        <languages><language id="en" name="eng"/><language id="de" name="deu"/><language id="es" name="spa"/></languages>
+        <paths combination="listed"><path from="en" to="de"/><path from="en" to="es"/></paths>
         <i18n original="en"><display locale="en">Loop Engine</display>
           <display locale="de">Schleifenuebersetzer</display></i18n></translator></translators>)"_s.arg(url(u"/translate"_s))) &&
          ok;

@@ -1,6 +1,7 @@
 #include "animationbutton.h"
 #include "articleimages.h"
 #include "contentscrollview.h"
+#include "htmltext.h"
 #include "testkit.h"
 #include "uiresources.h"
 
@@ -462,6 +463,58 @@ private slots:
         kept.sort(); // decoded side by side, so delivered in any order
         QTEST(kept.join(' '), "kept");
         QVERIFY(images.used() <= images.budget);
+
+    // Whatever a page puts into titles, captions, text and picture addresses,
+    // the document shows exactly those texts and links to exactly those addresses.
+    void markupFromAnyString()
+    {
+        using namespace Qt::StringLiterals;
+        const QString textChars = u"<>'\"\\&;#=/%ab\u00e9\u05d0"_s;
+        const QString urlChars = textChars + u" \t\n\x01\x7f\u0085"_s;
+        QRandomGenerator random(16);
+        const auto any = [&random](const QString &chars, int length) {
+            QString text;
+            for (int i = 0; i < length; ++i)
+                text += chars.at(random.bounded(int(chars.size())));
+            return text;
+        };
+        const QString issueUrl =
+            u"http://x/a><b>INJECTED</b><a href=file:///etc/passwd>click</a><i x=\\"_s;
+        for (int round = 0; round < 40; ++round) {
+            View view;
+            view.resize(900, 600);
+            QStringList urls, captions;
+            for (int i = 0; i < 1 + round % 3; ++i) {
+                urls << (round == 0 && i == 0 ? issueUrl : u"http://x/"_s + any(urlChars, 12));
+                captions << any(textChars, 6);
+            }
+            const QStringList parts = {any(textChars, 8), any(textChars, 5), any(textChars, 5),
+                                       any(textChars, 20)};
+            view.setImages(urls, captions);
+            view.showArticle(parts[0], parts[1], parts[2], parts[3], nullptr, nullptr);
+            for (const QString &address : urls)
+                view.imageDataLoaded(address, png(4, 4));
+            QTextDocument document;
+            document.setHtml(view.html());
+            QStringList anchors, images;
+            for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+                for (auto it = block.begin(); !it.atEnd(); ++it) {
+                    const QTextCharFormat format = it.fragment().charFormat();
+                    if (!format.anchorHref().isEmpty() && (anchors.isEmpty() || anchors.last() != format.anchorHref()))
+                        anchors << format.anchorHref();
+                    if (format.isImageFormat())
+                        images << format.toImageFormat().name();
+                }
+            }
+            QStringList expected;
+            for (const QString &address : urls)
+                expected << htmlAttributeUrl(address);
+            QCOMPARE(anchors, expected);
+            QCOMPARE(images, expected);
+            static const QRegularExpression layout(u"[\\s\u00a0\ufffc]"_s);
+            QString given = parts.mid(0, 3).join(QString()) + captions.join(QString()) + parts[3];
+            QCOMPARE(document.toPlainText().remove(layout), given.remove(layout));
+        }
     }
 };
 

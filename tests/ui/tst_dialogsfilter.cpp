@@ -468,6 +468,23 @@ private slots:
                                     .arg(column.right())));
         }
     }
+
+    // Update downloads reload the catalogue while the dialog is open: the
+    // topic rows shown before still work and save what they say.
+    void catalogueReloadedWhileOpen()
+    {
+        Setup setup;
+        QVERIFY(setup.load());
+        Box box;
+        setup.prepare(box);
+        setup.processor.clearCatalogue();
+        fixture::fillCatalogue(setup.processor);
+        box.topicAllBox->setCheckState(Qt::Unchecked);
+        setRowCheck(box.topicTable, 1, "World", Qt::Checked);
+        box.saveButton()->click();
+        QCOMPARE(sorted(setup.processor.filterSettings->disabledTopics, ","),
+                 "news.alpha.head,news.alpha.head.more,news.gone.x");
+    }
 };
 
 QTEST_MAIN(TestDialogsFilter)

@@ -145,9 +145,9 @@ struct Page
 const int G = IndexItem::Group, H = IndexItem::Headline;
 const Page pageRows[] = {
     {"group shows its topic's name, asks with no URL", "group", G, "World", "", false, true},
-    {"indented headline", "headline", H, "  Storm ahead", "http://x.example/a", false, true},
-    {"FILE URL opens a local page", "local", H, "  Help", "FILE:///help.html", true, true},
-    {"outside groups: no topic", "loose", H, "  Loose", "http://x.example/b", false, false},
+    {"indented headline", "headline", H, "Storm ahead", "http://x.example/a", false, true},
+    {"FILE URL opens a local page", "local", H, "Help", "FILE:///help.html", true, true},
+    {"outside groups: no topic", "loose", H, "Loose", "http://x.example/b", false, false},
     {"URL record without a title shows nothing", "untitled", H, "", "", false, true},
 };
 
@@ -174,11 +174,11 @@ struct Hostile
     const char *name, *linkText, *shown;
 };
 const Hostile hostileRows[] = {
-    {"image markup from numeric references", "News &#60;img src=%1&#62;", "  News <img src=%1>"},
+    {"image markup from numeric references", "News &#60;img src=%1&#62;", "News <img src=%1>"},
     {"image markup from named entities", "&lt;img src=\"%1\"&gt; &lt;b&gt;bold&lt;/b&gt;",
-     "  <img src=\"%1\"> <b>bold</b>"},
+     "<img src=\"%1\"> <b>bold</b>"},
     {"link to a local file", "&#60;a href=file://%1&#62;x&#60;/a&#62;",
-     "  <a href=file://%1>x</a>"},
+     "<a href=file://%1>x</a>"},
 };
 
 struct Wrap
@@ -449,13 +449,67 @@ private slots:
         for (const IndexItem *item : view.items())
             QCOMPARE(item->layoutDirection(), r.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         // Headlines wait for their translations; the main window switches them.
-        QCOMPARE(headline->text(), "  Storm ahead");
+        QCOMPARE(headline->text(), "Storm ahead");
         headline->setLanguage(r.language);
         QCOMPARE(headline->text(), "  Tempête");
         QCOMPARE(tree.named->i18n->displays.value("fr"), "Monde"); // the profile's stays
         QSignalSpy requested(entry, &SiteIndexItem::requestSitePage);
         QTest::mousePress(entry, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
         QCOMPARE(requested.value(0).value(0).toString(), site.entry);
+    }
+
+    // A wrapped headline is indented as a whole: every line starts at the same place.
+    void wrappedHeadlineIndent()
+    {
+        Tree tree;
+        tree.entry("long", "http://x.example/l", "Wwww Wwww Wwww Wwww Wwww Wwww Wwww Wwww", "group");
+        QWidget host;
+        host.resize(120, 400);
+        auto *entry = new PageIndexItem(&host, tree.nodes["long"], tree.named);
+        entry->setLanguage("en");
+        entry->setStyleSheet("background: white; color: black;");
+        entry->setGeometry(0, 0, 120, entry->heightForWidth(120));
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        const QImage image = entry->grab().toImage();
+        QList<int> starts; // leftmost ink of each band of ink rows
+        bool inLine = false;
+        for (int y = 0; y < image.height(); ++y) {
+            int left = -1;
+            for (int x = 0; x < image.width() && left < 0; ++x)
+                left = qGray(image.pixel(x, y)) < 128 ? x : -1;
+            if (left >= 0 && !inLine)
+                starts << left;
+            else if (left >= 0)
+                starts.last() = qMin(starts.last(), left);
+            inLine = left >= 0;
+        }
+        QVERIFY2(starts.size() >= 2, qPrintable(QString::number(starts.size())));
+        QVERIFY(starts.first() > 0);
+        for (int start : starts)
+            QVERIFY2(qAbs(start - starts.first()) <= 1, qPrintable(QString::number(start)));
+    }
+
+    void keysShowWholeEntries_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("End") << "End";
+        QTest::newRow("End, then up") << "End Up Up Up Up Up Up Up";
+        QTest::newRow("down to the end") << "Down Down Down Down Down Down Down Down Down";
+    }
+
+    // Keys scroll by whole entries: none is left cut at the top, under the up arrow.
+    void keysShowWholeEntries()
+    {
+        QFETCH(QString, keys);
+        List list(10, 30, 0, 0);
+        for (const QString &key : keys.split(' ')) {
+            QTest::keyClick(list.view, key == "End" ? Qt::Key_End : key == "Up" ? Qt::Key_Up : Qt::Key_Down);
+            for (const IndexItem *entry : list.entries)
+                QVERIFY2(entry->y() >= 0 || entry->geometry().bottom() < 0, qPrintable(key));
+            const QRect current = list.view->currentItem()->geometry();
+            QVERIFY(current.top() >= 0 && current.bottom() < list.view->height());
+        }
     }
 };
 

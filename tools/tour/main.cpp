@@ -5,6 +5,8 @@
 // must be served at SITE_URL; tools/tour/tour.sh does all of that.
 
 #include "aboutbox.h"
+#include "clprocessor.h"
+#include "cltranslator.h"
 #include "contentscrollview.h"
 #include "filterconfigbox.h"
 #include "i18nconfigbox.h"
@@ -17,6 +19,9 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QUrl>
 #include <QSettings>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -198,6 +203,30 @@ int main(int argc, char *argv[])
             shoot(window, QStringLiteral("translation"));
         } else {
             std::fprintf(stderr, "tour: the translation did not arrive\n");
+        }
+    }
+
+    // No translation engine running (the shipped engine is a local one): the
+    // window says so once, naming the address, and keeps the original shown.
+    for (CLTranslator *engine : app.processor->translators) {
+        QUrl entry(engine->entry);
+        entry.setHost(QStringLiteral("127.0.0.1"));
+        entry.setPort(1); // nobody listens on it
+        engine->entry = entry.toString();
+    }
+    window->showHelpPage(QStringLiteral("welcome.html")); // the article comes anew, untranslated
+    if (openArticle(window, QString::fromUtf8(english.site), QString::fromUtf8(english.headline),
+                    QString::fromUtf8(english.text))) {
+        window->translateButton()->click();
+        if (waitFor([&] { return window->statusBar()->currentMessage().contains(
+                              QStringLiteral("127.0.0.1:1")); })) {
+            shoot(window, QStringLiteral("no-engine"));
+            if (app.messageBox && app.messageBox->isVisible()) {
+                shoot(app.messageBox, QStringLiteral("no-engine-message"));
+                app.messageBox->hide();
+            }
+        } else {
+            std::fprintf(stderr, "tour: nothing said that the engine is unreachable\n");
         }
     }
 
