@@ -463,6 +463,7 @@ private slots:
         kept.sort(); // decoded side by side, so delivered in any order
         QTEST(kept.join(' '), "kept");
         QVERIFY(images.used() <= images.budget);
+    }
 
     // Whatever a page puts into titles, captions, text and picture addresses,
     // the document shows exactly those texts and links to exactly those addresses.
