@@ -128,8 +128,6 @@ template <typename Row, size_t N> const Row &current(const Row (&table)[N])
     return table[row];
 }
 
-template <typename Row, size_t N> void addRows(const Row (&table)[N]) { rows(table); }
-template <typename Row, size_t N> const Row &fetchRow(const Row (&table)[N]) { return current(table); }
 #endif
 
 #ifdef TESTKIT_HAVE_GUI

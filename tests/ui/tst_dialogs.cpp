@@ -272,10 +272,10 @@ private slots:
         }
     }
 
-    void drag_data() { testkit::addRows(dragRows); }
+    void drag_data() { testkit::rows(dragRows); }
     void drag()
     {
-        const Drag &r = testkit::fetchRow(dragRows);
+        const Drag &r = testkit::current(dragRows);
         CountingBox box(true);
         box.move(100, 100);
         box.show();
@@ -325,10 +325,10 @@ private slots:
         QTEST(box.refreshes, "refreshes");
     }
 
-    void proxyLoad_data() { testkit::addRows(proxyLoadRows); }
+    void proxyLoad_data() { testkit::rows(proxyLoadRows); }
     void proxyLoad()
     {
-        const ProxyLoad &r = testkit::fetchRow(proxyLoadRows);
+        const ProxyLoad &r = testkit::current(proxyLoadRows);
         storeProxy(r.mode, r.host, r.port, "ann", " pass word ");
         ProxyManager manager;
         ProxyConfigBox box;
@@ -353,10 +353,10 @@ private slots:
         QCOMPARE(QNetworkProxy::applicationProxy().password(), r.savedMode ? " pass word " : "");
     }
 
-    void proxyAccept_data() { testkit::addRows(proxyAcceptRows); }
+    void proxyAccept_data() { testkit::rows(proxyAcceptRows); }
     void proxyAccept()
     {
-        const ProxyAccept &r = testkit::fetchRow(proxyAcceptRows);
+        const ProxyAccept &r = testkit::current(proxyAcceptRows);
         storeProxy(0, "old.host", 8080, "old", "pw");
         ProxyManager manager;
         manager.host = "old.host";
@@ -430,10 +430,10 @@ private slots:
         QTEST(setup.box.translatorList->item(1)->text(), "engineTwo");
     }
 
-    void languageMove_data() { testkit::addRows(moveRows); }
+    void languageMove_data() { testkit::rows(moveRows); }
     void languageMove()
     {
-        const Move &r = testkit::fetchRow(moveRows);
+        const Move &r = testkit::current(moveRows);
         Language setup;
         setup.box.show();
         if (r.row >= 0)
@@ -447,10 +447,10 @@ private slots:
         QCOMPARE(setup.engineOrder(), Engines);
     }
 
-    void languageAccept_data() { testkit::addRows(languageAcceptRows); }
+    void languageAccept_data() { testkit::rows(languageAcceptRows); }
     void languageAccept()
     {
-        const LanguageAccept &r = testkit::fetchRow(languageAcceptRows);
+        const LanguageAccept &r = testkit::current(languageAcceptRows);
         Language setup(r.close != SaveWithoutEngines);
         QStringList seen;
         connect(&setup.box, &I18NConfigBox::UILanguageChanged, this, [&] {

@@ -324,10 +324,10 @@ class TestDialogsFilter : public QObject
     testkit::IsolatedSettings m_settings;
 
 private slots:
-    void siteRows_data() { testkit::addRows(siteTableRows); }
+    void siteRows_data() { testkit::rows(siteTableRows); }
     void siteRows()
     {
-        const SiteRow &r = testkit::fetchRow(siteTableRows);
+        const SiteRow &r = testkit::current(siteTableRows);
         Setup setup;
         QVERIFY(setup.load());
         setup.i18n.uiLanguage = r.language;
@@ -354,10 +354,10 @@ private slots:
         QCOMPARE(box.topicAllBox->checkState(), Qt::PartiallyChecked);
     }
 
-    void accept_data() { testkit::addRows(acceptRows); }
+    void accept_data() { testkit::rows(acceptRows); }
     void accept()
     {
-        const Accept &r = testkit::fetchRow(acceptRows);
+        const Accept &r = testkit::current(acceptRows);
         Setup setup;
         QVERIFY(r.files ? r.files(setup) : setup.load());
         Box box;
@@ -414,10 +414,10 @@ private slots:
                      " </keywordsets>\n</filters>\n");
     }
 
-    void customNames_data() { testkit::addRows(nameRows); }
+    void customNames_data() { testkit::rows(nameRows); }
     void customNames()
     {
-        const NameRow &r = testkit::fetchRow(nameRows);
+        const NameRow &r = testkit::current(nameRows);
         Setup setup;
         QVERIFY(setup.load());
         Box box;

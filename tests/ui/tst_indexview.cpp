@@ -209,10 +209,10 @@ private slots:
         initUiResources();
     }
 
-    void navigation_data() { testkit::addRows(navRows); }
+    void navigation_data() { testkit::rows(navRows); }
     void navigation()
     {
-        const Nav &r = testkit::fetchRow(navRows);
+        const Nav &r = testkit::current(navRows);
         List list(r.count, r.entryHeight, r.top, r.current);
         IndexScrollView *view = list.view;
         QVERIFY(QTest::qWaitForWindowExposed(&list.host));
@@ -312,10 +312,10 @@ private slots:
         QCOMPARE(read->styleSheet(), "color: darkred;");
     }
 
-    void pageEntries_data() { testkit::addRows(pageRows); }
+    void pageEntries_data() { testkit::rows(pageRows); }
     void pageEntries()
     {
-        const Page &r = testkit::fetchRow(pageRows);
+        const Page &r = testkit::current(pageRows);
         Tree tree;
         IndexScrollView view;
         // The main window hands each node the topic of its nearest node with an origin.
@@ -339,10 +339,10 @@ private slots:
         QCOMPARE(article.count() + local.count() + state.count(), 3);
     }
 
-    void headlinesArePlainText_data() { testkit::addRows(hostileRows); }
+    void headlinesArePlainText_data() { testkit::rows(hostileRows); }
     void headlinesArePlainText()
     {
-        const Hostile &r = testkit::fetchRow(hostileRows);
+        const Hostile &r = testkit::current(hostileRows);
         QTemporaryDir dir;
         const QString image = dir.filePath("red.png");
         QVERIFY(testkit::writeAll(image, testkit::png(200, 200, Qt::red)));
@@ -366,11 +366,11 @@ private slots:
         QCOMPARE(entry->findChild<QTextDocument *>(), nullptr);
     }
 
-    void longHeadlinesWrap_data() { testkit::addRows(wrapRows); }
+    void longHeadlinesWrap_data() { testkit::rows(wrapRows); }
 
     void longHeadlinesWrap()
     {
-        const Wrap &r = testkit::fetchRow(wrapRows);
+        const Wrap &r = testkit::current(wrapRows);
         const QString words = "Storm over the northern coast closes ports and airports";
         Tree tree;
         tree.entry("long", "http://x.example/l", words, "group");
@@ -415,10 +415,10 @@ private slots:
             QCOMPARE(entry->width(), view->width());
     }
 
-    void switchLocale_data() { testkit::addRows(siteRows); }
+    void switchLocale_data() { testkit::rows(siteRows); }
     void switchLocale()
     {
-        const Site &r = testkit::fetchRow(siteRows);
+        const Site &r = testkit::current(siteRows);
         CLProcessor processor;
         processor.countryNames["de"] = new CLI18n{"en", {{"en", "Germany"}, {"fr", "Allemagne"}}};
         processor.languageNames["de"] = new CLI18n{"en", {{"en", "German"}, {"fr", "allemand"}}};

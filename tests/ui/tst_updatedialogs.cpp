@@ -75,10 +75,10 @@ private slots:
     void initTestCase() { initUiResources(); }
     void init() { QSettings().clear(); }
 
-    void settings_data() { testkit::addRows(settingRows); }
+    void settings_data() { testkit::rows(settingRows); }
     void settings()
     {
-        const Setting &r = testkit::fetchRow(settingRows);
+        const Setting &r = testkit::current(settingRows);
         UpdateSettingBox box;
         if (r.interval)
             QSettings().setValue(TS_KEY_VERSION_CHECK_INTERVAL, r.interval);
@@ -147,10 +147,10 @@ private slots:
         QTEST(QSettings().value(TS_KEY_VERSION_DOWNLOAD_NOTIFICATION), "stored");
     }
 
-    void upgradeOffer_data() { testkit::addRows(offerRows); }
+    void upgradeOffer_data() { testkit::rows(offerRows); }
     void upgradeOffer()
     {
-        const Offer &r = testkit::fetchRow(offerRows);
+        const Offer &r = testkit::current(offerRows);
         UpgradeConfirmationBox box;
         UpgradePrompt *prompt = &box;
         QString offer, notes;

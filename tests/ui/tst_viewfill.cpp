@@ -81,11 +81,11 @@ private slots:
         sport.id = u"(t)sport"_s;
     }
 
-    void pageIndex_data() { testkit::addRows(pageIndexRows); }
+    void pageIndex_data() { testkit::rows(pageIndexRows); }
     // The loose headline under the root has no topic: the root's origin is the page.
     void pageIndex()
     {
-        const PageIndexRow &r = testkit::fetchRow(pageIndexRows);
+        const PageIndexRow &r = testkit::current(pageIndexRows);
         const std::unique_ptr<CLElement> tree(indexTree());
         CLFilterSettings filters;
         auto *set = new CLKeywordSet;
