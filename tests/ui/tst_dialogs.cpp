@@ -2,9 +2,10 @@
 
 #include "configbox.h"
 #include "coreresources.h"
+#include "clprocessor.h"
 #include "cltranslator.h"
-#include "dialogfixture.h"
 #include "i18nconfigbox.h"
+#include "i18nmanager.h"
 #include "proxyconfigbox.h"
 #include "proxymanager.h"
 #include "testkit.h"
@@ -136,7 +137,7 @@ struct Language
             translator->id = id;
             translator->name = id.mid(3) + " engine";
             if (id == "(t)two")
-                translator->i18n = fixture::names({{"en", "Two"}, {"de", "Zwei"}});
+                translator->i18n = new CLI18n{"en", {{"en", "Two"}, {"de", "Zwei"}}};
             processor.translators.append(translator);
         }
         processor.rebuildPairIndex();

@@ -1,6 +1,8 @@
 #include "clfiltersettings.h"
-#include "dialogfixture.h"
+#include "clprocessor.h"
+#include "clsitemodel.h"
 #include "filterconfigbox.h"
+#include "i18nmanager.h"
 #include "testkit.h"
 
 #include <QtTest>
@@ -11,6 +13,63 @@ using testkit::writeAll;
 using Box = FilterConfigBox;
 
 namespace {
+
+CLTopic *topic(const char *id, const char *name)
+{
+    auto *t = new CLTopic;
+    t->id = QString::fromUtf8(id);
+    t->name = QString::fromUtf8(name);
+    return t;
+}
+
+CLSite *site(const char *id, const char *name, const char *locale, const char *country)
+{
+    auto *s = new CLSite;
+    s->id = QString::fromUtf8(id);
+    s->name = QString::fromUtf8(name);
+    s->locale = QString::fromUtf8(locale);
+    s->country = QString::fromUtf8(country);
+    return s;
+}
+
+void addIndexTopics(CLSite *s, const QList<CLTopic *> &topics, int pageType = PageIndex)
+{
+    auto *page = new CLPage;
+    page->type = pageType;
+    auto *track = new CLTrack;
+    addPage(s, page);
+    addTrack(page, track);
+    for (CLTopic *t : topics)
+        addTopic(track, t);
+}
+
+void addEntry(CLProcessor &processor, const QString &category, CLSite *s, const char *id = nullptr)
+{
+    auto *entry = new CLSiteIndexItem;
+    entry->id = s ? s->id : QString::fromUtf8(id);
+    entry->category = category;
+    entry->site = s;
+    processor.siteIndex.append(entry);
+}
+
+/// A catalogue built in code: alpha (two index topics, one with a sub-topic, one article
+/// topic), beta (one index topic), an engine entry of another category and a failed profile.
+void fillCatalogue(CLProcessor &processor)
+{
+    CLSite *alpha = site("news.alpha", "Alpha News", "en", "us");
+    alpha->i18n = new CLI18n{"en", {{"en", "Alpha News"}, {"de", "Alpha Nachrichten"}}};
+    CLTopic *head = topic("head", "Headlines");
+    addSubTopic(head, topic("more", "More"));
+    addIndexTopics(alpha, {head, topic("world", "World")});
+    addIndexTopics(alpha, {topic("body", "Body")}, PageArticle);
+    CLSite *beta = site("news.beta", "Beta", "fr", "fr");
+    addIndexTopics(beta, {topic("une", "A la une")});
+    addEntry(processor, QStringLiteral(CL_CATEGORY_GENERAL), alpha);
+    addEntry(processor, QStringLiteral(CL_CATEGORY_TRANSLATION),
+             site("tr.gamma", "Gamma", "en", "us"));
+    addEntry(processor, QStringLiteral(CL_CATEGORY_GENERAL), nullptr, "news.failed");
+    addEntry(processor, QStringLiteral(CL_CATEGORY_GENERAL), beta);
+}
 
 const char *const FilterFile = R"(<filters>
  <sites><site id="news.beta"/><site id="news.failed"/><site id="tr.gamma"/></sites>
@@ -111,7 +170,7 @@ struct Setup
 
     Setup()
     {
-        fixture::fillCatalogue(processor);
+        fillCatalogue(processor);
         processor.filterDir = dir.filePath("filter");
         processor.filterFile = QStringLiteral("filters.xml");
         i18n.refreshI18nNames();
@@ -275,7 +334,10 @@ const Accept acceptRows[] = {
          addZeta(b);
      },
      Saved, nullptr, "sites news.beta\ntopics \nsets (k)cust.1|zeta|2|0|ks_cust_1.xml|z",
-     [](Setup &s) { return !(s.processor.filterDir = s.dir.filePath("conf/filter")).isEmpty(); }},
+     [](Setup &s) {
+         s.processor.filterDir = s.dir.filePath("conf/filter"); // no files, no folder
+         return true;
+     }},
     // A filter file that cannot be read holds sets the dialog never saw.
     {"unreadable: not well-formed", addZeta, Refused, nullptr, "filters.xml",
      [](Setup &s) { return s.load() && writeAll(s.path("filters.xml"), "<filters><sites>"); }},
