@@ -540,7 +540,7 @@ private slots:
         Box box;
         setup.prepare(box);
         setup.processor.clearCatalogue();
-        fixture::fillCatalogue(setup.processor);
+        fillCatalogue(setup.processor);
         box.topicAllBox->setCheckState(Qt::Unchecked);
         setRowCheck(box.topicTable, 1, "World", Qt::Checked);
         box.saveButton()->click();
