@@ -5,8 +5,8 @@
 #include "clprocessor.h"
 #include "clsitemodel.h"
 #include "htmltext.h"
+#include "testkit.h"
 
-#include <QDir>
 #include <QDomDocument>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,14 +16,20 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using testkit::current;
+using testkit::rows;
 
 namespace {
 
-// The shared test kit needs QtGui, which core tests do not link.
-const QString ShippedProfiles = QStringLiteral(TESSOLIN_SOURCE_DIR "/data/conf/profile");
-const QString CorpusManifest = QStringLiteral(TESSOLIN_CORPUS "/manifest.json");
-
 enum Catalogue { Shipped, Generated, Random };
+struct CatalogueRow
+{
+    const char *name;
+    Catalogue kind;
+};
+const CatalogueRow catalogueRows[] = {{"shipped profiles", Shipped},
+                                      {"1,000 generated profiles", Generated},
+                                      {"random patterns", Random}};
 
 // Characters that stress the case rules: Kelvin sign, long s, dotted and dotless i.
 const QString OddUnits = u"K\u212A\u017F\u0130\u0131sSkKiI"_s;
@@ -70,21 +76,15 @@ QString urlNear(QRandomGenerator &random, const QString &pattern)
         else if (ch != u'[' && ch != u']' && ch != u'\\')
             url += random.bounded(6) == 0 ? (ch.isUpper() ? ch.toLower() : ch.toUpper()) : ch;
     }
-    switch (random.bounded(5)) {
-    case 0:
+    const int change = random.bounded(5);
+    if (change == 0)
         url.prepend(u"http://"_s);
-        break;
-    case 1:
+    else if (change == 1)
         url.insert(random.bounded(int(url.size()) + 1), u":8080"_s);
-        break;
-    case 2:
+    else if (change == 2)
         url += randomPiece(random, 6);
-        break;
-    case 3:
-        if (!url.isEmpty())
-            url.remove(random.bounded(int(url.size())), 1);
-        break;
-    }
+    else if (change == 3 && !url.isEmpty())
+        url.remove(random.bounded(int(url.size())), 1);
     return url;
 }
 
@@ -102,7 +102,7 @@ QDomDocument catalogueOf(const QStringList &ids)
 QList<QDomDocument> shippedProfiles()
 {
     QList<QDomDocument> documents;
-    const QDir dir(ShippedProfiles);
+    const QDir dir(testkit::shippedProfileDir());
     for (const QString &file : dir.entryList({u"*.xml"_s})) {
         const auto document = loadXmlDocument(dir.filePath(file));
         if (document && document->documentElement().tagName() == u"site"_s)
@@ -114,7 +114,7 @@ QList<QDomDocument> shippedProfiles()
 bool fillCatalogue(CLProcessor &processor, Catalogue kind, QRandomGenerator &random)
 {
     if (kind == Shipped) {
-        processor.profileDir = ShippedProfiles;
+        processor.profileDir = testkit::shippedProfileDir();
         processor.catalogueFile = u"sites.xml"_s;
         return processor.loadSiteCatalogue();
     }
@@ -155,11 +155,8 @@ bool fillCatalogue(CLProcessor &processor, Catalogue kind, QRandomGenerator &ran
 QStringList corpusUrls()
 {
     QStringList urls;
-    QFile manifest(CorpusManifest);
-    if (!manifest.open(QIODevice::ReadOnly))
-        return urls;
-    const QJsonArray entries = QJsonDocument::fromJson(manifest.readAll()).array();
-    for (const QJsonValue &entry : entries)
+    const QByteArray manifest = testkit::readAll(testkit::corpusPath(u"manifest.json"_s));
+    for (const QJsonValue &entry : QJsonDocument::fromJson(manifest).array())
         urls.append(entry[QLatin1String("url")].toString());
     return urls;
 }
@@ -171,22 +168,15 @@ class tst_pageindex : public QObject
     Q_OBJECT
 
 private slots:
-    void sameAnswerAsScan_data()
-    {
-        QTest::addColumn<int>("catalogue");
-        QTest::newRow("shipped profiles") << int(Shipped);
-        QTest::newRow("1,000 generated profiles") << int(Generated);
-        QTest::newRow("random patterns") << int(Random);
-    }
-
     // A few thousand URLs (corpus URLs, one made from every pattern, and
     // variants in case, ports and ends), each with two page types and a site id.
+    void sameAnswerAsScan_data() { rows(catalogueRows); }
     void sameAnswerAsScan()
     {
-        QFETCH(int, catalogue);
+        const Catalogue catalogue = current(catalogueRows).kind;
         QRandomGenerator random(uint(20261207 + catalogue));
         CLProcessor processor;
-        QVERIFY(fillCatalogue(processor, Catalogue(catalogue), random));
+        QVERIFY(fillCatalogue(processor, catalogue, random));
         QVERIFY(!processor.allPages.isEmpty());
 
         QStringList patterns;
