@@ -4,6 +4,7 @@
 // separated by NUL bytes, all UTF-8.
 #include "clcuttingsteps.h"
 #include "clelement.h"
+#include "../tests/core/sectioncut.h"
 
 #include <QByteArrayList>
 #include <QString>
@@ -11,34 +12,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-
-namespace {
-
-QString straightforwardCut(QString text, const QString &start, const QString &end, bool cutAll,
-                           bool cutPattern)
-{
-    if (start.isEmpty() && end.isEmpty())
-        return text;
-    for (qsizetype p = 0;;) {
-        p = cutPattern ? 0 : p + end.size();
-        const qsizetype i = text.indexOf(start, p);
-        if (i < 0)
-            break;
-        p = i + start.size();
-        const qsizetype j = text.indexOf(end, p);
-        if (j < 0)
-            break;
-        if (cutPattern)
-            text.remove(i, j + end.size() - i);
-        else
-            text.remove(p, j - p);
-        if (!cutAll)
-            break;
-    }
-    return text;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
