@@ -47,17 +47,12 @@ std::unique_ptr<CLSite> siteWith(const QString &codeset, CLStep *step, int merge
     return site;
 }
 
-std::unique_ptr<CLSite> latin1SiteWith(CLStep *step)
-{
-    return siteWith(QStringLiteral("ISO-8859-1"), step);
-}
-
 // Cuts DATA (null result: null string) with a section cutter of a Latin-1 site.
 QString cutWith(CLData &data, const QString &start, const QString &end, bool cutAll,
                 bool cutPattern)
 {
     auto *step = new CLStepSectionCutter;
-    const auto site = latin1SiteWith(step);
+    const auto site = siteWith(u"ISO-8859-1"_s, step);
     std::tie(step->startPattern, step->endPattern, step->cutAll, step->cutPattern) =
         std::tie(start, end, cutAll, cutPattern);
     const std::unique_ptr<CLData> result(step->process(&data));
@@ -220,9 +215,10 @@ const OneAtATimeRow oneAtATimeRows[] = {
 // Cut one section at a time, each of these takes minutes.
 struct ManyRow
 {
-    const char *name, *block, *start, *end;
+    const char *name;
+    QString block, start, end;
     bool cutPattern;
-    const char *expectedBlock;
+    QString expected; // what is left of one block
 };
 const ManyRow manyRows[] = {
     {"figures cut with their patterns", "<p>x</p><figure><img src=a></figure>", "<figure",
@@ -241,13 +237,9 @@ QString textResult(const CLStep &step, CLData &&input)
     return result->type == DataText && !result->text.isEmpty() ? result->text : u"(bad)"_s;
 }
 
-// One line per record: kind, URL, [title] and the index of the enclosing link; empty for a miss.
-QStringList describe(const CLStep &step, CLData &&input)
+// One line per record: kind, URL, [title] and the index of the enclosing link.
+QStringList describe(const QList<CLURLData *> &records)
 {
-    const std::unique_ptr<CLData> result(step.process(&input));
-    const QList<CLURLData *> records = !result           ? QList<CLURLData *>()
-                                       : result->asURL() ? QList{result->asURL()}
-                                                         : result->urls;
     QStringList lines;
     for (const CLURLData *record : records) {
         const char *const kinds[] = {"?", "link", "img", "flash", "binary"};
@@ -255,6 +247,15 @@ QStringList describe(const CLStep &step, CLData &&input)
         if (record->enclosingLink)
             lines.last() += u" in %1"_s.arg(records.indexOf(record->enclosingLink));
     }
+    return lines;
+}
+
+// The records of a URL step's result; empty for a miss.
+QStringList describe(const CLStep &step, CLData &&input)
+{
+    const std::unique_ptr<CLData> result(step.process(&input));
+    const QStringList lines =
+        result ? describe(result->asURL() ? QList{result->asURL()} : result->urls) : QStringList();
     return result && lines.isEmpty() ? QStringList{u"(bad)"_s} : lines;
 }
 
@@ -287,14 +288,6 @@ void straightforwardMerge(QList<CLURLData *> &list, int mergeDup)
     for (qsizetype i = 0; i < list.size(); ++i)
         (dropped[i] ? void(delete list[i]) : kept.append(list[i]));
     list = kept;
-}
-
-QString describeList(const QList<CLURLData *> &list)
-{
-    QStringList lines;
-    for (const CLURLData *record : list)
-        lines.append(u"%1 %2 [%3]"_s.arg(record->urlKind).arg(record->url, record->title));
-    return lines.join(u", "_s);
 }
 
 struct FormatRow
@@ -516,7 +509,7 @@ private slots:
     {
         const PairRow &r = current(pairRows);
         auto *step = new CLStepPairPointer;
-        const auto site = latin1SiteWith(step);
+        const auto site = siteWith(u"ISO-8859-1"_s, step);
         step->pointA = r.a.make();
         step->pointB = r.b.pattern.isEmpty() ? nullptr : r.b.make();
         if (!r.include.isEmpty())
@@ -572,15 +565,12 @@ private slots:
     void sectionCutterManySections()
     {
         const ManyRow &r = current(manyRows);
-        const QString block = QString::fromLatin1(r.block);
-        const QString expected = QString::fromLatin1(r.expectedBlock);
-        const int count = 4 * 1024 * 1024 / int(block.size());
+        const int count = 4 * 1024 * 1024 / int(r.block.size());
         // The marks around keep the first section clear of the first search's skip.
-        CLData page(u'!' + block.repeated(count) + u'!');
-        const QString result = cutWith(page, QString::fromLatin1(r.start),
-                                       QString::fromLatin1(r.end), true, r.cutPattern);
-        QCOMPARE(result.size(), expected.size() * count + 2);
-        QCOMPARE(result, u'!' + expected.repeated(count) + u'!');
+        CLData page(u'!' + r.block.repeated(count) + u'!');
+        const QString result = cutWith(page, r.start, r.end, true, r.cutPattern);
+        QCOMPARE(result.size(), r.expected.size() * count + 2);
+        QCOMPARE(result, u'!' + r.expected.repeated(count) + u'!');
     }
 
     void textFormater_data() { rows(formatRows); }
@@ -626,10 +616,11 @@ private slots:
                     list.append(new CLURLData(url, title, kind));
                     expected.append(new CLURLData(url, title, kind));
                 }
-                const QString before = describeList(list);
+                const QString before = describe(list).join(u", "_s);
                 mergeDuplicates(list, mergeDup);
                 straightforwardMerge(expected, mergeDup);
-                const QString found = describeList(list), wanted = describeList(expected);
+                const QString found = describe(list).join(u", "_s);
+                const QString wanted = describe(expected).join(u", "_s);
                 qDeleteAll(list);
                 qDeleteAll(expected);
                 if (found != wanted)
