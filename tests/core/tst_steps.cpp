@@ -113,35 +113,30 @@ const FilterRow filterRows[] = {
 };
 
 const QByteArray five("xAyAz");
+constexpr int invalid = -2; // a miss, and the point's invalid reason is the row's name
 struct FindPointRow
 {
     const char *name;
     QByteArray bytes;
     PointRow point;
-    int expected, base;
-    QString invalidReason;
+    int expected, base = 0;
 };
 const FindPointRow findPointRows[] = {
-    {"second occurrence", five, {"A", fwd, begin, 0, 2}, 3, 0, {}},
-    {"match at position 0 is never found", "Axx", {"A", fwd, begin}, -1, 0, {}},
-    {"forward from previous before the bytes", five, {"A", fwd, previous, -4}, -1, 3, {}},
-    {"backward from the end finds the last", five, {"A", back, end}, 3, 0, {}},
-    {"backward occurrence 2 finds the one before", five, {"A", back, end, 0, 2}, 1, 0, {}},
-    {"backward match at position 0 is refused", "Axx", {"A", back, end}, -1, 0, {}},
-    {"backward offset before the last match", five, {"A", back, end, -3}, 1, 0, {}},
-    {"backward from previous includes a match there", five, {"A", back, previous}, 3, 3, {}},
-    {"pattern encoded with the codeset", "-caf\xE9-", {"caf\u00E9", fwd, begin}, 1, 0, {}},
-#define INVALID(reason, ...)                                                                       \
-    {                                                                                              \
-        reason, five, {__VA_ARGS__}, -1, 0, reason                                                 \
-    }
-    INVALID("direction is not set", "A", 3, begin),
-    INVALID("pattern is empty", "", fwd, begin),
-    INVALID("offset must be 0 or more from the beginning", "A", fwd, begin, -1),
-    INVALID("offset must be 0 or less from the end", "A", back, end, 1),
-    INVALID("a forward point cannot start from the end", "A", fwd, end),
-    INVALID("a backward point cannot start from the beginning", "A", back, begin),
-#undef INVALID
+    {"second occurrence", five, {"A", fwd, begin, 0, 2}, 3, 0},
+    {"match at position 0 is never found", "Axx", {"A", fwd, begin}, -1, 0},
+    {"forward from previous before the bytes", five, {"A", fwd, previous, -4}, -1, 3},
+    {"backward from the end finds the last", five, {"A", back, end}, 3, 0},
+    {"backward occurrence 2 finds the one before", five, {"A", back, end, 0, 2}, 1, 0},
+    {"backward match at position 0 is refused", "Axx", {"A", back, end}, -1, 0},
+    {"backward offset before the last match", five, {"A", back, end, -3}, 1, 0},
+    {"backward from previous includes a match there", five, {"A", back, previous}, 3, 3},
+    {"pattern encoded with the codeset", "-caf\xE9-", {"caf\u00E9", fwd, begin}, 1, 0},
+    {"direction is not set", five, {"A", 3, begin}, invalid},
+    {"pattern is empty", five, {"", fwd, begin}, invalid},
+    {"offset must be 0 or more from the beginning", five, {"A", fwd, begin, -1}, invalid},
+    {"offset must be 0 or less from the end", five, {"A", back, end, 1}, invalid},
+    {"a forward point cannot start from the end", five, {"A", fwd, end}, invalid},
+    {"a backward point cannot start from the beginning", five, {"A", back, begin}, invalid},
 };
 
 const PointRow openB{"<b>", fwd, begin}, closeB{"</b>", fwd, previous};
@@ -208,19 +203,13 @@ const CutRow cutRows[] = {
 
 // Pages of many small sections, as a hostile or just long page has them.
 // Cut one section at a time, each of these takes minutes.
-struct ManyRow
-{
-    const char *name;
-    QString block, start, end;
-    bool cutPattern;
-    QString expected; // what is left of one block
-};
-const ManyRow manyRows[] = {
+// Rows: one block of the page and what is left of it.
+const CutRow manyRows[] = {
     {"figures cut with their patterns", "<p>x</p><figure><img src=a></figure>", "<figure",
-     "</figure>", true, "<p>x</p>"},
-    {"paragraph attributes cut between kept patterns", "<p class=\"a\">x</p>", "<p", ">", false,
+     "</figure>", 1, 1, "<p>x</p>"},
+    {"paragraph attributes cut between kept patterns", "<p class=\"a\">x</p>", "<p", ">", 1, 0,
      "<p>x</p>"},
-    {"comments cut, start formed across every cut", "<<!--c-->!--d-->", "<!--", "-->", true, ""},
+    {"comments cut, start formed across every cut", "<<!--c-->!--d-->", "<!--", "-->", 1, 1, ""},
 };
 
 // A text step's result; null for a miss.
@@ -487,8 +476,8 @@ private slots:
     {
         const FindPointRow &r = current(findPointRows);
         const std::unique_ptr<CLPoint> record(r.point.make());
-        QCOMPARE(::findPoint(r.bytes, *record, r.base, QStringLiteral("ISO-8859-1")), r.expected);
-        QCOMPARE(record->invalidReason(), r.invalidReason);
+        QCOMPARE(::findPoint(r.bytes, *record, r.base, u"ISO-8859-1"_s), qMax(r.expected, -1));
+        QCOMPARE(record->invalidReason(), r.expected == invalid ? QString(r.name) : QString());
     }
 
     void pairPointer_data() { rows(pairRows); }
@@ -547,10 +536,10 @@ private slots:
     void sectionCutterManySections_data() { rows(manyRows); }
     void sectionCutterManySections()
     {
-        const ManyRow &r = current(manyRows);
-        const int count = 4 * 1024 * 1024 / int(r.block.size());
+        const CutRow &r = current(manyRows);
+        const int count = 4 * 1024 * 1024 / int(r.text.size());
         // The marks around keep the first section clear of the first search's skip.
-        CLData page(u'!' + r.block.repeated(count) + u'!');
+        CLData page(u'!' + r.text.repeated(count) + u'!');
         const QString result = cutWith(page, r.start, r.end, true, r.cutPattern);
         QCOMPARE(result.size(), r.expected.size() * count + 2);
         QCOMPARE(result, u'!' + r.expected.repeated(count) + u'!');
