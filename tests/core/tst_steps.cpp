@@ -5,8 +5,6 @@
 #include "sectioncut.h"
 #include "testkit.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRandomGenerator>
 #include <QStringEncoder>
 #include <QtTest>
@@ -671,22 +669,6 @@ private slots:
         const QByteArray html = "<html><a href=\"x.html\"><b>" + bytes + "</b></a></html>";
         QCOMPARE(textResult(*text, CLData(html)), r.text);
         QCOMPARE(describe(*urls, CLData(html)), QStringList{u"link x.html ["_s + r.text + u']'});
-    }
-
-    void decodesCorpusGbkPage()
-    {
-        const QByteArray page = testkit::readCorpusPage(u"zh-sina"_s);
-        const QByteArray truth = testkit::readCorpusTruth(u"zh-sina"_s);
-        if (page.isEmpty() || truth.isEmpty())
-            QSKIP("news corpus not available");
-        // The opening words of the article, long enough to span two sentences.
-        const QString phrase = QJsonDocument::fromJson(truth)["text"].toString().trimmed().left(24);
-        auto *step = new CLStepTextExtractor;
-        const auto site = siteWith(u"GBK"_s, step);
-        step->filterSpace = true;
-        const QString text = textResult(*step, CLData(page));
-        QVERIFY2(phrase.size() == 24 && text.contains(phrase), qPrintable(phrase));
-        QVERIFY(!text.contains(QChar::ReplacementCharacter));
     }
 };
 
