@@ -40,8 +40,7 @@ QString randomPiece(QRandomGenerator &random, int length)
         u"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789./:-_?=&"_s;
     QString piece;
     for (int i = 0; i < length; ++i) {
-        const bool odd = random.bounded(12) == 0;
-        const QString &from = odd ? OddUnits : alphabet;
+        const QString &from = random.bounded(12) == 0 ? OddUnits : alphabet;
         piece.append(from.at(random.bounded(int(from.size()))));
     }
     return piece;
@@ -54,13 +53,9 @@ QString randomPattern(QRandomGenerator &random)
                                        "\\",     "]",  ":8080", "http://", "www.",
                                        "/news/", "*.", "[]a]",  "HTTP://"};
     QString pattern;
-    const int parts = 1 + random.bounded(5);
-    for (int i = 0; i < parts; ++i) {
-        if (random.bounded(3) == 0)
-            pattern += QLatin1String(Bits[random.bounded(int(std::size(Bits)))]);
-        else
-            pattern += randomPiece(random, 1 + random.bounded(8));
-    }
+    for (int parts = 1 + random.bounded(5); parts > 0; --parts)
+        pattern += random.bounded(3) == 0 ? QString(Bits[random.bounded(int(std::size(Bits)))])
+                                          : randomPiece(random, 1 + random.bounded(8));
     return pattern;
 }
 
@@ -88,16 +83,6 @@ QString urlNear(QRandomGenerator &random, const QString &pattern)
     return url;
 }
 
-QDomDocument catalogueOf(const QStringList &ids)
-{
-    QString xml = u"<sites>"_s;
-    for (const QString &id : ids)
-        xml += u"<site id=\"%1\" version=\"1\" file=\"%1.xml\"/>"_s.arg(id.toHtmlEscaped());
-    QDomDocument document;
-    document.setContent(xml + u"</sites>"_s);
-    return document;
-}
-
 // Every shipped site profile, parsed.
 QList<QDomDocument> shippedProfiles()
 {
@@ -121,9 +106,14 @@ bool fillCatalogue(CLProcessor &processor, Catalogue kind, QRandomGenerator &ran
     const QList<QDomDocument> templates = shippedProfiles();
     const int count = kind == Generated ? 1000 : 300;
     QStringList ids;
-    for (int i = 0; i < count; ++i)
+    QString xml = u"<sites>"_s;
+    for (int i = 0; i < count; ++i) {
         ids.append(u"(s)GI.gen%1"_s.arg(i));
-    if (!processor.parseCatalogue(catalogueOf(ids)) || templates.isEmpty())
+        xml += u"<site id=\"%1\" version=\"1\" file=\"%1.xml\"/>"_s.arg(ids.last());
+    }
+    QDomDocument catalogue;
+    if (!catalogue.setContent(xml + u"</sites>"_s) || !processor.parseCatalogue(catalogue) ||
+        templates.isEmpty())
         return false;
     for (int i = 0; i < count; ++i) {
         CLSite *site = nullptr;
