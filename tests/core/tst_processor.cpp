@@ -20,40 +20,28 @@ using testkit::rows;
 
 namespace {
 
-// A step that counts its calls and answers as told: 'n' null, 's' its input, 'u' upper-case
-// text, 't' upper-case text from text input only.
-class ProbeStep : public CLStep
+// A step that counts its calls and answers as told whatever the page: `links` links, else its
+// text, where "" is nothing, "=" its input and "^" its input's bytes in upper case.
+struct ScriptedStep : CLStep
 {
-public:
-    explicit ProbeStep(char answer)
-        : CLStep({answer == 't' ? DataText : DataBytes, DataText}, DataText), answer(answer)
+    ScriptedStep(const QString &t, int n = 0, int in = DataBytes)
+        : CLStep({in, DataText}, DataText), text(t), links(n)
     {
     }
     CLData *process(CLData *input) const override
     {
         ++calls;
-        return answer == 's'   ? input
-               : answer == 'n' ? nullptr
-                               : new CLData(QString::fromLatin1(input->bytes).toUpper());
-    }
-    char answer;
-    static inline int calls = 0;
-};
-
-// Answers with a fixed text, `links` links, or nothing, whatever the page.
-struct ScriptedStep : CLStep
-{
-    ScriptedStep(const QString &t, int n) : CLStep({DataBytes}, DataText), text(t), links(n) {}
-    CLData *process(CLData *) const override
-    {
         QList<CLURLData *> urls;
         for (int i = 1; i <= links; ++i)
             urls.append(
                 new CLURLData(u"http://example.com/%1"_s.arg(i), u"link %1"_s.arg(i), URLHtml));
-        return links ? new CLData(urls) : text.isEmpty() ? nullptr : new CLData(text);
+        if (links || text.isEmpty() || text == u"=")
+            return links ? new CLData(urls) : text.isEmpty() ? nullptr : input;
+        return new CLData(text == u"^" ? QString::fromLatin1(input->bytes).toUpper() : text);
     }
     QString text;
     int links;
+    static inline int calls = 0;
 };
 
 CLPage *newPage(CLSite *site, const QString &id, int type, const QString &urlPattern)
@@ -148,7 +136,7 @@ const UrlRow urlRows[] = {
 struct ChainRow
 {
     const char *name;
-    QByteArray answers, bytes; // answers: one step each
+    QByteArray answers, bytes; // answers: one step each, n nothing, s its input, u upper case
     QString result;            // type and payload, empty for null
     int stepsRun;
 };
@@ -329,15 +317,18 @@ private slots:
     {
         const ChainRow &r = current(chainRows);
         CLTopic topic;
-        for (char answer : r.answers)
-            addStep(&topic, new ProbeStep(answer));
-        ProbeStep::calls = 0;
+        for (char answer : r.answers) // 't' takes text only
+            addStep(&topic, new ScriptedStep(answer == 's'   ? u"="_s
+                                             : answer == 'n' ? u""_s
+                                                             : u"^"_s,
+                                             0, answer == 't' ? DataText : DataBytes));
+        ScriptedStep::calls = 0;
         const std::unique_ptr<CLData> result(::runChain(&topic, r.bytes));
         QCOMPARE(!result                    ? QString()
                  : result->type == DataText ? u"text "_s + result->text
                                             : u"bytes "_s + QString::fromLatin1(result->bytes),
                  r.result);
-        QCOMPARE(ProbeStep::calls, r.stepsRun);
+        QCOMPARE(ScriptedStep::calls, r.stepsRun);
     }
 
     void pageAndTrackChoice_data() { rows(choiceRows); }
