@@ -322,6 +322,25 @@ class TestHtmlText : public QObject
         return m_dir.filePath(name);
     }
 
+    // Refused with the row's reason where it says, or loaded, the tree of `xml` read as written.
+    void load(const LoadRow &r, bool holdsXml)
+    {
+        XmlLoadError error;
+        const auto document = ::loadXmlDocument(write(QLatin1String(r.file), r.content), &error);
+        QCOMPARE(bool(document), r.reason.isEmpty());
+        if (!document) {
+            QVERIFY2(r.reason == u"?"_s || error.reason.startsWith(r.reason),
+                     qPrintable(error.reason));
+            if (r.line >= 0)
+                QCOMPARE(error.line, r.line);
+        } else if (holdsXml) {
+            const QDomElement root = document->documentElement();
+            QCOMPARE(root.childNodes().count(), 1);
+            QCOMPARE(root.firstChildElement().tagName(), u"p:item"_s);
+            QCOMPARE(root.firstChildElement().text(), u" text "_s);
+        }
+    }
+
 private slots:
     void initTestCase()
     {
@@ -387,31 +406,10 @@ private slots:
     }
 
     void loadXmlDocument_data() { rows(loadRows); }
-    void loadXmlDocument()
-    {
-        const LoadRow &r = current(loadRows);
-        const auto document = ::loadXmlDocument(write(QLatin1String(r.file), r.content));
-        QCOMPARE(bool(document), r.reason.isEmpty());
-        if (document) {
-            const QDomElement root = document->documentElement();
-            QCOMPARE(root.childNodes().count(), 1);
-            QCOMPARE(root.firstChildElement().tagName(), u"p:item"_s);
-            QCOMPARE(root.firstChildElement().text(), u" text "_s);
-        }
-    }
+    void loadXmlDocument() { load(current(loadRows), true); }
 
     void nestingDepth_data() { rows(depthRows); }
-    void nestingDepth()
-    {
-        const LoadRow &r = current(depthRows);
-        XmlLoadError error;
-        const auto document = ::loadXmlDocument(write(QLatin1String(r.file), r.content), &error);
-        QCOMPARE(bool(document), r.reason.isEmpty());
-        if (document)
-            return;
-        QVERIFY2(error.reason.startsWith(r.reason), qPrintable(error.reason));
-        QCOMPARE(error.line, r.line);
-    }
+    void nestingDepth() { load(current(depthRows), false); }
 
     void scannerSameAsOneLookupAtATime_data() { rows(scanRows); }
     void scannerSameAsOneLookupAtATime()
