@@ -428,12 +428,10 @@ private slots:
         QRandomGenerator random(20261207);
         for (int round = 0; round < 2000; ++round) {
             QString text;
-            const int count = int(random.bounded(24));
-            for (int i = 0; i < count; ++i)
+            for (int n = int(random.bounded(24)); n > 0; --n)
                 text += pieces[random.bounded(int(pieces.size()))];
             const QString difference = firstDifference(text);
-            if (!difference.isEmpty())
-                QFAIL(qPrintable(u"'%1': %2"_s.arg(text, difference)));
+            QVERIFY2(difference.isEmpty(), qPrintable(u"'%1': %2"_s.arg(text, difference)));
         }
     }
 
