@@ -2,74 +2,53 @@
 #include "servicekit.h"
 #include "testkit.h"
 
-#include <QCoreApplication>
 #include <QDomDocument>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 
-namespace {
-
-QStringList programLanguages()
-{
-    return QStringLiteral(TS_SUPPORTED_LANGUAGES).split(QLatin1Char(','), Qt::SkipEmptyParts);
-}
-
-QString tsPath(const QString &code)
-{
-    return QStringLiteral(TESSOLIN_SOURCE_DIR "/resources/translations/ui_%1.ts").arg(code);
-}
-
-} // namespace
+using namespace Qt::StringLiterals;
 
 class TestTranslations : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // lupdate is run over the sources into a copy of each catalogue: a text
-    // added to the code without a translation shows up as unfinished.
     void everySourceTextIsTranslated_data()
     {
         QTest::addColumn<QString>("code");
-        for (const QString &code : programLanguages())
+        for (const QString &code :
+             QStringLiteral(TS_SUPPORTED_LANGUAGES).split(u',', Qt::SkipEmptyParts))
             QTest::newRow(qPrintable(code)) << code;
     }
+    // lupdate is run over the sources into a copy of each catalogue: a text
+    // added to the code without a translation shows up as unfinished.
     void everySourceTextIsTranslated()
     {
         QFETCH(QString, code);
-        QVERIFY2(QFile::exists(tsPath(code)), qPrintable(tsPath(code)));
         QTemporaryDir dir;
-        const QString copy = dir.filePath(QStringLiteral("ui_%1.ts").arg(code));
-        QVERIFY(QFile::copy(tsPath(code), copy));
+        const QString copy = dir.filePath(u"ui_"_s + code + u".ts"_s);
+        QVERIFY(QFile::copy(
+            TESSOLIN_SOURCE_DIR "/resources/translations/"_L1 + QFileInfo(copy).fileName(), copy));
         QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-
-        const QString output = servicekit::run(QStringLiteral(TESSOLIN_LUPDATE),
-            {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-no-obsolete"),
-             QStringLiteral(TESSOLIN_SOURCE_DIR "/src"), QStringLiteral("-ts"), copy});
-        QVERIFY2(!output.startsWith(QLatin1String("failed: ")), qPrintable(output));
+        const QString output =
+            servicekit::run(QStringLiteral(TESSOLIN_LUPDATE),
+                            {u"-silent"_s, u"-locations"_s, u"none"_s, u"-no-obsolete"_s,
+                             TESSOLIN_SOURCE_DIR "/src"_L1, u"-ts"_s, copy});
+        QVERIFY2(!output.startsWith(u"failed: "_s), qPrintable(output));
         QDomDocument document;
         QVERIFY(document.setContent(testkit::readAll(copy)));
         QStringList missing;
-        int messages = 0;
-        const QDomNodeList list = document.elementsByTagName(QStringLiteral("message"));
-        for (int i = 0; i < list.size(); ++i) {
-            const QDomElement message = list.at(i).toElement();
-            const QDomElement translation =
-                message.firstChildElement(QStringLiteral("translation"));
-            const QString type = translation.attribute(QStringLiteral("type"));
-            if (type == QLatin1String("vanished") || type == QLatin1String("obsolete"))
-                continue;
-            ++messages;
-            const QString context =
-                message.parentNode().firstChildElement(QStringLiteral("name")).text();
-            const QString source = message.firstChildElement(QStringLiteral("source")).text();
-            if (type == QLatin1String("unfinished") || translation.text().trimmed().isEmpty())
-                missing << context + QStringLiteral(": ") + source;
+        const QDomNodeList messages = document.elementsByTagName(u"message"_s);
+        for (int i = 0; i < messages.size(); ++i) {
+            const QDomElement message = messages.at(i).toElement();
+            const QDomElement translation = message.firstChildElement(u"translation"_s);
+            if (translation.attribute(u"type"_s) == u"unfinished"_s ||
+                translation.text().trimmed().isEmpty())
+                missing << message.parentNode().firstChildElement(u"name"_s).text() + u": "_s +
+                               message.firstChildElement(u"source"_s).text();
         }
-        QVERIFY(messages > 100);
-        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
+        QVERIFY(messages.size() > 100);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
     }
 
     // Misspelt source texts are the keys of the catalogues; every language,
@@ -79,17 +58,15 @@ private slots:
     {
         QFETCH(QString, code);
         QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral("ui_") + code, QStringLiteral(":/translation")));
-        const char *const misspelt[] = {"Frence", "Isreal", "Mixco", "Ruassia", "Tailand"};
-        for (const char *source : misspelt) {
+        QVERIFY(translator.load(u"ui_"_s + code, u":/translation"_s));
+        for (const char *source : {"Frence", "Isreal", "Mixco", "Ruassia", "Tailand"}) {
             const QString shown = translator.translate("I18NManager", source);
-            QVERIFY2(!shown.isEmpty() && shown != QLatin1String(source),
-                     qPrintable(code + QStringLiteral(": ") + QLatin1String(source)));
+            QVERIFY2(!shown.isEmpty() && shown != QLatin1String(source), source);
         }
-        if (code == QLatin1String("en")) {
-            QCOMPARE(translator.translate("I18NManager", "Frence"), QStringLiteral("France"));
+        if (code == u"en"_s) {
+            QCOMPARE(translator.translate("I18NManager", "Frence"), u"France"_s);
             QCOMPARE(translator.translate("MainWindow", "Netowrk Operation Canceled"),
-                     QStringLiteral("Network Operation Canceled"));
+                     u"Network Operation Canceled"_s);
         }
     }
 };

@@ -5,14 +5,11 @@
 #include <QtTest>
 
 #include <csignal>
-
-#ifdef Q_OS_UNIX
 #include <sys/resource.h>
-#endif
 
 using namespace Qt::StringLiterals;
 
-// A child started with "--child SETTINGS_DIR" performs its actions: "set=VALUE" stores VALUE as
+// A child started with "--child" performs its actions: "set=VALUE" stores VALUE as
 // the trace target, "unset" removes it, "KIND:TEXT" emits TEXT and "KIND#N#UNIT" UNIT N times,
 // where KIND is debug, info, warning, critical or fatal.
 
@@ -23,10 +20,9 @@ int runChild(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(TS_ORGANIZATION_NAME);
     QCoreApplication::setApplicationName(TS_APP_NAME);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, app.arguments().at(2));
     installLogHandler();
     const QStringList kinds{u"debug"_s, u"warning"_s, u"critical"_s, u"fatal"_s, u"info"_s};
-    for (const QString &action : app.arguments().mid(3)) {
+    for (const QString &action : app.arguments().mid(2)) {
         const QStringList parts = action.split(u'#');
         if (action.startsWith(u"set="_s))
             QSettings().setValue(TS_KEY_TRACE_TARGET, action.mid(4));
@@ -44,14 +40,15 @@ int runChild(int argc, char **argv)
 
 const QByteArray TooLong = "Log message is too long, skiped.\n";
 const QByteArray e5110 = QByteArray("\xc3\xa9").repeated(5110);
+const QByteArray none; // no log file
 
-// logDir: 0 none, 1 empty, 2 holding a log with "earlier\n". log: null for no log file.
+// logDir: 0 none, 1 empty, 2 holding a log with "earlier\n".
 struct RecordRow
 {
     const char *name;
     QString actions;
     int logDir;
-    QByteArray log, standardError = {};
+    QByteArray log, standardError = "";
     bool aborts = false;
 };
 const RecordRow recordRows[] = {
@@ -66,35 +63,19 @@ const RecordRow recordRows[] = {
      "set=file warning#10221#x warning:after", 1, TooLong + "WARNING: after\n"},
     {"limit counted in bytes not characters", u"set=file debug#5110#é debug#5111#é"_s, 1,
      "DEBUG: " + e5110 + "\n" + TooLong},
-    {"messages dropped for target \"unset\"", "unset debug:a critical:c debug#10221#x", 1, {}},
-    {"messages dropped for target \"set=File\"",
-     "set=File debug:a critical:c debug#10221#x",
-     1,
-     {}},
-    {"messages dropped for target \"set=files\"",
-     "set=files debug:a critical:c debug#10221#x",
-     1,
-     {}},
-    {"console records go to standard error",
-     "set=console debug:a critical:c debug#10221#x",
-     1,
-     {},
-     "DEBUG: a\nCRITICAL: c\n" + TooLong},
+    {"messages dropped for targets unset, File and files",
+     "unset debug:a critical:c debug#10221#x set=File debug:a critical:c debug#10221#x set=files "
+     "debug:a critical:c debug#10221#x",
+     1, none},
+    {"console records go to standard error", "set=console debug:a critical:c debug#10221#x", 1,
+     none, "DEBUG: a\nCRITICAL: c\n" + TooLong},
     {"target change applies to the next message", "set=console debug:a set=file debug:b", 1,
      "DEBUG: b\n", "DEBUG: a\n"},
-    {"fatal record written before abort, nothing after",
-     "set=file debug:a fatal:boom debug:never",
-     1,
-     "DEBUG: a\nFATAL: boom\n",
-     {},
-     true},
-    {"fatal on the console", "set=console fatal:boom", 1, {}, "FATAL: boom\n", true},
+    {"fatal record written before abort, nothing after", "set=file debug:a fatal:boom debug:never",
+     1, "DEBUG: a\nFATAL: boom\n", "", true},
+    {"fatal on the console", "set=console fatal:boom", 1, none, "FATAL: boom\n", true},
     {"no log directory: messages dropped, fatal still aborts",
-     "set=file debug:a warning#10221#x fatal:boom",
-     0,
-     {},
-     {},
-     true},
+     "set=file debug:a warning#10221#x fatal:boom", 0, none, "", true},
 };
 
 } // namespace
@@ -110,13 +91,11 @@ private slots:
     void records()
     {
         const RecordRow &r = testkit::current(recordRows);
-        const int logDir = r.logDir;
-
         QTemporaryDir dir;
         const QString appDir = dir.filePath("app");
         const QString logPath = appDir + "/log/log.txt";
-        QVERIFY(QDir().mkpath(logDir ? appDir + "/log" : appDir));
-        QVERIFY(logDir < 2 || testkit::writeAll(logPath, "earlier\n"));
+        QVERIFY(QDir().mkpath(r.logDir ? appDir + "/log" : appDir));
+        QVERIFY(r.logDir < 2 || testkit::writeAll(logPath, "earlier\n"));
         const QString executable =
             appDir + '/' + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), executable));
@@ -128,22 +107,19 @@ private slots:
         env.insert("XDG_CONFIG_HOME", dir.filePath("xdg"));
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(dir.path());
-#ifdef Q_OS_UNIX
         // Aborting children are expected; keep them from leaving core files behind.
         process.setChildProcessModifier([] {
             const rlimit none{0, 0};
             setrlimit(RLIMIT_CORE, &none);
         });
-#endif
-        process.start(executable,
-                      QStringList{"--child", dir.filePath("settings")} + r.actions.split(u' '));
+        process.start(executable, QStringList{"--child"} + r.actions.split(u' '));
         QVERIFY(process.waitForStarted(30000) && process.waitForFinished(60000));
         QCOMPARE(process.exitStatus(), r.aborts ? QProcess::CrashExit : QProcess::NormalExit);
         QCOMPARE(process.exitCode(), r.aborts ? SIGABRT : 0); // a crash reports its signal
         QCOMPARE(process.readAllStandardError(), r.standardError);
         QCOMPARE(testkit::readAll(logPath), r.log);
         QCOMPARE(QFile::exists(logPath), !r.log.isNull());
-        QCOMPARE(QFileInfo::exists(appDir + "/log"), logDir > 0);
+        QCOMPARE(QFileInfo::exists(appDir + "/log"), r.logDir > 0);
     }
 };
 

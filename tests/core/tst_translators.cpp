@@ -51,12 +51,14 @@ QString idsOf(const CLProcessor &processor)
     return ids.join(' ');
 }
 
-struct SequenceRow
+// An input and what becomes of it.
+struct TextRow
 {
     const char *name;
-    QString sequence, normalised;
+    QString input, expected;
 };
-const SequenceRow sequenceRows[] = {
+// A sequence of definition ids and the order it gives.
+const TextRow sequenceRows[] = {
     {"a named id swaps with the first", "R", "R Q P"},
     {"two named in order", "Q P", "Q P R"},
     {"unknown id ignored, case-sensitive", "X r Q", "Q P R"},
@@ -68,12 +70,7 @@ const SequenceRow sequenceRows[] = {
 // languages and pairs.
 const QString post = "id='t' name='T' entry='h' method='post'>";
 const QString enDe = post + "<query>q</query><languages><language id='de' name='d'/></languages>";
-struct DefinitionRow
-{
-    const char *name;
-    QString definition, read;
-};
-const DefinitionRow definitionRows[] = {
+const TextRow definitionRows[] = {
     {"get accepted", "id='t' name='T' entry='h' method='get'><query>q</query>", "get en=EN |"},
     {"method in capitals skipped", "id='t' name='T' entry='h' method='POST'><query>q</query>",
      "skipped"},
@@ -181,13 +178,12 @@ private slots:
     void sequence_data() { rows(sequenceRows); }
     void sequence()
     {
-        const SequenceRow &r = current(sequenceRows);
-
+        const TextRow &r = current(sequenceRows);
         const auto processor =
             processorWith({definition("P", {"en:de", "en:fr"}), definition("Q", {"en:de", "de:en"}),
                            definition("R", {"en:de"})});
-        QCOMPARE(processor->applyTranslatorSequence(r.sequence), r.normalised);
-        QCOMPARE(idsOf(*processor), r.normalised);
+        QCOMPARE(processor->applyTranslatorSequence(r.input), r.expected);
+        QCOMPARE(idsOf(*processor), r.expected);
         // The first definition able to translate a pair owns it, in the new order at once.
         QCOMPARE(processor->findTranslator("en", "de"), processor->translators.first());
         QCOMPARE(processor->findTranslator("en", "fr")->id, "P");
@@ -197,7 +193,7 @@ private slots:
     void definitions_data() { rows(definitionRows); }
     void definitions()
     {
-        QString definition = current(definitionRows).definition;
+        QString definition = current(definitionRows).input;
         definition.insert(definition.indexOf(u'>') + 1,
                           u"<languages><language id='en' name='EN'/></languages>"_s);
         const auto processor = processorWith({"<translator " + definition + "</translator>"});
@@ -210,7 +206,7 @@ private slots:
             pairs.sort();
             got += " | " + pairs.join(' ');
         }
-        QCOMPARE(got.trimmed(), current(definitionRows).read);
+        QCOMPARE(got.trimmed(), current(definitionRows).expected);
     }
 
     void wrongRootLeavesNoDanglingLookup()
@@ -267,20 +263,18 @@ private slots:
     void shippedAnswerProfile_data() { rows(answerRows); }
     void shippedAnswerProfile()
     {
-        const QByteArray &answer = current(answerRows).answer;
-        const QString &translation = current(answerRows).translation;
-
+        const AnswerRow &r = current(answerRows);
         CLProcessor processor;
         processor.profileDir = testkit::shippedProfileDir();
         processor.catalogueFile = u"sites.xml"_s;
         QVERIFY(processor.loadSiteCatalogue());
-        std::unique_ptr<CLElement> tree(processor.process("http://127.0.0.1:2737/translate", answer,
-                                                          PageTranslatorEntry, QString()));
+        std::unique_ptr<CLElement> tree(processor.process(
+            "http://127.0.0.1:2737/translate", r.answer, PageTranslatorEntry, QString()));
         QVERIFY(tree && tree->kind == TranslatorEntry);
-        QCOMPARE(tree->children.size(), translation.isNull() ? 0 : 1);
-        QVERIFY(translation.isNull() || tree->children.first()->kind == TranslateText);
-        if (!translation.isNull())
-            QCOMPARE(tree->children.first()->text(), translation);
+        QCOMPARE(tree->children.size(), r.translation.isNull() ? 0 : 1);
+        QVERIFY(r.translation.isNull() || tree->children.first()->kind == TranslateText);
+        if (!r.translation.isNull())
+            QCOMPARE(tree->children.first()->text(), r.translation);
     }
 };
 
