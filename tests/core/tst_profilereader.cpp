@@ -18,8 +18,6 @@ using namespace Qt::StringLiterals;
 using testkit::current;
 using testkit::rows;
 
-extern const char completeXml[]; // defined below the class, which moc must read first
-
 namespace {
 
 CLI18n *i18nFrom(const QString &xml)
@@ -129,7 +127,9 @@ const AcceptRow acceptRows[] = {
      "topic t 0,14,0 '': url 2 prefix= tail= url=*n*; content=;"},
     {"unknown children are ignored", topic("<step_unknown/><filter_url_inc/><point_a/>"),
      "topic t 0,14,0 '': "},
-    {"realistic complete profile", completeXml,
+    {"realistic complete profile",
+     QString::fromUtf8(
+         testkit::readAll(testkit::sourcePath(u"tests/data/profilereader/complete.xml"_s))),
      "Daily News|daily|en|ISO-8859-1|3|http://daily.example/|wide|uk i18n=en de=Tagesnachrichten\n"
      "page front 1,2 *daily.example/;*print*\n"
      "track classic <div id=\"main\">;\n"
@@ -343,34 +343,32 @@ private slots:
 
     void siteTree()
     {
-        CLSite site;
-        site.id = u"s"_s;
-        QList<CLTopic *> t; // a, b, c, d under the index page; e under the article page
-        for (const char *id : {"a", "b", "c", "d", "e"}) {
-            t.append(new CLTopic);
-            t.last()->id = QLatin1String(id);
-        }
-        for (const int type : {PageIndex, PageArticle}) {
-            addPage(&site, new CLPage);
-            site.pages.last()->type = type;
-            addTrack(site.pages.last(), new CLTrack);
-        }
-        addTopic(site.pages[0]->tracks[0], t[0]);
-        addSubTopic(t[0], t[1]);
-        addSubTopic(t[1], t[2]);
-        addTopic(site.pages[0]->tracks[0], t[3]);
-        addTopic(site.pages[1]->tracks[0], t[4]);
-        QCOMPARE(topicPath(t[2]), u"s.a.b.c"_s);
-        QCOMPARE(subTopicsOf(t[0]), t.mid(1, 2));
-        QCOMPARE(topicsOf(&site, PageIndex), t.first(4));
-        QCOMPARE(topicsOf(&site, PageArticle), t.mid(4));
-        QCOMPARE(topicsOf(&site, PageAny).size(), 5);
+        // a > b > c and d on the index page, e on the article page.
+        const std::unique_ptr<CLSite> s(readProfile(parsed(
+            site("<page id='i' name='I' type='news.index'><track name='m'><topic id='a' name='A' "
+                 "type='x'><topic id='b' name='B' type='x'><topic id='c' name='C' type='x'/>"
+                 "</topic></topic><topic id='d' name='D' type='x'/></track></page><page id='p' "
+                 "name='P' type='news.article'><track name='m'><topic id='e' name='E' type='x'/>"
+                 "</track></page>"))));
+        QVERIFY(s);
+        const auto ids = [](const QList<CLTopic *> &topics) {
+            QStringList list;
+            for (const CLTopic *topic : topics)
+                list << topic->id;
+            return list.join(u' ');
+        };
+        QCOMPARE(ids(topicsOf(s.get(), PageIndex)), u"a b c d"_s);
+        QCOMPARE(ids(topicsOf(s.get(), PageArticle)), u"e"_s);
+        QCOMPARE(ids(topicsOf(s.get(), PageAny)), u"a b c d e"_s);
+        const QList<CLTopic *> below = subTopicsOf(topicsOf(s.get(), PageIndex).first());
+        QCOMPARE(ids(below), u"b c"_s);
+        QCOMPARE(topicPath(below.last()), u"s.a.b.c"_s);
         CLTopic orphan;
         orphan.id = u"x"_s;
         QCOMPARE(topicPath(&orphan), u"x"_s);
-        addPage(&site, site.pages[0]); // a page is held once
-        addPage(&site, nullptr);
-        QCOMPARE(site.pages.size(), 2);
+        addPage(s.get(), s->pages[0]); // a page is held once
+        addPage(s.get(), nullptr);
+        QCOMPARE(s->pages.size(), 2);
     }
 
     void topicKinds_data() { rows(kindRows); }
@@ -383,44 +381,6 @@ private slots:
         QCOMPARE(kind, r.kind);
     }
 };
-
-const char completeXml[] = R"(<?xml version="1.0" encoding="UTF-8"?>
-<site name="Daily News" id="daily" locale="en" codeset="ISO-8859-1" version="3"
-      entry="http://daily.example/" country="uk" layout="wide">
-  <i18n original="en"><display locale="de">Tagesnachrichten</display></i18n>
-  <pages>
-    <page name="Front" id="front" type="news.index" offset="2">
-      <filter_url_inc pattern="*daily.example/"/><filter_url_exc pattern="*print*"/>
-      <track name="classic"><filter_content_inc><![CDATA[<div id="main">]]></filter_content_inc>
-        <topic name="Top" id="top" type="article-index" merge_dup="1">
-          <step_pair_point><point_a>&lt;div id="top"&gt;</point_a>
-            <point_b from="previous" occurrance="2">&lt;/div&gt;</point_b></step_pair_point>
-          <step_url_extract url_type="link" prefix="http://daily.example" cuttail="?ref">
-            <filter_url_inc pattern="*/story/*"/></step_url_extract>
-          <topic name="World" id="world" type="article-index"/>
-        </topic>
-      </track>
-    </page>
-    <page name="Story" id="story" type="news.article"><filter_url_inc pattern="*/story/*"/>
-      <track name="plain">
-        <topic name="Title" id="title" type="article-title">
-          <step_pair_point><filter_content_exc>NOTITLE</filter_content_exc><point_a
-            direction="backward" from="end" offset="-10" include_pattern="yes">&lt;h1</point_a>
-          </step_pair_point>
-          <step_section_cutter cut_all="no"><start_pattern>&lt;!--</start_pattern>
-            <end_pattern>--&gt;</end_pattern></step_section_cutter>
-          <step_text_extract filter_space="yes"/>
-          <step_text_format insert_line="1" append_line="1" paragraph_line="2"
-            paragraph_space_begin="4"/>
-        </topic>
-        <topic name="Images" id="images" type="article-image-list" merge_dup="-1">
-          <step_url_extract url_type="non_link"/></topic>
-        <topic name="Next" id="next" type="article-next-page">
-          <step_attribute_extract attribute_name="href"/><step_text_to_url type="html"/></topic>
-      </track>
-    </page>
-  </pages>
-</site>)";
 
 QTEST_GUILESS_MAIN(TestProfileReader)
 #include "tst_profilereader.moc"
