@@ -12,59 +12,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// An article page with a title found by a pair pointer, a source that falls back to its default
-// text and the page's images; an index page whose track wants a marker.
-const char GoodProfile[] = R"(<?xml version="1.0" encoding="UTF-8"?>
-<site name="Test" id="(s)GI.test" locale="en" codeset="UTF-8" version="1" entry="http://e.com/">
- <page name="Article" id="art" type="news.article"><filter_url_inc pattern="*example.com/news/*"/>
-  <track name="main"><topic name="Title" id="title" type="article-title"><step_pair_point>
-    <point_a>&lt;h1&gt;</point_a><point_b from="previous">&lt;/h1&gt;</point_b></step_pair_point>
-    <step_text_extract/></topic>
-   <topic name="Source" id="source" type="article-source"><default_text>Wire</default_text>
-    <step_pair_point><point_a>&lt;cite&gt;</point_a></step_pair_point><step_text_extract/></topic>
-   <topic name="Images" id="images" type="article-image-list">
-    <step_url_extract url_type="non_link"/></topic></track></page>
- <page name="Index" id="idx" type="news.index"><filter_url_inc pattern="*example.com/index*"/>
-  <track name="marked"><filter_content_inc>INDEX-MARKER</filter_content_inc></track></page>
-</site>
-)";
-
-// Each topic loses the content in its own way.
-const char TraceProfile[] = R"(<site name="Trace" id="(s)GI.trace" locale="en" codeset="UTF-8"
- version="1" entry="http://trace.example/"><page name="Article" id="art" type="news.article">
- <filter_url_inc pattern="*trace.example/*"/><track name="main">
-  <topic name="Missing" id="missing" type="article-title">
-   <step_pair_point><point_a>&lt;blink&gt;</point_a></step_pair_point><step_text_extract/></topic>
-  <topic name="Mismatch" id="mismatch" type="article-text">
-   <step_text_extract/><step_attribute_extract attribute_name="src"/></topic>
- </track></page></site>)";
-
-// The fourth line's point runs backward from the beginning, which no page can satisfy.
-const char BadProfile[] =
-    R"(<site name="Bad" id="(s)GI.bad" locale="en" codeset="UTF-8" version="1" entry="http://bad.example/">
- <page name="Article" id="art" type="news.article"><track name="main">
-  <topic name="Title" id="title" type="article-title"><step_pair_point>
-   <point_a direction="backward" from="begin">x</point_a>
-  </step_pair_point></topic>
- </track></page>
-</site>
-)";
+// The profiles of tests/data/profiletool, copied into the fixture folder: good.xml has an article
+// page with a title found by a pair pointer, a source that falls back to its default text and the
+// page's images, and an index page whose track wants a marker; in trace.xml each topic loses the
+// content its own way; bad.xml's fourth line has a point that runs backward from the beginning,
+// which no page can satisfy; index.xml reads an index page whose groups name their topic.
+const QString data = testkit::sourcePath(u"tests/data/profiletool/"_s);
+const QByteArray GoodProfile = testkit::readAll(data + u"good.xml"_s);
 
 const char Page[] = "<html><body><h1>Big news</h1><p>Body</p>"
                     "<img src=\"http://example.com/a.jpg\" alt=\"Photo\"></body></html>";
 
-const char Translators[] =
-    "<translators version='3'><translator id='eng' name='Engine' entry='http://tr.example/' "
-    "method='post'><query>sl={{SRCLANG}}&amp;tl={{TGTLANG}}&amp;q={{SRCTEXT}}</query><languages>"
-    "<language id='en' name='EN'/><language id='de' name='DE'/></languages><paths "
-    "combination='listed'><path from='en' to='de'/></paths></translator></translators>";
-
-// An index page: groups name the topic that produced them, and text escapes stay valid JSON.
-const char IndexProfile[] = R"(<site name="Idx" id="(s)GI.idx" locale="de" codeset="UTF-8"
- version="1" entry="http://idx.example/"><page name="Front" id="front" type="news.index">
- <filter_url_inc pattern="*idx.example/*"/><track name="main">
-  <topic name="Top" id="(t)top" type="article-index"><step_url_extract url_type="link"/></topic>
- </track></page></site>)";
 const char IndexPage[] = "<a href=\"/a\">Quote \"x\" back\\slash\rreturn\x01</a>";
 
 QString exactly(const QString &text)
@@ -478,10 +436,9 @@ private slots:
             QSKIP("the profile tool is not part of this build");
         QVERIFY(QDir(m_dir.path()).mkdir(u"cat"_s) && QDir(m_dir.path()).mkdir(u"emptycat"_s) &&
                 QDir(m_dir.path()).mkdir(u"cases"_s));
+        for (const QString &name : QDir(data).entryList({u"*.xml"_s}))
+            QVERIFY(QFile::copy(data + name, m_dir.filePath(name)));
         const std::pair<const char *, QByteArray> files[] = {
-            {"good.xml", GoodProfile},
-            {"trace.xml", TraceProfile},
-            {"bad.xml", BadProfile},
             {"broken.xml", "<site>\n<page>\n</site>\n"},
             {"codeset.xml",
              QByteArray(GoodProfile).replace("UTF-8\" version", "x-klingon\" version")},
@@ -492,7 +449,7 @@ private slots:
             {"page.html", Page},
             {"entities.html", "<p>a &copy; b</p>"},
             {"spaces.html", "x\ny<p>a\nb</p>."},
-            {"translators.tdf", packXml(Translators)},
+            {"translators.tdf", packXml(testkit::readAll(data + u"translators.xml"_s))},
             {"cat/test.prf", packXml(GoodProfile)},
             {"long.html", "<p><h1>" + QByteArray(300, 'x') + "</h1>"},
             {"gbk.html", "<p>\xd6\xd0\xce\xc4</p>"},
@@ -508,7 +465,6 @@ private slots:
              R"(<sites><site id="(s)GI.test" version="1" file="test.prf"/></sites>)"},
             {"lines.xml", inTitle("<step_text_format insert_line=\"2000000000\"/>")},
             {"spaces.xml", inTitle("<step_text_format paragraph_space_end=\"500\"/>")},
-            {"index.xml", IndexProfile},
             {"index.html", IndexPage}};
         for (const auto &[name, bytes] : files)
             QVERIFY(write(name, bytes));
@@ -552,7 +508,7 @@ private slots:
         const auto [code, out, err] = run(r.arguments, r.input);
         QVERIFY2(code == 0, err.constData());
         QVERIFY(!QJsonDocument::fromJson(out).isNull());
-        QCOMPARE(out, testkit::readAll(testkit::sourcePath(u"tests/data/profiletool/"_s) + r.file));
+        QCOMPARE(out, testkit::readAll(data + r.file));
     }
 
     void packRoundTrip_data() { testkit::rows(packRows); }
