@@ -134,19 +134,6 @@ const VersionRow versionRows[] = {
     {"99999999999999 over 1.0", "99999999999999", "1.0", false},
 };
 
-// The "M" field: valid UTF-8 reads as UTF-8, anything else as Latin-1.
-struct MessageRow
-{
-    const char *name;
-    QByteArray field;
-    QString message;
-};
-const MessageRow messageRows[] = {
-    {"UTF-8", "Gr%C3%B6%C3%9Fe%20%E6%96%B0", u"Größe 新"_s},
-    {"Latin-1", "Gr%F6%DFe", u"Größe"_s},
-    {"cut UTF-8 reads as Latin-1", "a%E6%96", u"a\u00e6\u0096"_s},
-};
-
 // Downloads and start-up loads refuse the same files; empty problem: accepted.
 const QByteArray head = profile.left(profile.indexOf("<track"));
 const QByteArray tail = profile.mid(profile.indexOf("</page>"));
@@ -274,15 +261,7 @@ private slots:
         QCOMPARE(isNewerVersion(r.offered, r.running), r.newer);
     }
 
-    void messages_data() { rows(messageRows); }
-    void messages()
-    {
-        const CLUpdateAnswer answer =
-            parseUpdateAnswer("TR|R0\nTF|I(s)GI.a|V1|B1|C" + QByteArray(64, 'a') +
-                              "|Uhttp://h/a.xml|M" + current(messageRows).field + '\n');
-        QCOMPARE(answer.targets.value(0).message, current(messageRows).message);
-        QCOMPARE(escapedForLog(u"a\u001b[2Jb\nc"_s), u"a\\x1b[2Jb\\x0ac"_s);
-    }
+    void logText() { QCOMPARE(escapedForLog(u"a\u001b[2Jb\nc"_s), u"a\\x1b[2Jb\\x0ac"_s); }
 
     void guardedLoader_data() { rows(loaderRows); }
     void guardedLoader()
