@@ -23,8 +23,6 @@ const QByteArray GoodProfile = testkit::readAll(data + u"good.xml"_s);
 const char Page[] = "<html><body><h1>Big news</h1><p>Body</p>"
                     "<img src=\"http://example.com/a.jpg\" alt=\"Photo\"></body></html>";
 
-const char IndexPage[] = "<a href=\"/a\">Quote \"x\" back\\slash\rreturn\x01</a>";
-
 QString exactly(const QString &text)
 {
     return QRegularExpression::escape(text);
@@ -463,7 +461,7 @@ private slots:
              R"(<sites><site id="(s)GI.test" version="1" file="test.prf"/></sites>)"},
             {"lines.xml", inTitle("<step_text_format insert_line=\"2000000000\"/>")},
             {"spaces.xml", inTitle("<step_text_format paragraph_space_end=\"500\"/>")},
-            {"index.html", IndexPage}};
+            {"index.html", "<a href=\"/a\">Quote \"x\" back\\slash\rreturn\x01</a>"}};
         for (const auto &[name, bytes] : files)
             QVERIFY(write(name, bytes));
         QByteArray publicB, secretB;

@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <numeric>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -43,15 +44,13 @@ QHash<QString, int> tokenCounts(const QString &text)
 std::pair<double, double> recallAndPrecision(const QString &found, const QString &expected)
 {
     const QHash<QString, int> a = tokenCounts(found), b = tokenCounts(expected);
-    int common = 0, foundSize = 0, expectedSize = 0;
-    for (auto it = a.cbegin(); it != a.cend(); ++it) {
+    int common = 0;
+    for (auto it = a.cbegin(); it != a.cend(); ++it)
         common += qMin(it.value(), b.value(it.key()));
-        foundSize += it.value();
-    }
-    for (const int n : b)
-        expectedSize += n;
-    return {expectedSize ? double(common) / expectedSize : 0,
-            foundSize ? double(common) / foundSize : 0};
+    const auto words = [](const QHash<QString, int> &counts) {
+        return qMax(1, std::accumulate(counts.cbegin(), counts.cend(), 0));
+    };
+    return {double(common) / words(b), double(common) / words(a)};
 }
 
 // Every node of KIND below ROOT, in page order.
