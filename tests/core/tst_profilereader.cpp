@@ -71,13 +71,6 @@ QString nestedTopics(int count)
     return QString("<topic id='d' name='D' type='x'>").repeated(count) +
            QString("</topic>").repeated(count);
 }
-QString deepPath()
-{
-    QString path = tPath;
-    for (int depth = 2; depth <= MaxTopicDepth + 1; ++depth)
-        path += "/topic[id=d]";
-    return path;
-}
 
 struct AcceptRow
 {
@@ -170,7 +163,8 @@ const RejectRow rejectRows[] = {
      "attribute append_line is not a number", tPath + "/step_text_format"},
     // Each level is one more reader call; without the cap deep profiles overflow the stack.
     {"topics nested past the cap", topic(nestedTopics(MaxTopicDepth)),
-     "topics nested deeper than 32 levels", deepPath()},
+     "topics nested deeper than 32 levels",
+     tPath + QString("/topic[id=d]").repeated(MaxTopicDepth)},
 };
 
 } // namespace
