@@ -1,6 +1,7 @@
 #include "clelement.h"
 #include "clprocessor.h"
 #include "clsitemodel.h"
+#include "clupdate.h"
 #include "testkit.h"
 
 #include <QtTest>
@@ -21,16 +22,6 @@ QByteArray profileXml(const QString &id, const QString &name = u"S"_s)
            u"name='t'><topic name='T' id='(t)t' type='article-text'><step_text_extract/></topic>"
            u"</track></page></site>"_s.arg(name, id)
                .toUtf8();
-}
-
-// Entries given as "ID FILE".
-QByteArray catalogueXml(const QStringList &entries)
-{
-    QString xml = u"<?xml version='1.0' encoding='UTF-8'?>\n<sites>\n"_s;
-    for (const QString &entry : entries)
-        xml += u"\t<site id='%1' version='1' file='%2' />\n"_s.arg(entry.section(u' ', 0, 0),
-                                                                   entry.section(u' ', 1));
-    return (xml + u"</sites>\n"_s).toUtf8();
 }
 
 QString idsOf(const QList<CLSiteIndexItem *> &entries)
@@ -112,13 +103,14 @@ class TestCatalogue : public QObject
     // ("*" for all).
     bool load(const QStringList &entries, const QString &missing = {})
     {
+        QList<CLCatalogueLine> lines;
         for (const QString &entry : entries) {
-            const QString file = entry.section(u' ', 1);
-            if (file != missing && missing != u"*"_s &&
-                !write(file, profileXml(entry.section(u' ', 0, 0), file)))
+            const QString id = entry.section(u' ', 0, 0), file = entry.section(u' ', 1);
+            lines.append({id, u"1"_s, file});
+            if (file != missing && missing != u"*"_s && !write(file, profileXml(id, file)))
                 return false;
         }
-        return write(u"sites.xml"_s, catalogueXml(entries)) && m_processor->loadSiteCatalogue();
+        return write(u"sites.xml"_s, siteCatalogueText(lines)) && m_processor->loadSiteCatalogue();
     }
 
 private slots:

@@ -18,8 +18,6 @@ using namespace Qt::StringLiterals;
 using testkit::current;
 using testkit::rows;
 
-extern const char completeXml[]; // defined below the class, which moc must read first
-
 namespace {
 
 CLI18n *i18nFrom(const QString &xml)
@@ -48,23 +46,6 @@ const I18nRow i18nRows[] = {
     {"other tag is no record", "<names original='en'>" + d("en", "N") + "</names>", QString()},
 };
 
-struct KindRow
-{
-    const char *name;
-    QString type;
-    int depth, groupKind, kind;
-};
-const KindRow kindRows[] = {
-    {"index at depth 1", "article-index", 1, IndexGroup1, IndexEntry1},
-    {"index at depth 3", "article-index", 3, IndexGroup3, IndexEntry3},
-    {"index four deep has no kinds", "article-index", 4, 0, 0},
-    {"title", "article-title", 1, 0, ArticleTitle},
-    {"image list at any depth", "article-image-list", 2, 0, ArticleImage},
-    {"translate text", "translate-text", 1, 0, TranslateText},
-    {"unknown word", "article-summary", 1, 0, 0},
-    {"keywords keep case", "Article-Title", 1, 0, 0},
-};
-
 // Snippet builders: each wraps its body into the smallest valid profile.
 QString site(const QString &body)
 {
@@ -89,13 +70,6 @@ QString nestedTopics(int count)
 {
     return QString("<topic id='d' name='D' type='x'>").repeated(count) +
            QString("</topic>").repeated(count);
-}
-QString deepPath()
-{
-    QString path = tPath;
-    for (int depth = 2; depth <= MaxTopicDepth + 1; ++depth)
-        path += "/topic[id=d]";
-    return path;
 }
 
 struct AcceptRow
@@ -127,9 +101,17 @@ const AcceptRow acceptRows[] = {
      topic("<step_url_extract><filter_url_inc pattern=''/><filter_url_inc pattern='*n*'/>"
            "<filter_content_inc></filter_content_inc></step_url_extract>"),
      "topic t 0,14,0 '': url 2 prefix= tail= url=*n*; content=;"},
+    // Kind words keep their case; an image list is one at any depth.
+    {"translate text, image list below a topic, keyword in other case",
+     topic("<topic id='u' name='U' type='article-image-list'/><topic id='v' name='V' "
+           "type='Article-Title'/>",
+           " type='translate-text'"),
+     "topic t 0,22,0 '': \n  topic u 0,15,0 '': \n  topic v 0,0,0 '': "},
     {"unknown children are ignored", topic("<step_unknown/><filter_url_inc/><point_a/>"),
      "topic t 0,14,0 '': "},
-    {"realistic complete profile", completeXml,
+    {"realistic complete profile",
+     QString::fromUtf8(
+         testkit::readAll(testkit::sourcePath(u"tests/data/profilereader/complete.xml"_s))),
      "Daily News|daily|en|ISO-8859-1|3|http://daily.example/|wide|uk i18n=en de=Tagesnachrichten\n"
      "page front 1,2 *daily.example/;*print*\n"
      "track classic <div id=\"main\">;\n"
@@ -181,7 +163,8 @@ const RejectRow rejectRows[] = {
      "attribute append_line is not a number", tPath + "/step_text_format"},
     // Each level is one more reader call; without the cap deep profiles overflow the stack.
     {"topics nested past the cap", topic(nestedTopics(MaxTopicDepth)),
-     "topics nested deeper than 32 levels", deepPath()},
+     "topics nested deeper than 32 levels",
+     tPath + QString("/topic[id=d]").repeated(MaxTopicDepth)},
 };
 
 } // namespace
@@ -343,84 +326,34 @@ private slots:
 
     void siteTree()
     {
-        CLSite site;
-        site.id = u"s"_s;
-        QList<CLTopic *> t; // a, b, c, d under the index page; e under the article page
-        for (const char *id : {"a", "b", "c", "d", "e"}) {
-            t.append(new CLTopic);
-            t.last()->id = QLatin1String(id);
-        }
-        for (const int type : {PageIndex, PageArticle}) {
-            addPage(&site, new CLPage);
-            site.pages.last()->type = type;
-            addTrack(site.pages.last(), new CLTrack);
-        }
-        addTopic(site.pages[0]->tracks[0], t[0]);
-        addSubTopic(t[0], t[1]);
-        addSubTopic(t[1], t[2]);
-        addTopic(site.pages[0]->tracks[0], t[3]);
-        addTopic(site.pages[1]->tracks[0], t[4]);
-        QCOMPARE(topicPath(t[2]), u"s.a.b.c"_s);
-        QCOMPARE(subTopicsOf(t[0]), t.mid(1, 2));
-        QCOMPARE(topicsOf(&site, PageIndex), t.first(4));
-        QCOMPARE(topicsOf(&site, PageArticle), t.mid(4));
-        QCOMPARE(topicsOf(&site, PageAny).size(), 5);
+        // a > b > c and d on the index page, e on the article page.
+        const std::unique_ptr<CLSite> s(readProfile(parsed(
+            site("<page id='i' name='I' type='news.index'><track name='m'><topic id='a' name='A' "
+                 "type='x'><topic id='b' name='B' type='x'><topic id='c' name='C' type='x'/>"
+                 "</topic></topic><topic id='d' name='D' type='x'/></track></page><page id='p' "
+                 "name='P' type='news.article'><track name='m'><topic id='e' name='E' type='x'/>"
+                 "</track></page>"))));
+        QVERIFY(s);
+        const auto ids = [](const QList<CLTopic *> &topics) {
+            QStringList list;
+            for (const CLTopic *topic : topics)
+                list << topic->id;
+            return list.join(u' ');
+        };
+        QCOMPARE(ids(topicsOf(s.get(), PageIndex)), u"a b c d"_s);
+        QCOMPARE(ids(topicsOf(s.get(), PageArticle)), u"e"_s);
+        QCOMPARE(ids(topicsOf(s.get(), PageAny)), u"a b c d e"_s);
+        const QList<CLTopic *> below = subTopicsOf(topicsOf(s.get(), PageIndex).first());
+        QCOMPARE(ids(below), u"b c"_s);
+        QCOMPARE(topicPath(below.last()), u"s.a.b.c"_s);
         CLTopic orphan;
         orphan.id = u"x"_s;
         QCOMPARE(topicPath(&orphan), u"x"_s);
-        addPage(&site, site.pages[0]); // a page is held once
-        addPage(&site, nullptr);
-        QCOMPARE(site.pages.size(), 2);
-    }
-
-    void topicKinds_data() { rows(kindRows); }
-    void topicKinds()
-    {
-        const KindRow &r = current(kindRows);
-        int groupKind = -1, kind = -1;
-        topicKindsFor(r.type, r.depth, &groupKind, &kind);
-        QCOMPARE(groupKind, r.groupKind);
-        QCOMPARE(kind, r.kind);
+        addPage(s.get(), s->pages[0]); // a page is held once
+        addPage(s.get(), nullptr);
+        QCOMPARE(s->pages.size(), 2);
     }
 };
-
-const char completeXml[] = R"(<?xml version="1.0" encoding="UTF-8"?>
-<site name="Daily News" id="daily" locale="en" codeset="ISO-8859-1" version="3"
-      entry="http://daily.example/" country="uk" layout="wide">
-  <i18n original="en"><display locale="de">Tagesnachrichten</display></i18n>
-  <pages>
-    <page name="Front" id="front" type="news.index" offset="2">
-      <filter_url_inc pattern="*daily.example/"/><filter_url_exc pattern="*print*"/>
-      <track name="classic"><filter_content_inc><![CDATA[<div id="main">]]></filter_content_inc>
-        <topic name="Top" id="top" type="article-index" merge_dup="1">
-          <step_pair_point><point_a>&lt;div id="top"&gt;</point_a>
-            <point_b from="previous" occurrance="2">&lt;/div&gt;</point_b></step_pair_point>
-          <step_url_extract url_type="link" prefix="http://daily.example" cuttail="?ref">
-            <filter_url_inc pattern="*/story/*"/></step_url_extract>
-          <topic name="World" id="world" type="article-index"/>
-        </topic>
-      </track>
-    </page>
-    <page name="Story" id="story" type="news.article"><filter_url_inc pattern="*/story/*"/>
-      <track name="plain">
-        <topic name="Title" id="title" type="article-title">
-          <step_pair_point><filter_content_exc>NOTITLE</filter_content_exc><point_a
-            direction="backward" from="end" offset="-10" include_pattern="yes">&lt;h1</point_a>
-          </step_pair_point>
-          <step_section_cutter cut_all="no"><start_pattern>&lt;!--</start_pattern>
-            <end_pattern>--&gt;</end_pattern></step_section_cutter>
-          <step_text_extract filter_space="yes"/>
-          <step_text_format insert_line="1" append_line="1" paragraph_line="2"
-            paragraph_space_begin="4"/>
-        </topic>
-        <topic name="Images" id="images" type="article-image-list" merge_dup="-1">
-          <step_url_extract url_type="non_link"/></topic>
-        <topic name="Next" id="next" type="article-next-page">
-          <step_attribute_extract attribute_name="href"/><step_text_to_url type="html"/></topic>
-      </track>
-    </page>
-  </pages>
-</site>)";
 
 QTEST_GUILESS_MAIN(TestProfileReader)
 #include "tst_profilereader.moc"
