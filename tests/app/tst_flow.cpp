@@ -140,19 +140,16 @@ struct FlowFixture
     }
     int requestsTo(const QByteArray &prefix) const { return int(requested(prefix).size()); }
 
-    /// Lets the engine answer late, starts `kind` translations and waits until the site holds
-    /// every request; their number.
+    /// Lets the engine answer late, starts the first `kind` translations and waits until the
+    /// site holds every request; their number.
     int translationsHeld(int kind)
     {
         site.server.script("/translate", {ScriptedAnswer::Translate, 200, {}, 3000});
-        const int before = requestsTo("/translate");
-        if (kind == NDT_ArticleTranslation)
-            window->translateButton()->click();
-        else
-            window->indexTranslationToggle()->click();
+        const bool article = kind == NDT_ArticleTranslation;
+        (article ? window->translateButton() : window->indexTranslationToggle())->click();
         const auto held = [&] {
             const int active = module->activeCount(kind);
-            return active > 0 && requestsTo("/translate") - before == active;
+            return active > 0 && requestsTo("/translate") == active;
         };
         return QTest::qWaitFor(held, 10000) ? module->activeCount(kind) : 0;
     }
@@ -433,13 +430,9 @@ private slots:
         QCOMPARE(w->translateButton()->isEnabled(), !failed);
         const QString file = f->site.processor.confDir + u"/access.his"_s;
         const quint32 hash = historyHash(f->site.url(r.path));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            [&] {
-                QSet<quint32> read;
-                loadHistory(read, file);
-                return read.contains(hash);
-            }(),
-            CLProcessor::HistoryDelayMs + 3000);
+        QSet<quint32> read;
+        QTRY_VERIFY_WITH_TIMEOUT(loadHistory(read, file) > 0 && read.contains(hash),
+                                 CLProcessor::HistoryDelayMs + 3000);
     }
 
     // Once every headline holds its translation nothing is sent; each panel keeps its own
