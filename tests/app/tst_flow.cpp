@@ -29,17 +29,6 @@ using testkit::rows;
 
 namespace {
 
-/// The filter dialog as the user closes it with OK, wired as the application wires it.
-class AcceptingDialog : public QDialog
-{
-public:
-    int exec() override
-    {
-        accept();
-        return QDialog::Accepted;
-    }
-};
-
 /// One data column "action" holding each named row's index.
 void actionRows(std::initializer_list<const char *> names)
 {
@@ -156,7 +145,7 @@ struct FlowFixture
 
     QTemporaryDir dir;
     NewsSite site;
-    AcceptingDialog filterBox;
+    QDialog filterBox; // wired as the application wires the filter dialog
     std::unique_ptr<I18NManager> languages;
     std::unique_ptr<StyleManager> styles;
     std::unique_ptr<NetworkModule> module;
@@ -352,8 +341,10 @@ private slots:
             QVERIFY(f->openIndex());
         else if (r.action == SiteClick)
             w->siteView()->items().at(0)->activate();
-        else if (r.action == FilterOk)
+        else if (r.action == FilterOk) {
+            QTimer::singleShot(0, &f->filterBox, &QDialog::accept);
             w->popupFilterCfgBox();
+        }
         if (r.action == TimedOut) {
             f->module->replyTimeout = 100;
             f->headline(u"Slow story"_s)->activate();
