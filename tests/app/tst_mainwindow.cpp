@@ -61,12 +61,11 @@ public:
         at = pos();
         return QDialog::Accepted;
     }
-public slots:
-    void retranslateUI() { ++retranslations; }
-
-public:
     int runs = 0, retranslations = 0;
     QPoint at;
+
+public slots:
+    void retranslateUI() { ++retranslations; }
 };
 
 /// One data column "action" holding each named row's index.
@@ -126,12 +125,11 @@ struct WindowFixture
         if (!translated)
             return;
         window->translateButton()->click();
-        if (CLElement *clone = window->translatedView()->element()) {
-            for (CLElement *child : clone->children)
-                if (!child->value && child->source && child->source->value)
-                    child->value = new CLData(child->source->text().toUpper());
-        }
-        window->loadArticleTranslationPage(window->translatedView()->element());
+        CLElement *clone = window->translatedView()->element();
+        for (CLElement *child : clone ? clone->children : QList<CLElement *>())
+            if (!child->value && child->source && child->source->value)
+                child->value = new CLData(child->source->text().toUpper());
+        window->loadArticleTranslationPage(clone);
     }
 
     QTemporaryDir dir;
