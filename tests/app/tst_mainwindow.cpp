@@ -405,11 +405,12 @@ private slots:
     {
         QFETCH(int, which);
         QFETCH(bool, set);
+        const Box &box = boxes[which];
         RecordingDialog dialog;
         if (set)
-            (w->*boxes[which].set)(&dialog);
+            (w->*box.set)(&dialog);
         w->setGeometry(101, 51, 901, 601);
-        (w->*boxes[which].open)();
+        (w->*box.open)();
         QCOMPARE(dialog.runs, set ? 1 : 0);
         if (set)
             QCOMPARE(dialog.at,
