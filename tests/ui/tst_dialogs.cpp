@@ -119,7 +119,7 @@ QString checkedButton(const ProxyConfigBox &box)
                                           : "none";
 }
 
-const QString Engines = "(t)one (t)two (t)three";
+const char *const Engines = "(t)one (t)two (t)three";
 
 /// The language dialog over three engines, the second named in English and German.
 struct Language
@@ -131,7 +131,7 @@ struct Language
     explicit Language(bool withEngines = true)
     {
         QVERIFY(processor.loadLanguageResource());
-        for (const QString &id : withEngines ? Engines.split(' ') : QStringList()) {
+        for (const QString &id : withEngines ? QString(Engines).split(' ') : QStringList()) {
             auto *translator = new CLTranslator;
             translator->id = id;
             translator->name = id.mid(3) + " engine";
@@ -167,30 +167,21 @@ void select(QListWidget *list, const QString &code)
     QFAIL(qPrintable(code));
 }
 
-struct Fill
-{
-    const char *name, *language, *engineTwo;
-};
-const Fill fillRows[] = {
-    {"English interface", "en", "Two"},
-    {"German interface", "de", "Zwei"},
-    {"engine without a name in the language keeps its original", "ja", "Two"},
-};
-
+// The dialog shown in `language`, then an engine moved.
 struct Move
 {
-    const char *name;
-    int row; // selected before the click; -1: none
+    const char *name, *language, *engineTwo; // how the second engine is named
+    int row;                                 // selected before the click; -1: none
     bool up;
-    const char *order;
-    int selectedRow;
+    const char *order, *selected;
 };
 const Move moveRows[] = {
-    {"first engine up stays", 0, true, "(t)one (t)two (t)three", 0},
-    {"last engine down stays", 2, false, "(t)one (t)two (t)three", 2},
-    {"middle engine up", 1, true, "(t)two (t)one (t)three", 0},
-    {"middle engine down", 1, false, "(t)one (t)three (t)two", 2},
-    {"nothing selected", -1, true, "(t)one (t)two (t)three", -1},
+    {"English interface; first engine up stays", "en", "Two", 0, true, Engines, "(t)one"},
+    {"German interface; last engine down stays", "de", "Zwei", 2, false, Engines, "(t)three"},
+    {"engine without a name in the language keeps its original; middle engine up", "ja", "Two", 1,
+     true, "(t)two (t)one (t)three", "(t)two"},
+    {"middle engine down", "en", "Two", 1, false, "(t)one (t)three (t)two", "(t)two"},
+    {"nothing selected", "en", "Two", -1, true, Engines, ""},
 };
 
 enum Close { Save, Cancel, SaveWithoutEngines };
@@ -203,14 +194,12 @@ struct LanguageAccept
 };
 const LanguageAccept languageAcceptRows[] = {
     {"no change still rewrites everything and signals nothing", "en", "de", false, false, "",
-     "(t)one (t)two (t)three"},
-    {"only the target language", "en", "fr", false, false, "target", "(t)one (t)two (t)three"},
-    {"only the interface language", "zh_TW", "de", false, false, "interface",
-     "(t)one (t)two (t)three"},
-    {"both languages, interface first", "ja", "ru", true, false, "interface target",
-     "(t)one (t)two (t)three"},
+     Engines},
+    {"only the target language", "en", "fr", false, false, "target", Engines},
+    {"only the interface language", "zh_TW", "de", false, false, "interface", Engines},
+    {"both languages, interface first", "ja", "ru", true, false, "interface target", Engines},
     {"engine order is applied and stored", "en", "de", true, true, "", "(t)one (t)three (t)two"},
-    {"cancel changes nothing", "fr", "ru", true, true, "", "(t)one (t)two (t)three", Cancel},
+    {"cancel changes nothing", "fr", "ru", true, true, "", Engines, Cancel},
     // The engine file failed to load: the stored order must survive.
     {"no engines keep the stored order", "en", "de", false, false, "", "", SaveWithoutEngines},
 };
@@ -362,10 +351,10 @@ private slots:
                  r.stored);
     }
 
-    void languageFill_data() { testkit::rows(fillRows); }
-    void languageFill()
+    void languageMove_data() { testkit::rows(moveRows); }
+    void languageMove()
     {
-        const Fill &r = testkit::current(fillRows);
+        const Move &r = testkit::current(moveRows);
         Language setup;
         setup.i18n.uiLanguage = r.language;
         setup.i18n.autoTranslation = true;
@@ -384,21 +373,11 @@ private slots:
         QCOMPARE(setup.listed(), Engines);
         QCOMPARE(setup.box.translatorList->item(0)->text(), "one engine");
         QCOMPARE(setup.box.translatorList->item(1)->text(), r.engineTwo);
-    }
-
-    void languageMove_data() { testkit::rows(moveRows); }
-    void languageMove()
-    {
-        const Move &r = testkit::current(moveRows);
-        Language setup;
-        setup.box.show();
         if (r.row >= 0)
             setup.box.translatorList->setCurrentRow(r.row);
         (r.up ? setup.box.upButton : setup.box.downButton)->click();
         QCOMPARE(setup.listed(), r.order);
-        const QList<QListWidgetItem *> selected = setup.box.translatorList->selectedItems();
-        QCOMPARE(selected.isEmpty() ? -1 : setup.box.translatorList->row(selected.first()),
-                 r.selectedRow);
+        QCOMPARE(selected(setup.box.translatorList), r.selected);
         // The engines themselves change order only when the dialog is saved.
         QCOMPARE(setup.engineOrder(), Engines);
     }
