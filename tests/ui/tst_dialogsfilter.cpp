@@ -124,20 +124,24 @@ void tick(Box &b, QCheckBox *all, const QString &text, bool on)
     QFAIL(qPrintable(text));
 }
 
-void typeSetName(Box &box, const QString &name)
+/// Types a set name and presses Enter, which never makes a set of its own; then adds the set
+/// with the add button when `addable`, or else as if that button had not been disabled.
+void addSet(Box &box, const QString &name, const QString &words, bool addable = true)
 {
     box.customSetBox->setCurrentIndex(0);
     QVERIFY(box.customSetBox->isEditable());
     box.customSetBox->lineEdit()->clear();
     QTest::keyClicks(box.customSetBox->lineEdit(), name);
-}
-
-void addSet(Box &box, const QString &name, const QString &words)
-{
-    typeSetName(box, name);
+    QTest::keyClick(box.customSetBox->lineEdit(), Qt::Key_Return);
+    QCOMPARE(box.customSetBox->count(), box.customSets.size() + 1);
     box.keywordEditor->setPlainText(words);
-    QVERIFY2(box.addButton->isEnabled(), qPrintable(name));
+    QVERIFY(!box.applyButton->isEnabled() || box.customSets.contains(name.trimmed()));
+    QVERIFY2(box.addButton->isEnabled() == addable, qPrintable(name));
+    if (!addable)
+        return box.handleKeywordSetAdd();
     box.addButton->click();
+    QCOMPARE(box.customSetBox->currentText(), name.trimmed());
+    QVERIFY(!box.customSetBox->isEditable() && box.removeButton->isEnabled());
 }
 
 void selectSet(Box &box, const QString &name)
@@ -269,6 +273,11 @@ const Accept acceptRows[] = {
      "a|2|0|ks_cust_1.xml|ay;(k)cust.2|b|2|0|ks_cust_2.xml|bee;(k)cust.3|mine|2|0|ks_cust_3.xml"},
     {"removing a set renumbers the others from 1", "add zeta=zz|select mine|remove", Saved,
      "mine|2|0|ks_cust_1.xml|tax vote", "zeta|2|0|ks_cust_1.xml|zz"},
+    {"not added: existing custom set", "refuse mine", Saved},
+    {"not added: padded existing custom set", "refuse  mine  ", Saved},
+    {"not added: name of a predefined set", "refuse Sports", Saved},
+    {"not added: padded name of a predefined set", "refuse  Sports ", Saved},
+    {"not added: blank name", "refuse    ", Saved},
     {"a padded name is trimmed", "add   zeta =z", Saved, "vote",
      "vote;(k)cust.2|zeta|2|0|ks_cust_2.xml|z"},
     {"checks of predefined and custom sets are written", "-Sports|+mine|expect sets 1", Saved,
@@ -313,7 +322,8 @@ const Accept acceptRows[] = {
 /// Steps joined by '|': "+TEXT" or "-TEXT" ticks the row that shows TEXT, or the all-rows box
 /// of "sites", "topics" or "sets"; "click sites" clicks that box, "expect sites 2" checks its
 /// Qt::CheckState; "site N" selects a site; "add NAME=WORDS", "select NAME", "edit WORDS",
-/// "apply" and "remove" work the custom sets; "reload" reloads the catalogue.
+/// "apply" and "remove" work the custom sets, "refuse NAME" tries to add one; "reload" reloads the
+/// catalogue.
 void run(Box &b, const QString &steps)
 {
     const QHash<QString, QCheckBox *> all{
@@ -330,6 +340,8 @@ void run(Box &b, const QString &steps)
             b.siteList->setCurrentRow(arg.toInt());
         else if (verb == "add")
             addSet(b, arg.section('=', 0, 0), arg.section('=', 1));
+        else if (verb == "refuse")
+            addSet(b, arg, "words", false);
         else if (verb == "select")
             selectSet(b, arg);
         else if (verb == "edit")
@@ -357,21 +369,6 @@ const SiteRow siteTableRows[] = {
     {"German interface names the site in German", "de", "Alpha Nachrichten"},
     {"a language without a name falls back to the original", "ja", "Alpha News"},
     {"right to left", "en", "Alpha News", Qt::RightToLeft},
-};
-
-struct NameRow
-{
-    const char *name, *typed;
-    bool addable;
-};
-const NameRow nameRows[] = {
-    {"new name", "zeta", true},
-    {"padded new name", "  zeta ", true},
-    {"existing custom set", "mine", false},
-    {"padded existing custom set", " mine  ", false},
-    {"name of a predefined set", "Sports", false},
-    {"padded name of a predefined set", " Sports ", false},
-    {"blank", "   ", false},
 };
 
 } // namespace
@@ -482,32 +479,6 @@ private slots:
                      set.arg("true", "pre", "pre_sports", "Sports", "predefined", "3") +
                      set.arg("false", "cust", "ks_cust_1", "mine", "customed", "N/A") +
                      " </keywordsets>\n</filters>\n");
-    }
-
-    void customNames_data() { testkit::rows(nameRows); }
-    void customNames()
-    {
-        const NameRow &r = testkit::current(nameRows);
-        Setup setup;
-        QVERIFY(setup.load());
-        Box box;
-        setup.prepare(box);
-        typeSetName(box, r.typed);
-        QCOMPARE(box.addButton->isEnabled(), r.addable);
-        // Enter never turns the typed name into a set of its own.
-        QTest::keyClick(box.customSetBox->lineEdit(), Qt::Key_Return);
-        QCOMPARE(box.customSetBox->count(), 2);
-        QCOMPARE(box.keywordSetTable->rowCount(), 2);
-        box.keywordEditor->setPlainText("words");
-        QVERIFY(!box.applyButton->isEnabled() || QString(r.typed).trimmed() == "mine");
-        box.handleKeywordSetAdd();
-        QCOMPARE(box.keywordSetTable->rowCount(), r.addable ? 3 : 2);
-        QCOMPARE(box.customSets.size(), r.addable ? 2 : 1);
-        if (r.addable) {
-            QCOMPARE(box.customSetBox->currentText(), QString(r.typed).trimmed());
-            QVERIFY(!box.customSetBox->isEditable() && box.removeButton->isEnabled());
-            QCOMPARE(box.keywordSetTable->item(2, 0)->checkState(), Qt::Unchecked);
-        }
     }
 };
 
