@@ -50,12 +50,13 @@ const Setting settingRows[] = {
     {"notification other than 0 asks", "1", "5", 1, false, 1, 1},
 };
 
+enum Answer { Cancel, Later, Save };
 struct Offer
 {
     const char *name, *version;
     qint64 bytes;
     const char *message, *size;
-    bool remind = false; // answered "later" instead of cancelled
+    Answer answer = Cancel;
 };
 const Offer offerRows[] = {
     {"exactly five mebibytes", "2.0", 5 * 1048576, "Notes", "5Mb"},
@@ -63,7 +64,8 @@ const Offer offerRows[] = {
     {"five gibibytes", "3", 5368709120, "", "5120Mb"},
     {"server texts stay plain text", "<b>9</b>%2", 0, "<img src='http://x.example/t.png'>&amp;",
      "0Mb"},
-    {"later stores when it was asked", "2.0", 10, "", "0Mb", true},
+    {"later stores when it was asked", "2.0", 10, "", "0Mb", Later},
+    {"save asks where until a place is chosen", "2.0", 10, "", "0Mb", Save},
 };
 
 struct Confirm
@@ -145,44 +147,34 @@ private slots:
         const Offer &r = testkit::current(offerRows);
         UpgradeConfirmationBox box;
         UpgradePrompt *prompt = &box;
+        QStringList answers{QString(), "/tmp/chosen/setup.exe"}, asked;
+        box.fileChooser = [&](QWidget *, const QString &start) {
+            asked << start + (box.isVisible() ? " open" : " closed");
+            return answers.takeFirst();
+        };
         QString offer, notes;
         whenModal([&](QWidget *) {
             offer = box.offerLabel()->text();
             notes = box.messageLabel()->text();
-            (r.remind ? box.remindButton() : box.cancelButton())->click();
+            const QList<QAbstractButton *> buttons{box.cancelButton(), box.remindButton(),
+                                                   box.saveButton()};
+            buttons[r.answer]->click();
+            if (r.answer == Save)
+                box.saveButton()->click(); // the first place was not chosen
         });
         const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
-        QCOMPARE(prompt->ask(r.version, r.bytes, "setup.exe", r.message), 0);
+        QCOMPARE(prompt->ask(r.version, r.bytes, "setup.exe", r.message), int(r.answer == Save));
         const QDateTime reminded = QDateTime::fromString(
             QSettings().value(TS_KEY_LAST_APP_UPGRADE_REMIND_TIMESTAMP).toString(),
             "yyyy-MM-dd hh:mm:ss");
-        QCOMPARE(reminded.isValid() && reminded >= before, r.remind);
+        QCOMPARE(reminded.isValid() && reminded >= before, r.answer == Later);
+        QCOMPARE(asked.join(' '), r.answer == Save ? "setup.exe open setup.exe open" : "");
+        QCOMPARE(box.upgradePath(), r.answer == Save ? "/tmp/chosen/setup.exe" : "setup.exe");
         QVERIFY2(offer.contains(QString("(%1)").arg(r.version)), qPrintable(offer));
         QVERIFY2(offer.contains(QString(" ") + r.size), qPrintable(offer));
         QCOMPARE(notes, r.message);
         QCOMPARE(box.offerLabel()->textFormat(), Qt::PlainText);
         QCOMPARE(box.messageLabel()->textFormat(), Qt::PlainText);
-    }
-
-    void upgradeChooser()
-    {
-        UpgradeConfirmationBox box;
-        QStringList starts;
-        QStringList answers{QString(), "/tmp/chosen/setup.exe"};
-        box.fileChooser = [&](QWidget *, const QString &start) {
-            starts.append(start);
-            return answers.takeFirst();
-        };
-        bool stayedOpen = false;
-        whenModal([&](QWidget *) {
-            box.saveButton()->click(); // the chooser is cancelled
-            stayedOpen = box.isVisible();
-            box.saveButton()->click();
-        });
-        QCOMPARE(box.ask("2.0", 10, "setup.exe", QString()), 1);
-        QVERIFY(stayedOpen);
-        QCOMPARE(starts, QStringList({"setup.exe", "setup.exe"}));
-        QCOMPARE(box.upgradePath(), "/tmp/chosen/setup.exe");
     }
 
     void downloadComplete()
