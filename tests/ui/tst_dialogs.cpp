@@ -42,16 +42,23 @@ QRect geometryIn(const QWidget *widget, const QWidget *ancestor)
     return QRect(widget->mapTo(ancestor, QPoint(0, 0)), widget->size());
 }
 
-struct Drag
+// The dialog frame with one button or two, dragged by one of its two title bars.
+struct Frame
 {
     const char *name;
+    bool twoButtons;
     int bar;
     QPoint press, to, moved;
 };
-const Drag dragRows[] = {
-    {"icon bar dragged", 0, {3, 5}, {23, 12}, {20, 7}},
-    {"empty strip dragged up and left", 1, {40, 20}, {10, 2}, {-30, -18}},
-    {"a one-pixel move moves one pixel", 1, {8, 8}, {9, 8}, {1, 0}},
+const Frame frameRows[] = {
+    {"one button: centred OK; icon bar dragged", false, 0, {3, 5}, {23, 12}, {20, 7}},
+    {"two buttons at the right; empty strip dragged up and left",
+     true,
+     1,
+     {40, 20},
+     {10, 2},
+     {-30, -18}},
+    {"two buttons; a one-pixel move moves one pixel", true, 1, {8, 8}, {9, 8}, {1, 0}},
 };
 
 void storeProxy(int mode, const QString &host, const QVariant &port, const QString &user,
@@ -227,56 +234,12 @@ private slots:
         settings.setValue("TranslatorSequence", "(t)three (t)one");
     }
 
-    void buttonRow_data()
+    void frame_data() { testkit::rows(frameRows); }
+    void frame()
     {
-        QTest::addColumn<bool>("twoButtons");
-        QTest::newRow("one button: centred OK") << false;
-        QTest::newRow("two buttons: Save and Cancel at the right") << true;
-    }
-    void buttonRow()
-    {
-        QFETCH(bool, twoButtons);
-        CountingBox box(twoButtons);
+        const Frame &r = testkit::current(frameRows);
+        CountingBox box(r.twoButtons);
         QCOMPARE(box.refreshes, 0);
-        box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
-        QList<QToolButton *> buttons{box.saveButton(), box.cancelButton(), box.okButton()};
-        buttons.removeAll(nullptr);
-        QCOMPARE(buttons.size(), twoButtons ? 2 : 1);
-        // The row sits below the content, never on top of it.
-        for (const QToolButton *button : std::as_const(buttons))
-            QVERIFY(geometryIn(button, &box).top() >= geometryIn(box.content, &box).bottom());
-        const QWidget *frame = box.contentFrame();
-        const QRect first = geometryIn(buttons.first(), frame);
-        const QRect last = geometryIn(buttons.last(), frame);
-        const int leftGap = first.left(), rightGap = frame->width() - 1 - last.right();
-        const QByteArray gaps = QByteArray::number(leftGap) + ' ' + QByteArray::number(rightGap);
-        QVERIFY2(twoButtons
-                     ? first.right() < last.left() && rightGap < 20 && leftGap > frame->width() / 2
-                     : qAbs(leftGap - rightGap) <= 2,
-                 gaps);
-        // The buttons close the dialog with their result; every show reloads the content.
-        buttons.first()->click();
-        QCOMPARE(box.result(), QDialog::Accepted);
-        box.show();
-        buttons.last()->click();
-        QCOMPARE(box.result(), twoButtons ? QDialog::Rejected : QDialog::Accepted);
-        QVERIFY(!box.isVisible());
-        box.show();
-        QCOMPARE(box.refreshes, 3);
-        // Un-minimising must not throw away what the user has typed so far.
-        QShowEvent restored;
-        QSpontaneKeyEvent::setSpontaneous(&restored);
-        // As the window system delivers it: sendEvent() would clear the flag.
-        static_cast<QObject *>(&box)->event(&restored);
-        QCOMPARE(box.refreshes, 3);
-    }
-
-    void drag_data() { testkit::rows(dragRows); }
-    void drag()
-    {
-        const Drag &r = testkit::current(dragRows);
-        CountingBox box(true);
         box.move(100, 100);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
@@ -292,6 +255,36 @@ private slots:
         QApplication::sendEvent(bars.at(r.bar), &move);
         QCOMPARE(box.pos() - start, r.moved);
         QCOMPARE(box.size(), size);
+        QList<QToolButton *> buttons{box.saveButton(), box.cancelButton(), box.okButton()};
+        buttons.removeAll(nullptr);
+        QCOMPARE(buttons.size(), r.twoButtons ? 2 : 1);
+        // The row sits below the content, never on top of it.
+        for (const QToolButton *button : std::as_const(buttons))
+            QVERIFY(geometryIn(button, &box).top() >= geometryIn(box.content, &box).bottom());
+        const QWidget *frame = box.contentFrame();
+        const QRect first = geometryIn(buttons.first(), frame);
+        const QRect last = geometryIn(buttons.last(), frame);
+        const int leftGap = first.left(), rightGap = frame->width() - 1 - last.right();
+        const QByteArray gaps = QByteArray::number(leftGap) + ' ' + QByteArray::number(rightGap);
+        QVERIFY2(r.twoButtons
+                     ? first.right() < last.left() && rightGap < 20 && leftGap > frame->width() / 2
+                     : qAbs(leftGap - rightGap) <= 2,
+                 gaps);
+        // The buttons close the dialog with their result; every show reloads the content.
+        buttons.first()->click();
+        QCOMPARE(box.result(), QDialog::Accepted);
+        box.show();
+        buttons.last()->click();
+        QCOMPARE(box.result(), r.twoButtons ? QDialog::Rejected : QDialog::Accepted);
+        QVERIFY(!box.isVisible());
+        box.show();
+        QCOMPARE(box.refreshes, 3);
+        // Un-minimising must not throw away what the user has typed so far: a show event as the
+        // window system delivers it (sendEvent() would clear the flag).
+        QShowEvent restored;
+        QSpontaneKeyEvent::setSpontaneous(&restored);
+        static_cast<QObject *>(&box)->event(&restored);
+        QCOMPARE(box.refreshes, 3);
     }
 
     void proxyLoad_data() { testkit::rows(proxyLoadRows); }

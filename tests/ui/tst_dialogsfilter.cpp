@@ -87,18 +87,15 @@ const char *const Padded =
 /// The serialiser orders attributes by hash: compare them sorted, per line.
 QString sortedAttributes(const QByteArray &xml)
 {
-    static const QRegularExpression tag(R"(^(\s*<[\w!]+)((?: [\w]+="[^"]*")*)(/?>.*)$)");
-    static const QRegularExpression attribute(R"( [\w]+="[^"]*")");
+    static const QRegularExpression attribute(R"( \w+="[^"]*")");
     QStringList lines = QString::fromUtf8(xml).split('\n');
     for (QString &line : lines) {
-        const QRegularExpressionMatch match = tag.match(line);
-        if (!match.hasMatch())
-            continue;
         QStringList attributes;
-        for (const auto &found : attribute.globalMatch(match.captured(2)))
+        for (const auto &found : attribute.globalMatch(line))
             attributes << found.captured(0);
         attributes.sort();
-        line = match.captured(1) + attributes.join(QString()) + match.captured(3);
+        const qsizetype start = qMax(line.indexOf(attribute), 0);
+        line.remove(attribute).insert(start, attributes.join(QString()));
     }
     return lines.join('\n');
 }
