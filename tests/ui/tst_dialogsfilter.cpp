@@ -232,88 +232,86 @@ enum Outcome { Saved, Cancelled, Refused };
 struct Accept
 {
     const char *name, *steps; // see run()
-    Outcome outcome;
     // Saved or cancelled: the reloaded filters are Unchanged with `from` replaced by `to`, or
     // `to` alone when `from` is null. Refused: the one message names `to`; no file changes.
     const char *from = nullptr, *to = nullptr;
+    Outcome outcome = Saved;
     bool (*files)(Setup &) = nullptr; // lays out the files instead of Setup::load()
 };
 const Accept acceptRows[] = {
-    {"unchanged: hidden ids without a row survive", "", Saved},
-    {"cancel writes nothing", "-sites|add zeta=z", Cancelled},
-    {"unchecking every site hides the whole category", "-sites", Saved, "sites news.beta",
+    {"unchanged: hidden ids without a row survive", ""},
+    {"cancel writes nothing", "-sites|add zeta=z", nullptr, nullptr, Cancelled},
+    {"unchecking every site hides the whole category", "-sites", "sites news.beta",
      "sites news.alpha,news.beta"},
-    {"a click on the all-rows box shows every site", "click sites", Saved, "sites news.beta,",
-     "sites "},
-    {"checking a hidden site shows it", "+Beta|expect sites 2", Saved, "sites news.beta,",
-     "sites "},
-    {"an unchecked topic is disabled", "-Headlines", Saved, "topics ", "topics news.alpha.head,"},
-    {"all topics on enables every shown topic", "+topics", Saved, "news.alpha.world,", ""},
-    {"all topics off disables every shown topic", "-topics", Saved, "topics ",
+    {"a click on the all-rows box shows every site", "click sites", "sites news.beta,", "sites "},
+    {"checking a hidden site shows it", "+Beta|expect sites 2", "sites news.beta,", "sites "},
+    {"an unchecked topic is disabled", "-Headlines", "topics ", "topics news.alpha.head,"},
+    {"all topics on enables every shown topic", "+topics", "news.alpha.world,", ""},
+    {"all topics off disables every shown topic", "-topics", "topics ",
      "topics news.alpha.head,news.alpha.head.more,"},
-    {"topic choices of another site are kept", "site 1|-A la une|site 0", Saved,
-     "news.alpha.world,", "news.alpha.world,news.beta.une,"},
+    {"topic choices of another site are kept", "site 1|-A la une|site 0", "news.alpha.world,",
+     "news.alpha.world,news.beta.une,"},
     // Update downloads reload the catalogue while the dialog is open: the rows shown still work.
-    {"catalogue reloaded while open", "reload|-topics|+World", Saved, "news.alpha.world,",
+    {"catalogue reloaded while open", "reload|-topics|+World", "news.alpha.world,",
      "news.alpha.head,news.alpha.head.more,"},
-    {"two spaces between words give two keywords", "add zeta=alpha  beta", Saved, "vote",
+    {"two spaces between words give two keywords", "add zeta=alpha  beta", "vote",
      "vote;(k)cust.2|zeta|2|0|ks_cust_2.xml|alpha beta"},
-    {"tabs and line breaks separate keywords", "add zeta=one\ttwo\n\nthree ", Saved, "vote",
+    {"tabs and line breaks separate keywords", "add zeta=one\ttwo\n\nthree ", "vote",
      "vote;(k)cust.2|zeta|2|0|ks_cust_2.xml|one three two"},
-    {"a CDATA end inside a keyword survives", "add zeta=a]]>b x]]>]]>y ]]", Saved, "vote",
+    {"a CDATA end inside a keyword survives", "add zeta=a]]>b x]]>]]>y ]]", "vote",
      "vote;(k)cust.2|zeta|2|0|ks_cust_2.xml|]] a]]>b x]]>]]>y"},
-    {"markup in names and keywords is kept as text", "add <b>&\"=<i> &amp; \"q\"", Saved,
+    {"markup in names and keywords is kept as text", "add <b>&\"=<i> &amp; \"q\"",
      "mine|2|0|ks_cust_1.xml",
      "<b>&\"|2|0|ks_cust_1.xml|\"q\" &amp; <i>;(k)cust.2|mine|2|0|ks_cust_2.xml"},
-    {"custom sets are numbered in name order", "add b=bee|add a=ay", Saved,
-     "mine|2|0|ks_cust_1.xml",
+    {"custom sets are numbered in name order", "add b=bee|add a=ay", "mine|2|0|ks_cust_1.xml",
      "a|2|0|ks_cust_1.xml|ay;(k)cust.2|b|2|0|ks_cust_2.xml|bee;(k)cust.3|mine|2|0|ks_cust_3.xml"},
-    {"removing a set renumbers the others from 1", "add zeta=zz|select mine|remove", Saved,
+    {"removing a set renumbers the others from 1", "add zeta=zz|select mine|remove",
      "mine|2|0|ks_cust_1.xml|tax vote", "zeta|2|0|ks_cust_1.xml|zz"},
-    {"not added: existing custom set", "refuse mine", Saved},
-    {"not added: padded existing custom set", "refuse  mine  ", Saved},
-    {"not added: name of a predefined set", "refuse Sports", Saved},
-    {"not added: padded name of a predefined set", "refuse  Sports ", Saved},
-    {"not added: blank name", "refuse    ", Saved},
-    {"a padded name is trimmed", "add   zeta =z", Saved, "vote",
+    {"not added: existing custom set", "refuse mine"},
+    {"not added: padded existing custom set", "refuse  mine  "},
+    {"not added: name of a predefined set", "refuse Sports"},
+    {"not added: padded name of a predefined set", "refuse  Sports "},
+    {"not added: blank name", "refuse    "},
+    {"a padded name is trimmed", "add   zeta =z", "vote",
      "vote;(k)cust.2|zeta|2|0|ks_cust_2.xml|z"},
-    {"checks of predefined and custom sets are written", "-Sports|+mine|expect sets 1", Saved,
+    {"checks of predefined and custom sets are written", "-Sports|+mine|expect sets 1",
      "1|pre_sports.xml|goal match;(k)cust.1|mine|2|0",
      "0|pre_sports.xml|goal match;(k)cust.1|mine|2|1"},
-    {"apply replaces the keywords of the selected set", "select mine|edit levy ballot|apply", Saved,
+    {"apply replaces the keywords of the selected set", "select mine|edit levy ballot|apply",
      "tax vote", "ballot levy"},
-    {"an edit that is not applied is not saved", "select mine|edit levy", Saved},
-    {"a loaded padded name is one set that can be removed", "select mine|remove", Saved, nullptr,
-     "sites \ntopics \nsets ",
+    {"an edit that is not applied is not saved", "select mine|edit levy"},
+    {"a loaded padded name is one set that can be removed", "select mine|remove", nullptr,
+     "sites \ntopics \nsets ", Saved,
      [](Setup &s) {
          return s.load(QByteArray("<filters><keywordsets>") + Padded + "</keywordsets></filters>");
      }},
-    {"a loaded name that comes twice keeps the words of both", "", Saved, nullptr,
-     "sites \ntopics \nsets (k)cust.1|mine|2|0|ks_cust_1.xml|levy tax vote",
+    {"a loaded name that comes twice keeps the words of both", "", nullptr,
+     "sites \ntopics \nsets (k)cust.1|mine|2|0|ks_cust_1.xml|levy tax vote", Saved,
      [](Setup &s) {
          return s.load(QByteArray("<filters><keywordsets>") + Padded +
                        R"(<keywordset name="mine" type="customed" filter_subject="true" )"
                        R"(keyword_file="other.xml"/></keywordsets></filters>)");
      }},
-    {"a missing filter folder is created", "expect sites 2|-Beta|add zeta=z", Saved, nullptr,
-     "sites news.beta\ntopics \nsets (k)cust.1|zeta|2|0|ks_cust_1.xml|z",
+    {"a missing filter folder is created", "expect sites 2|-Beta|add zeta=z", nullptr,
+     "sites news.beta\ntopics \nsets (k)cust.1|zeta|2|0|ks_cust_1.xml|z", Saved,
      [](Setup &s) {
          s.processor.filterDir = s.dir.filePath("conf/filter"); // no files, no folder
          return true;
      }},
     // A filter file that cannot be read holds sets the dialog never saw.
-    {"unreadable: not well-formed", "add zeta=z", Refused, nullptr, "filters.xml",
+    {"unreadable: not well-formed", "add zeta=z", nullptr, "filters.xml", Refused,
      [](Setup &s) { return s.load() && writeAll(s.path("filters.xml"), "<filters><sites>"); }},
-    {"unreadable: another root", "add zeta=z", Refused, nullptr, "filters.xml",
+    {"unreadable: another root", "add zeta=z", nullptr, "filters.xml", Refused,
      [](Setup &s) { return s.load() && writeAll(s.path("filters.xml"), "<filter/>"); }},
-    {"unreadable: empty", "add zeta=z", Refused, nullptr, "filters.xml",
+    {"unreadable: empty", "add zeta=z", nullptr, "filters.xml", Refused,
      [](Setup &s) { return s.load() && writeAll(s.path("filters.xml"), ""); }},
-    {"unreadable: readable but never loaded", "add zeta=z", Refused, nullptr, "filters.xml",
+    {"unreadable: readable but never loaded", "add zeta=z", nullptr, "filters.xml", Refused,
      [](Setup &s) { return s.write(); }},
-    {"write failure: the filter folder is a file", "add zeta=z", Refused, nullptr, "filters.xml",
+    {"write failure: the filter folder is a file", "add zeta=z", nullptr, "filters.xml", Refused,
      [](Setup &s) { return writeAll(s.processor.filterDir, "not a folder"); }},
-    {"write failure: a keyword file name is taken by a folder", "add zeta=z", Refused, nullptr,
-     "ks_cust_2.xml", [](Setup &s) { return s.load() && QDir().mkpath(s.path("ks_cust_2.xml")); }},
+    {"write failure: a keyword file name is taken by a folder", "add zeta=z", nullptr,
+     "ks_cust_2.xml", Refused,
+     [](Setup &s) { return s.load() && QDir().mkpath(s.path("ks_cust_2.xml")); }},
 };
 
 /// Steps joined by '|': "+TEXT" or "-TEXT" ticks the row that shows TEXT, or the all-rows box
