@@ -61,44 +61,37 @@ const Frame frameRows[] = {
     {"two buttons; a one-pixel move moves one pixel", true, 1, {8, 8}, {9, 8}, {1, 0}},
 };
 
-void storeProxy(int mode, const QString &host, const QVariant &port, const QString &user,
-                const QString &password)
+// Proxy fields joined by '|': the mode (0 direct, 1 HTTP, 2 SOCKS) or the dialog's button
+// ("direct", "http", "socks"), then host, port, user, password.
+void storeProxy(const QString &fields) // empty: nothing stored
 {
     QSettings settings;
     settings.clear();
-    if (mode >= 0)
-        settings.setValue("ProxyMode", mode);
-    settings.setValue("ProxyHost", host);
-    settings.setValue("ProxyPort", port);
-    settings.setValue("ProxyUser", user);
-    settings.setValue("ProxyPassword", password);
+    const QStringList keys{"ProxyMode", "ProxyHost", "ProxyPort", "ProxyUser", "ProxyPassword"};
+    for (int i = 0; i < keys.size() && !fields.isEmpty(); ++i)
+        settings.setValue(keys[i], fields.section('|', i, i));
 }
 
-struct ProxyLoad
-{
-    const char *name;
-    int mode; // -1: nothing stored
-    const char *host, *port, *button;
-    int savedMode;
-};
-const ProxyLoad proxyLoadRows[] = {
-    {"nothing stored", -1, "", "", "direct", 0},
-    {"HTTP proxy", 1, "proxy.lan", "3128", "http", 1},
-    {"SOCKS proxy", 2, "10.0.0.1", "1080", "socks", 2},
-    // The manager applies every other non-zero mode as SOCKS 5.
-    {"mode 7 shows as SOCKS and stays on", 7, "10.0.0.1", "1080", "socks", 2},
-    {"port that is no number is direct access", 1, "proxy.lan", "x", "direct", 0},
-};
-
-struct ProxyAccept
-{
-    const char *name;
-    const char *input;  // button|host|port|user|password
-    const char *focus;  // where a refusal puts the focus; empty: accepted
-    const char *stored; // mode|host|port|user|password
-};
 const char *const Old = "1|old.host|8080|old|pw";
-const ProxyAccept proxyAcceptRows[] = {
+struct Proxy
+{
+    const char *name;
+    const char *typed;        // the button clicked and the fields typed; null: saved as shown
+    const char *focus;        // where a refusal puts the focus; empty: accepted
+    const char *result;       // the manager's fields afterwards
+    const char *stored = Old; // in the settings
+};
+const Proxy proxyRows[] = {
+    {"stored: nothing", nullptr, "", "0||0||", ""},
+    {"stored: HTTP proxy", nullptr, "", "1|proxy.lan|3128|ann| pass word ",
+     "1|proxy.lan|3128|ann| pass word "},
+    {"stored: SOCKS proxy", nullptr, "", "2|10.0.0.1|1080|ann| pass word ",
+     "2|10.0.0.1|1080|ann| pass word "},
+    // The manager applies every other non-zero mode as SOCKS 5.
+    {"stored: mode 7 shows as SOCKS and stays on", nullptr, "", "2|10.0.0.1|1080|ann| pass word ",
+     "7|10.0.0.1|1080|ann| pass word "},
+    {"stored: port that is no number is direct access", nullptr, "",
+     "0|proxy.lan|0|ann| pass word ", "1|proxy.lan|x|ann| pass word "},
     {"direct keeps the other fields", "direct||||", "", "0|old.host|8080|old|pw"},
     {"HTTP proxy", "http|proxy.lan|3128||", "", "1|proxy.lan|3128||"},
     {"SOCKS with user and password", "socks|10.0.0.1|1080|ann|secret", "",
@@ -117,14 +110,6 @@ const ProxyAccept proxyAcceptRows[] = {
     {"blank host is refused", "http|   |3128||", "host", Old},
     {"user without password is refused", "socks|proxy.lan|1080|ann|", "password", Old},
 };
-
-QString checkedButton(const ProxyConfigBox &box)
-{
-    return box.directButton->isChecked()  ? "direct"
-           : box.httpButton->isChecked()  ? "http"
-           : box.socksButton->isChecked() ? "socks"
-                                          : "none";
-}
 
 const char *const Engines = "(t)one (t)two (t)three";
 
@@ -287,53 +272,35 @@ private slots:
         QCOMPARE(box.refreshes, 3);
     }
 
-    void proxyLoad_data() { testkit::rows(proxyLoadRows); }
-    void proxyLoad()
+    void proxy_data() { testkit::rows(proxyRows); }
+    void proxy()
     {
-        const ProxyLoad &r = testkit::current(proxyLoadRows);
-        storeProxy(r.mode, r.host, r.port, "ann", " pass word ");
-        ProxyManager manager;
-        ProxyConfigBox box;
-        box.manager = &manager;
-        box.show();
-        const bool direct = QString(r.button) == "direct";
-        QCOMPARE(checkedButton(box), r.button);
-        QCOMPARE(box.hostEdit->isVisible(), !direct);
-        QCOMPARE(box.passwordEdit->isVisible(), !direct);
-        if (!direct) {
-            const QStringList shown{box.hostEdit->text(), box.portEdit->text(),
-                                    box.userEdit->text(), box.passwordEdit->text()};
-            QCOMPARE(shown, QStringList({r.host, r.port, "ann", " pass word "}));
-        }
-        // Accepting what was shown keeps the proxy as it was applied.
-        const QNetworkProxy::ProxyType before = QNetworkProxy::applicationProxy().type();
-        box.saveButton()->click();
-        QCOMPARE(box.result(), QDialog::Accepted);
-        QCOMPARE(manager.mode, r.savedMode);
-        manager.save();
-        QCOMPARE(QNetworkProxy::applicationProxy().type(), before);
-        QCOMPARE(QNetworkProxy::applicationProxy().password(), r.savedMode ? " pass word " : "");
-    }
-
-    void proxyAccept_data() { testkit::rows(proxyAcceptRows); }
-    void proxyAccept()
-    {
-        const ProxyAccept &r = testkit::current(proxyAcceptRows);
-        storeProxy(1, "old.host", 8080, "old", "pw");
+        const Proxy &r = testkit::current(proxyRows);
+        storeProxy(r.stored);
         ProxyManager manager;
         ProxyConfigBox box;
         box.manager = &manager;
         box.show();
         box.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&box));
-        const QStringList input = QString(r.input).split('|');
-        (input[0] == "direct" ? box.directButton
-         : input[0] == "http" ? box.httpButton
-                              : box.socksButton)
-            ->click();
+        const QList<QRadioButton *> buttons{box.directButton, box.httpButton, box.socksButton};
+        const QStringList names{"direct", "http", "socks"};
         const QList<QLineEdit *> edits{box.hostEdit, box.portEdit, box.userEdit, box.passwordEdit};
-        for (int i = 0; i < edits.size(); ++i)
-            edits[i]->setText(input[i + 1]);
+        if (!r.typed) { // shown as loaded: the fields of direct access are hidden
+            const int mode = QString(r.result).left(1).toInt();
+            QString shown;
+            for (int i = 0; i < buttons.size(); ++i)
+                shown += buttons[i]->isChecked() ? names[i] : QString();
+            for (const QLineEdit *edit : edits)
+                shown += edit->isVisible() ? '|' + edit->text() : QString();
+            QCOMPARE(shown, names[mode] + (mode ? QString(r.result).mid(1) : QString()));
+        }
+        const QNetworkProxy::ProxyType before = QNetworkProxy::applicationProxy().type();
+        const QStringList typed = QString(r.typed).split('|');
+        if (r.typed)
+            buttons[names.indexOf(typed[0])]->click();
+        for (int i = 0; r.typed && i < edits.size(); ++i)
+            edits[i]->setText(typed[i + 1]);
         box.userEdit->setFocus();
         box.saveButton()->click();
         const QStringList focus{"", "host", "port", "user", "password"};
@@ -341,7 +308,11 @@ private slots:
         QCOMPARE(QStringList({QString::number(manager.mode), manager.host,
                               QString::number(manager.port), manager.user, manager.password})
                      .join('|'),
-                 r.stored);
+                 r.result);
+        // Accepting what was shown keeps the proxy as it was applied.
+        manager.save();
+        if (!r.typed)
+            QCOMPARE(QNetworkProxy::applicationProxy().type(), before);
     }
 
     void languageMove_data() { testkit::rows(moveRows); }
