@@ -14,22 +14,13 @@ using Box = FilterConfigBox;
 
 namespace {
 
-CLTopic *topic(const char *id, const char *name)
+template <typename T> T *make(const char *id, const char *name, const char *locale = "")
 {
-    auto *t = new CLTopic;
-    t->id = QString::fromUtf8(id);
-    t->name = QString::fromUtf8(name);
-    return t;
-}
-
-CLSite *site(const char *id, const char *name, const char *locale, const char *country)
-{
-    auto *s = new CLSite;
-    s->id = QString::fromUtf8(id);
-    s->name = QString::fromUtf8(name);
-    s->locale = QString::fromUtf8(locale);
-    s->country = QString::fromUtf8(country);
-    return s;
+    auto *made = new T;
+    made->id = id;
+    made->name = name;
+    made->locale = locale;
+    return made;
 }
 
 void addIndexTopics(CLSite *s, const QList<CLTopic *> &topics, int pageType = PageIndex)
@@ -57,17 +48,18 @@ void addEntry(CLProcessor &processor, const QString &category, CLSite *s, const 
 void fillCatalogue(CLProcessor &processor)
 {
     processor.clearCatalogue();
-    CLSite *alpha = site("news.alpha", "Alpha News", "en", "us");
+    auto *alpha = make<CLSite>("news.alpha", "Alpha News", "en");
+    alpha->country = "us";
     alpha->i18n = new CLI18n{"en", {{"en", "Alpha News"}, {"de", "Alpha Nachrichten"}}};
-    CLTopic *head = topic("head", "Headlines");
-    addSubTopic(head, topic("more", "More"));
-    addIndexTopics(alpha, {head, topic("world", "World")});
-    addIndexTopics(alpha, {topic("body", "Body")}, PageArticle);
-    CLSite *beta = site("news.beta", "Beta", "fr", "fr");
-    addIndexTopics(beta, {topic("une", "A la une")});
+    auto *head = make<CLTopic>("head", "Headlines");
+    addSubTopic(head, make<CLTopic>("more", "More"));
+    addIndexTopics(alpha, {head, make<CLTopic>("world", "World")});
+    addIndexTopics(alpha, {make<CLTopic>("body", "Body")}, PageArticle);
+    auto *beta = make<CLSite>("news.beta", "Beta", "fr");
+    beta->country = "fr";
+    addIndexTopics(beta, {make<CLTopic>("une", "A la une")});
     addEntry(processor, QStringLiteral(CL_CATEGORY_GENERAL), alpha);
-    addEntry(processor, QStringLiteral(CL_CATEGORY_TRANSLATION),
-             site("tr.gamma", "Gamma", "en", "us"));
+    addEntry(processor, QStringLiteral(CL_CATEGORY_TRANSLATION), make<CLSite>("tr.gamma", "Gamma"));
     addEntry(processor, QStringLiteral(CL_CATEGORY_GENERAL), nullptr, "news.failed");
     addEntry(processor, QStringLiteral(CL_CATEGORY_GENERAL), beta);
 }
