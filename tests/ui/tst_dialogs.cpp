@@ -113,6 +113,15 @@ const Proxy proxyRows[] = {
 
 const char *const Engines = "(t)one (t)two (t)three";
 
+/// The codes of list items, blank-separated.
+QString ids(const QList<QListWidgetItem *> &items)
+{
+    QStringList codes;
+    for (const QListWidgetItem *item : items)
+        codes << item->data(Qt::UserRole).toString();
+    return codes.join(' ');
+}
+
 /// The language dialog over three engines, the second named in English and German.
 struct Language
 {
@@ -142,13 +151,7 @@ struct Language
             ids << translator->id;
         return ids.join(' ');
     }
-    QString listed() const
-    {
-        QStringList ids;
-        for (int row = 0; row < box.translatorList->count(); ++row)
-            ids << box.translatorList->item(row)->data(Qt::UserRole).toString();
-        return ids.join(' ');
-    }
+    QString listed() const { return ids(box.translatorList->findItems("*", Qt::MatchWildcard)); }
 };
 void select(QListWidget *list, const QString &code)
 {
@@ -323,16 +326,12 @@ private slots:
         setup.i18n.uiLanguage = r.language;
         setup.i18n.autoTranslation = true;
         setup.box.show();
-        const auto selected = [](const QListWidget *list) {
-            const QList<QListWidgetItem *> items = list->selectedItems();
-            return items.size() == 1 ? items.first()->data(Qt::UserRole).toString() : QString();
-        };
         const QListWidget *interfaces = setup.box.uiLanguageList;
         // Every language is named in itself, whatever the interface language.
         QCOMPARE(interfaces->item(0)->text(), "English");
         QCOMPARE(interfaces->item(7)->text(), "Deutsch");
-        QCOMPARE(selected(interfaces), r.language);
-        QCOMPARE(selected(setup.box.targetLanguageList), "de");
+        QCOMPARE(ids(interfaces->selectedItems()), r.language);
+        QCOMPARE(ids(setup.box.targetLanguageList->selectedItems()), "de");
         QVERIFY(setup.box.autoTranslationBox->isChecked());
         QCOMPARE(setup.listed(), Engines);
         QCOMPARE(setup.box.translatorList->item(0)->text(), "one engine");
@@ -341,7 +340,7 @@ private slots:
             setup.box.translatorList->setCurrentRow(r.row);
         (r.up ? setup.box.upButton : setup.box.downButton)->click();
         QCOMPARE(setup.listed(), r.order);
-        QCOMPARE(selected(setup.box.translatorList), r.selected);
+        QCOMPARE(ids(setup.box.translatorList->selectedItems()), r.selected);
         // The engines themselves change order only when the dialog is saved.
         QCOMPARE(setup.engineOrder(), Engines);
     }
