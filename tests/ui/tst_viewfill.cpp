@@ -16,6 +16,26 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+/// An article page with a child of each kind, in order: values numbered by position, images
+/// every other one captioned, pages as URL records (a negative next page as text).
+CLElement *articleTree(const QList<int> &kinds)
+{
+    auto *root = new CLElement(ArticlePage, u"en"_s, nullptr, new CLData(u"http://a/"_s), nullptr);
+    for (int i = 0; i < kinds.size(); ++i) {
+        const int kind = qAbs(kinds.at(i));
+        CLData *value = nullptr;
+        if (kind == ArticleImage)
+            value = new CLURLData(u"http://i/%1"_s.arg(i), i % 2 ? QString() : u"cap%1"_s.arg(i),
+                                  URLImage);
+        else if (kind == ArticlePreviousPage || (kind == ArticleNextPage && kinds.at(i) > 0))
+            value = new CLURLData(u"http://p/%1"_s.arg(i), u"page"_s, URLHtml);
+        else
+            value = new CLData(u"v%1"_s.arg(i));
+        new CLElement(kind, u"en"_s, nullptr, value, root);
+    }
+    return root;
+}
+
 CLElement *headline(CLElement *parent, const QString &title, const QString &url)
 {
     return new CLElement(IndexEntry1, u"en"_s, nullptr, new CLURLData(url, title, URLHtml), parent);
@@ -47,8 +67,7 @@ class TestViewFill : public QObject
 
     // Page definition and topics the trees point into.
     CLPage page;
-    CLTopic world;
-    CLTopic sport;
+    CLTopic world, sport;
 
     /// root "Front" > [loose headline, World > [a, b > [c]], Sport > [lottery > [d]]]
     CLElement *indexTree()
@@ -67,18 +86,14 @@ class TestViewFill : public QObject
 private slots:
     void initTestCase()
     {
-        page.name = u"Front"_s;
-        for (CLObject *object : std::initializer_list<CLObject *>{&page, &world, &sport}) {
-            object->i18n = new CLI18n;
-            object->i18n->original = u"en"_s;
+        for (const auto &[object, name, id] :
+             {std::tuple<CLObject *, QString, QString>{&page, u"Front"_s, QString()},
+              {&world, u"World"_s, u"(t)world"_s},
+              {&sport, u"Sport"_s, u"(t)sport"_s}}) {
+            object->name = name;
+            object->id = id;
+            object->i18n = new CLI18n{u"en"_s, {{u"en"_s, name}}};
         }
-        page.i18n->displays.insert(u"en"_s, u"Front"_s);
-        world.i18n->displays.insert(u"en"_s, u"World"_s);
-        sport.i18n->displays.insert(u"en"_s, u"Sport"_s);
-        world.name = u"World"_s;
-        world.id = u"(t)world"_s;
-        sport.name = u"Sport"_s;
-        sport.id = u"(t)sport"_s;
     }
 
     void pageIndex_data() { testkit::rows(pageIndexRows); }
@@ -159,20 +174,7 @@ private slots:
     void article()
     {
         QFETCH(QList<int>, kinds);
-        const std::unique_ptr<CLElement> root(
-            new CLElement(ArticlePage, u"en"_s, nullptr, new CLData(u"http://a/"_s), nullptr));
-        for (int i = 0; i < kinds.size(); ++i) {
-            const int kind = qAbs(kinds.at(i));
-            CLData *value = nullptr;
-            if (kind == ArticleImage)
-                value = new CLURLData(u"http://i/%1"_s.arg(i),
-                                      i % 2 ? QString() : u"cap%1"_s.arg(i), URLImage);
-            else if (kind == ArticlePreviousPage || (kind == ArticleNextPage && kinds.at(i) > 0))
-                value = new CLURLData(u"http://p/%1"_s.arg(i), u"page"_s, URLHtml);
-            else
-                value = new CLData(u"v%1"_s.arg(i));
-            new CLElement(kind, u"en"_s, nullptr, value, root.get());
-        }
+        const std::unique_ptr<CLElement> root(articleTree(kinds));
         const ViewFill::ArticleContent content = ViewFill::collectArticle(root.get());
         QTEST(content.complete(), "complete");
         const auto link = [](const QString *page) { return page ? *page : u"-"_s; };
@@ -195,15 +197,11 @@ private slots:
     void imagesPastTheCap()
     {
         const std::unique_ptr<CLElement> root(
-            new CLElement(ArticlePage, u"en"_s, nullptr, new CLData(u"http://a/"_s), nullptr));
-        for (int kind : {ArticleTitle, ArticleSource, ArticleDatetime, ArticleText})
-            new CLElement(kind, u"en"_s, nullptr, new CLData(u"v"_s), root.get());
-        for (int i = 0; i < 250; ++i)
-            new CLElement(ArticleImage, u"en"_s, nullptr,
-                          new CLURLData(u"http://i/%1"_s.arg(i), QString(), URLImage), root.get());
+            articleTree(QList<int>{ArticleTitle, ArticleSource, ArticleDatetime, ArticleText} +
+                        QList<int>(250, ArticleImage)));
         const ViewFill::ArticleContent content = ViewFill::collectArticle(root.get());
         QCOMPARE(content.imageUrls.size(), 200);
-        QCOMPARE(content.imageUrls.last(), u"http://i/199"_s);
+        QCOMPARE(content.imageUrls.last(), u"http://i/203"_s);
         ContentScrollView view;
         ViewFill::showArticle(&view, content, QString());
         QVERIFY(view.toPlainText().contains(u"Pictures of this article not shown: 50"_s));
