@@ -261,7 +261,6 @@ private slots:
         QDir::setCurrent(previous);
         QVERIFY(shown);
         QCOMPARE(redPixels, images.contains(':') ? 40 * 30 : 0); // drawn from the bytes handed over
-
         const QString html = view.toHtml();
         QStringList seen;
         connect(&view, &View::popupImage, this, [&](const QString &address, const QVariant &image) {

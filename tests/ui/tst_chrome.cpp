@@ -121,7 +121,6 @@ private slots:
         // Nothing plays on behind the first frame.
         QCOMPARE(button.movie()->state(), QMovie::NotRunning);
         QCOMPARE(button.movie()->currentFrameNumber(), 0);
-
         // A missing animation still reports, and shows what an empty label does.
         hover(&missing, true);
         missing.fire();

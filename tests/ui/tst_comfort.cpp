@@ -123,14 +123,12 @@ private slots:
         article->document()->setDefaultStyleSheet("#text { font-size: 12pt; }");
         article->showPage("<p>Text</p>", nullptr, nullptr);
         host.show();
-
         QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton,
                           Qt::ControlModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(index, &wheel);
         QCOMPARE(TextScale::instance()->percent(), 110);
         QCOMPARE(index->styleSheet(), "IndexItem { font-size: 11pt; }");
         QCOMPARE(article->document()->defaultStyleSheet(), "#text { font-size: 13.2pt; }");
-
         QTest::keyClick(article, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(index->styleSheet(), "IndexItem { font-size: 10pt; }");
         QCOMPARE(article->document()->defaultStyleSheet(), "#text { font-size: 12pt; }");

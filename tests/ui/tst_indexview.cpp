@@ -8,6 +8,7 @@
 #include "indexscrollview.h"
 #include "testkit.h"
 #include "uiresources.h"
+#include "viewfill.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -430,7 +431,11 @@ private slots:
         manager.processor = &processor;
         manager.countryTitles = {{"xx", "Exland"}, {"de", "Deutschland"}}; // the processor's wins
         manager.languageTitles.insert("xl", "Exish");
-        CLSite site;
+        CLSiteIndexItem shown, hidden, failed; // the failed one has no site
+        shown.site = new CLSite;
+        hidden.site = new CLSite;
+        hidden.site->id = "(s)GIb";
+        CLSite &site = *shown.site;
         site.entry = "http://daily.example/";
         site.country = r.country;
         site.locale = r.locale;
@@ -440,7 +445,12 @@ private slots:
         IndexScrollView view;
         if (r.withManager)
             view.languageManager = &manager;
-        auto *entry = new SiteIndexItem(&view, &site, r.language);
+        // Hidden sites and entries without one are left out; the first placed is current.
+        const QList<SiteIndexItem *> placed = ViewFill::fillSiteIndex(
+            &view, {&shown, &hidden, &failed, nullptr}, {"(s)GIb"}, r.language);
+        QCOMPARE(placed.size(), 1);
+        QCOMPARE(view.currentItem(), placed.at(0));
+        SiteIndexItem *entry = placed.at(0);
         auto *group = new PageIndexItem(&view, tree.nodes["group"], tree.named);
         auto *headline = new PageIndexItem(&view, tree.nodes["headline"], tree.named);
         headline->setLanguage(QString());

@@ -111,7 +111,6 @@ private slots:
         QSet<quint32> history;
         for (const QString &url : QString(r.read).split(u' ', Qt::SkipEmptyParts))
             history.insert(historyHash(url));
-
         IndexScrollView view;
         view.resize(300, 400);
         ViewFill::setPageItemStyles(&view);
@@ -135,22 +134,6 @@ private slots:
         QCOMPARE(created, entries.size());
         QCOMPARE(view.currentItem(), view.items().value(0));
         QCOMPARE(entries.join(u' '), r.entries);
-    }
-
-    void siteIndex()
-    {
-        CLSiteIndexItem shown, hidden, failed;
-        shown.site = new CLSite;
-        shown.site->id = u"(s)GIa"_s;
-        shown.site->name = u"A"_s;
-        hidden.site = new CLSite;
-        hidden.site->id = u"(s)GIb"_s;
-        IndexScrollView view;
-        const QList<SiteIndexItem *> placed = ViewFill::fillSiteIndex(
-            &view, {&shown, &hidden, &failed, nullptr}, {u"(s)GIb"_s}, u"en"_s);
-        QCOMPARE(placed.size(), 1);
-        QCOMPARE(placed.at(0)->site(), shown.site);
-        QCOMPARE(view.currentItem(), placed.at(0));
     }
 
     void article_data()
@@ -184,7 +167,6 @@ private slots:
                   .join(u'|'),
               "shown");
         QVERIFY(!ViewFill::collectArticle(nullptr).complete());
-
         ContentScrollView view;
         ViewFill::showArticle(&view, content, u"p { color: red; }"_s);
         QCOMPARE(view.document()->defaultStyleSheet(), u"p { color: red; }"_s);
