@@ -135,12 +135,14 @@ private slots:
                     item->caption == view.images().at(0)->caption);
     }
 
-    void pageArrows()
+    void pagesArrowsAndKeys()
     {
         View view;
-        QVERIFY(showArticle(view, QSize(600, 300), "x"));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
         const QString empty(""), page = "http://news.example/a?page=2";
-        // In this order, so that arrows a page shows must not survive to the next one.
+        // In this order, so that arrows a page shows must not survive to the next one. Each page
+        // takes the focus, so that its keys work at once.
         for (const auto &[label, previous, next, local] :
              {std::tuple{"paged article", &page, &page, false},
               {"single page", nullptr, nullptr, false},
@@ -148,14 +150,27 @@ private slots:
               {"empty URL is no page", &empty, &page, false},
               {"paged again", &page, &page, false},
               {"local page", nullptr, nullptr, true}}) {
+            view.clearFocus();
             if (local)
                 view.showPage("<P>help</P>", previous, next);
             else
                 view.showArticle("T", "S", "D", "x", previous, next);
             QVERIFY2(view.previousPageArrow()->isHidden() == (!previous || previous->isEmpty()) &&
-                         view.nextPageArrow()->isHidden() == (!next || next->isEmpty()),
+                         view.nextPageArrow()->isHidden() == (!next || next->isEmpty()) &&
+                         view.hasFocus(),
                      label);
         }
+        QCOMPARE(view.html(), "<P>help</P>"); // a local page is the text alone
+        QList<int> seen;
+        const QList<void (View::*)()> signals_{
+            &View::switchTranslation, &View::toEmail,       &View::toPrint,     &View::toSave,
+            &View::keyPressSpace,     &View::keyPressRight, &View::keyPressLeft};
+        for (int i = 0; i < signals_.size(); ++i)
+            connect(&view, signals_.at(i), this, [&seen, i] { seen << i; });
+        for (Qt::Key key : {Qt::Key_T, Qt::Key_E, Qt::Key_P, Qt::Key_S, Qt::Key_Space,
+                            Qt::Key_Right, Qt::Key_Left, Qt::Key_X})
+            QTest::keyClick(&view, key);
+        QCOMPARE(seen, QList<int>({0, 1, 2, 3, 4, 5, 6}));
     }
 
     void scrolling_data()
@@ -325,30 +340,6 @@ private slots:
         QVERIFY(picture(view, url("a")).width() <= 1); // the blank stand-in, not the picture
         deliver(view, "a:60x40"); // a late image brings back neither the article nor its text
         QVERIFY(view.toPlainText().isEmpty() && view.html().isEmpty());
-    }
-
-    void documentFocusAndKeys()
-    {
-        View view;
-        view.show();
-        QVERIFY(QTest::qWaitForWindowActive(&view));
-        view.clearFocus();
-        view.showPage("<HTML><BODY>Help</BODY></HTML>", nullptr, nullptr);
-        QCOMPARE(view.html(), "<HTML><BODY>Help</BODY></HTML>"); // a local page is the text alone
-        QVERIFY(view.hasFocus());
-        view.clearFocus();
-        view.showArticle("T", "S", "D", "X", nullptr, nullptr);
-        QVERIFY(view.hasFocus()); // so that its keys work at once
-        QList<int> seen;
-        const QList<void (View::*)()> signals_{
-            &View::switchTranslation, &View::toEmail,       &View::toPrint,     &View::toSave,
-            &View::keyPressSpace,     &View::keyPressRight, &View::keyPressLeft};
-        for (int i = 0; i < signals_.size(); ++i)
-            connect(&view, signals_.at(i), this, [&seen, i] { seen << i; });
-        for (Qt::Key key : {Qt::Key_T, Qt::Key_E, Qt::Key_P, Qt::Key_S, Qt::Key_Space,
-                            Qt::Key_Right, Qt::Key_Left, Qt::Key_X})
-            QTest::keyClick(&view, key);
-        QCOMPARE(seen, QList<int>({0, 1, 2, 3, 4, 5, 6}));
     }
 
     void picturesKeptAtShownSize_data()
