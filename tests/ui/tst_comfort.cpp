@@ -1,7 +1,6 @@
 #include "contentscrollview.h"
 #include "indexitem.h"
 #include "indexscrollview.h"
-#include "viewfill.h"
 #include "testkit.h"
 #include "textscale.h"
 #include "viewtheme.h"
@@ -82,7 +81,7 @@ const ContrastRow contrastRows[] = {
 
 } // namespace
 
-/// Text size, focus muting and the keys that open entries.
+/// Text size and theme contrast.
 class TestComfort : public QObject
 {
     Q_OBJECT
@@ -156,43 +155,6 @@ private slots:
                 "#PageIndexPanel \\{\\s*background-color: (#[0-9a-f]{6})");
             QCOMPARE(panel.match(sheet).captured(1), c.indexBackground.name());
         }
-    }
-
-    /// The current entry of the view without the keys takes the muted look and its own again with
-    /// them; the theme choice is remembered and reaches the lists already on screen.
-    void entryLook()
-    {
-        QWidget host;
-        auto *view = new IndexScrollView(&host);
-        auto *other = new QLineEdit(&host);
-        view->setGeometry(0, 0, 200, 100);
-        other->setGeometry(0, 120, 200, 20);
-        ViewFill::setPageItemStyles(view);
-        auto *entry = new IndexItem(view, IndexItem::Visited, IndexItem::Normal,
-                                    IndexItem::Headline, nullptr, "en");
-        connect(entry, &IndexItem::stateChanged, view, &IndexScrollView::itemStateChanged);
-        view->itemStateChanged(entry);
-        const auto shows = [entry](bool dark, QColor ThemeColours::*colour) {
-            return entry->styleSheet().contains((ViewTheme::coloursOf(dark).*colour).name());
-        };
-        QVERIFY(shows(false, &ThemeColours::read));
-        host.show();
-        host.activateWindow();
-        QApplication::setActiveWindow(&host);
-        QVERIFY(QTest::qWaitForWindowActive(&host));
-        other->setFocus();
-        QTRY_VERIFY(other->hasFocus());
-        view->setCurrentItem(entry);
-        QVERIFY(shows(false, &ThemeColours::mutedBackground));
-        view->setFocus();
-        QTRY_VERIFY(shows(false, &ThemeColours::currentBackground));
-        ViewTheme::instance()->setDark(true);
-        QCOMPARE(QSettings().value("view/theme").toString(), "dark");
-        QVERIFY(shows(true, &ThemeColours::currentBackground));
-        other->setFocus();
-        QTRY_VERIFY(shows(true, &ThemeColours::mutedBackground));
-        ViewTheme::instance()->setDark(false);
-        QVERIFY(shows(false, &ThemeColours::mutedBackground));
     }
 };
 

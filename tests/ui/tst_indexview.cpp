@@ -9,6 +9,7 @@
 #include "testkit.h"
 #include "uiresources.h"
 #include "viewfill.h"
+#include "viewtheme.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -283,38 +284,67 @@ private slots:
         QCOMPARE(scrolled.isEmpty() ? -1 : scrolled.last().at(0).toInt(), r.scrolled);
     }
 
-    void stylesFollowState()
+    /// Entries take the look of their state from the program's styles: current or not, read or
+    /// not, heading or headline; the current entry of a view without the keys is muted; the
+    /// theme choice is remembered and reaches the lists already on screen.
+    void entryLooks()
     {
         Tree tree;
-        IndexScrollView view;
-        const int U = IndexItem::Unvisited, V = IndexItem::Visited, C = IndexItem::Current,
-                  N = IndexItem::Normal;
-        view.setItemStyle(U, C, H, "color: white;");
-        view.setItemStyle(U, N, H, "color: blue;");
-        view.setItemStyle(U, C, G, "background-color: silver;");
-        view.setItemStyle(U, N, G, "font-weight: bold;");
-        view.setItemStyle(V, C, H, "color: darkred; background-color: magenta;");
-        view.setItemStyle(V, N, H, "color: darkred;");
-        auto *heading = new PageIndexItem(&view, tree.nodes["group"], tree.named);
-        auto *entry = new PageIndexItem(&view, tree.nodes["headline"], tree.named);
-        auto *read = new PageIndexItem(&view, tree.nodes["loose"], nullptr);
-        for (IndexItem *item : view.items())
-            connect(item, &IndexItem::stateChanged, &view, &IndexScrollView::itemStateChanged);
-        view.setCurrentItem(entry);
-        QCOMPARE(entry->styleSheet(), "color: white;");
-        view.setCurrentItem(heading);
-        QCOMPARE(entry->styleSheet(), "color: blue;");
-        QCOMPARE(heading->styleSheet(), "background-color: silver;");
+        QWidget host;
+        auto *view = new IndexScrollView(&host);
+        auto *other = new QLineEdit(&host);
+        other->move(0, 120);
+        ViewFill::setPageItemStyles(view);
+        auto *heading = new PageIndexItem(view, tree.nodes["group"], tree.named);
+        auto *entry = new PageIndexItem(view, tree.nodes["headline"], tree.named);
+        auto *loose = new PageIndexItem(view, tree.nodes["loose"], nullptr);
+        for (IndexItem *item : view->items())
+            connect(item, &IndexItem::stateChanged, view, &IndexScrollView::itemStateChanged);
+        // What the three sheets name: B bold, and the theme's colours u unread, r read, t and R
+        // the current entry's text unread and read, c current, m muted, g current heading.
+        const auto looks = [&](bool dark) {
+            const ThemeColours &c = ViewTheme::coloursOf(dark);
+            const QList<QColor> colours({c.unread, c.read, c.currentText, c.currentRead,
+                                         c.currentBackground, c.mutedBackground,
+                                         c.groupBackground});
+            QStringList seen;
+            for (const IndexItem *item : {heading, entry, loose}) {
+                QString look = item->styleSheet().contains("bold") ? "B" : "";
+                for (int i = 0; i < 7; ++i) {
+                    if (item->styleSheet().contains(colours[i].name()))
+                        look += "urtRcmg"[i];
+                }
+                seen << (look.isEmpty() ? "-" : look);
+            }
+            return seen.join(' ');
+        };
+        host.show();
+        host.activateWindow();
+        QApplication::setActiveWindow(&host);
+        QVERIFY(QTest::qWaitForWindowActive(&host));
+        view->setFocus();
+        QTRY_VERIFY(view->hasFocus());
+        view->setCurrentItem(entry);
+        QCOMPARE(looks(false), "- tc -");
+        view->setCurrentItem(heading);
+        QCOMPARE(looks(false), "Bg u -");
         entry->activate();
-        QCOMPARE(entry->styleSheet(), "color: darkred;");
-        view.setCurrentItem(entry);
-        QCOMPARE(entry->styleSheet(), "color: darkred; background-color: magenta;");
-        QCOMPARE(heading->styleSheet(), "font-weight: bold;");
+        QCOMPARE(looks(false), "Bg r -");
+        view->setCurrentItem(entry);
+        QCOMPARE(looks(false), "B Rc -");
         heading->activate(); // no rule for a visited heading, so it loses its look
-        QCOMPARE(heading->styleSheet(), QString());
-        // A history hit set before the entry is shown restyles it too.
-        read->setVisited(true);
-        QCOMPARE(read->styleSheet(), "color: darkred;");
+        QCOMPARE(looks(false), "- Rc -");
+        loose->setVisited(true); // a history hit set before the entry is shown restyles it too
+        QCOMPARE(looks(false), "- Rc r");
+        other->setFocus();
+        QTRY_COMPARE(looks(false), "- rm r");
+        ViewTheme::instance()->setDark(true);
+        QCOMPARE(QSettings().value("view/theme").toString(), "dark");
+        QCOMPARE(looks(true), "- rm r");
+        view->setFocus();
+        QTRY_COMPARE(looks(true), "- Rc r");
+        ViewTheme::instance()->setDark(false);
+        QCOMPARE(looks(false), "- Rc r");
     }
 
     void pageEntries_data() { testkit::rows(pageRows); }
