@@ -19,33 +19,6 @@ void hover(QWidget *widget, bool enter)
     QApplication::sendEvent(widget, enter ? static_cast<QEvent *>(&entered) : &left);
 }
 
-// The resource names in the string literals of the sources below src/. The flag prefix is
-// completed with every language code; other prefixes (":/translation/ui_") and names built at run
-// time belong to resources built elsewhere.
-QStringList namesInSources()
-{
-    static const QRegularExpression literal(QStringLiteral("\":/([^\"\\\\]*)\""));
-    QSet<QString> names;
-    QDirIterator it(QStringLiteral(TESSOLIN_SOURCE_DIR "/src"), {u"*.cpp"_s, u"*.h"_s}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        for (const auto &match :
-             literal.globalMatch(QString::fromUtf8(testkit::readAll(it.next())))) {
-            const QString name = match.captured(1);
-            if (name == u"FLAG_"_s) {
-                for (const QString &code : testkit::interfaceLanguages())
-                    names.insert(name + code);
-            } else if (!name.isEmpty() && !name.endsWith(u'_') && !name.endsWith(u'/') &&
-                       !name.contains(u'%')) {
-                names.insert(name);
-            }
-        }
-    }
-    QStringList sorted(names.begin(), names.end());
-    sorted.sort();
-    return sorted;
-}
-
 // The images the window, the dialogs and the views take from the program's data rather than from
 // a literal of their own, with the least size they are shown at.
 struct Shipped
@@ -165,9 +138,26 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("minimumSize");
         QTest::addColumn<bool>("animated");
+        // The resource names in the string literals of the sources below src/. The flag prefix is
+        // completed with every language code; other prefixes (":/translation/ui_") and names
+        // built at run time belong to resources built elsewhere.
         QMap<QString, std::pair<QSize, bool>> rows;
-        for (const QString &name : namesInSources())
-            rows[name] = {QSize(1, 1), false};
+        static const QRegularExpression literal(QStringLiteral("\":/([^\"\\\\]*)\""));
+        QDirIterator it(QStringLiteral(TESSOLIN_SOURCE_DIR "/src"), {u"*.cpp"_s, u"*.h"_s},
+                        QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            for (const auto &match :
+                 literal.globalMatch(QString::fromUtf8(testkit::readAll(it.next())))) {
+                const QString name = match.captured(1);
+                const QStringList codes =
+                    name == u"FLAG_"_s ? testkit::interfaceLanguages() : QStringList{QString()};
+                if (!name.isEmpty() && !name.endsWith(u'/') && !name.contains(u'%') &&
+                    (!name.endsWith(u'_') || name == u"FLAG_"_s)) {
+                    for (const QString &code : codes)
+                        rows[name + code] = {QSize(1, 1), false};
+                }
+            }
+        }
         // The walk itself must find the code's names, or the test checks nothing.
         QVERIFY(rows.contains(u"LOGO"_s) || rows.contains(u"UPARROW"_s));
         for (const Shipped &group : shippedGroups) {
