@@ -142,6 +142,12 @@ private slots:
         // completed with every language code; other prefixes (":/translation/ui_") and names
         // built at run time belong to resources built elsewhere.
         QMap<QString, std::pair<QSize, bool>> rows;
+        const auto add = [&rows](const QString &name, QSize size, bool animated) {
+            const QStringList codes =
+                name == u"FLAG_"_s ? testkit::interfaceLanguages() : QStringList{QString()};
+            for (const QString &code : codes)
+                rows[name + code] = {size, animated};
+        };
         static const QRegularExpression literal(QStringLiteral("\":/([^\"\\\\]*)\""));
         QDirIterator it(QStringLiteral(TESSOLIN_SOURCE_DIR "/src"), {u"*.cpp"_s, u"*.h"_s},
                         QDir::Files, QDirIterator::Subdirectories);
@@ -149,24 +155,16 @@ private slots:
             for (const auto &match :
                  literal.globalMatch(QString::fromUtf8(testkit::readAll(it.next())))) {
                 const QString name = match.captured(1);
-                const QStringList codes =
-                    name == u"FLAG_"_s ? testkit::interfaceLanguages() : QStringList{QString()};
                 if (!name.isEmpty() && !name.endsWith(u'/') && !name.contains(u'%') &&
-                    (!name.endsWith(u'_') || name == u"FLAG_"_s)) {
-                    for (const QString &code : codes)
-                        rows[name + code] = {QSize(1, 1), false};
-                }
+                    (!name.endsWith(u'_') || name == u"FLAG_"_s))
+                    add(name, QSize(1, 1), false);
             }
         }
         // The walk itself must find the code's names, or the test checks nothing.
         QVERIFY(rows.contains(u"LOGO"_s) || rows.contains(u"UPARROW"_s));
         for (const Shipped &group : shippedGroups) {
-            for (const QString &name : QString(group.names).split(u' ')) {
-                const QStringList codes =
-                    name == u"FLAG_"_s ? testkit::interfaceLanguages() : QStringList{QString()};
-                for (const QString &code : codes)
-                    rows[name + code] = {QSize(group.width, group.height), group.animated};
-            }
+            for (const QString &name : QString(group.names).split(u' '))
+                add(name, QSize(group.width, group.height), group.animated);
         }
         for (auto it = rows.cbegin(); it != rows.cend(); ++it)
             QTest::newRow(qPrintable(it.key())) << it.key() << it->first << it->second;
