@@ -1,6 +1,5 @@
 #include "clelement.h"
 #include "clfiltersettings.h"
-#include "clprocessor.h"
 #include "clsitemodel.h"
 #include "contentscrollview.h"
 #include "indexitem.h"
