@@ -26,7 +26,13 @@ QString lines(int count)
     return QString("A line of a long article about the weather.\n").repeated(count);
 }
 
-// Hands over images given as "name:WxH" or "name:bad" (bytes that do not decode); "@W" resizes.
+QImage picture(View &view, const QString &name)
+{
+    return view.document()->resource(QTextDocument::ImageResource, QUrl(name)).value<QImage>();
+}
+
+// Hands over images given as "name:WxH" or "name:bad" (bytes that do not decode); "@W" resizes;
+// "=a,b:A,B" gives a and b the captions A and B.
 void deliver(View &view, const QString &arrivals)
 {
     for (const QString &arrival : arrivals.split(' ', Qt::SkipEmptyParts)) {
@@ -34,6 +40,10 @@ void deliver(View &view, const QString &arrivals)
         if (arrival.startsWith('@')) {
             view.resize(arrival.mid(1).toInt(), view.height());
             QTRY_COMPARE(view.width(), arrival.mid(1).toInt());
+        } else if (arrival.startsWith('=')) {
+            view.updateCaptions(
+                arrival.mid(1).section(':', 0, 0).split(',').replaceInStrings(nameOnly, url("\\1")),
+                arrival.section(':', 1).split(','));
         } else {
             view.imageDataLoaded(url(arrival.section(':', 0, -2)),
                                  size.size() < 2 ? QByteArray("not an image")
@@ -97,58 +107,42 @@ private slots:
         row("narrowing the view shrinks a capped thumbnail", 1000, "a", "a:2000x300 @400",
             "a=361x54");
         row("widening the view lets it grow back", 400, "a", "a:2000x300 @1200", "a=1000x150");
+        row("caption of a shown image replaced", 1200, "a b", "a:100x80 b:100x80 =a:A", "aA,b");
+        row("every item with the URL gets it", 1200, "a a", "a:100x80 =a:A", "aA");
+        row("captions beyond the URLs ignored", 1200, "a b", "a:100x80 b:100x80 =b:B,X", "a,bB");
+        row("URLs beyond the captions ignored", 1200, "a b", "a:100x80 b:100x80 =a,b:A", "aA,b");
     }
     void imageTable()
     {
         QFETCH(int, width);
         QFETCH(QString, images);
         QFETCH(QString, arrivals);
-        QFETCH(QString, layout); // "a=WxH,b|c": rows split by '|', sizes when asked
+        QFETCH(QString, layout); // "a=WxH,bB|c": rows split by '|', new captions, sizes if asked
         View view;
         QVERIFY(showArticle(view, QSize(width, 400), "Body", images, arrivals));
         static const QRegularExpression cell(
             "<TD ALIGN='center'><A HREF='([^']*/(\\w)\\.png)'><IMG "
-            "SRC='\\1' WIDTH=(\\d+) HEIGHT=(\\d+)></A><BR>old \\2</TD>");
+            "SRC='\\1' WIDTH=(\\d+) HEIGHT=(\\d+)></A><BR>(?:old \\2|([^<]*))</TD>");
         QString table = view.part(View::ImageTablePart);
-        table.replace(cell, layout.contains('=') ? ",\\2=\\3x\\4" : ",\\2");
+        table.replace(cell, layout.contains('=') ? ",\\2\\5=\\3x\\4" : ",\\2\\5");
         QCOMPARE(table.replace("<TR ALIGN='center'>,", "").replace("</TR>", "|"),
                  "<DIV ID='images' ALIGN='center'><TABLE>" + layout + "|</TABLE><HR/></DIV>");
-        QVERIFY(view.toHtml().contains("pics.example")); // the document follows the parts
-    }
-
-    void captions_data()
-    {
-        columns<QString, QString, QString, QString>("images", "urls", "captions", "expected");
-        row("caption of a shown image replaced", "a b", "a", "A", "A|old b");
-        row("every item with the URL gets it", "a a", "a", "A", "A|A");
-        row("captions beyond the URLs ignored", "a b", "b", "B X", "old a|B");
-        row("URLs beyond the captions ignored", "a b", "a b", "A", "A|old b");
-    }
-    void captions()
-    {
-        QFETCH(QString, images);
-        QFETCH(QString, urls);
-        QFETCH(QString, captions);
-        QFETCH(QString, expected);
-        View view;
-        QVERIFY(showArticle(view, QSize(1200, 400), "Text", images, "a:100x80 b:100x80"));
-        view.updateCaptions(urls.split(' ').replaceInStrings(nameOnly, url("\\1")),
-                            captions.split(' '));
-        QStringList shown;
+        // The document follows the parts, and every item of an address gets its caption.
+        QVERIFY(view.toPlainText().contains(
+            QTextDocumentFragment::fromHtml(view.part(View::ImageTablePart)).toPlainText()));
         for (const View::ImageItem *item : view.images())
-            shown << item->caption;
-        QCOMPARE(shown.join('|'), expected);
-        // The first cell shows the first item's caption, in the table and on screen.
-        QVERIFY(view.part(View::ImageTablePart).contains("<BR>" + shown.at(0) + "</TD>"));
-        QVERIFY(view.toPlainText().contains(shown.at(0)));
+            QVERIFY(item->url != view.images().at(0)->url ||
+                    item->caption == view.images().at(0)->caption);
     }
 
-    void pageArrows()
+    void pagesArrowsAndKeys()
     {
         View view;
-        QVERIFY(showArticle(view, QSize(600, 300), "x"));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
         const QString empty(""), page = "http://news.example/a?page=2";
-        // In this order, so that arrows a page shows must not survive to the next one.
+        // In this order, so that arrows a page shows must not survive to the next one. Each page
+        // takes the focus, so that its keys work at once.
         for (const auto &[label, previous, next, local] :
              {std::tuple{"paged article", &page, &page, false},
               {"single page", nullptr, nullptr, false},
@@ -156,43 +150,66 @@ private slots:
               {"empty URL is no page", &empty, &page, false},
               {"paged again", &page, &page, false},
               {"local page", nullptr, nullptr, true}}) {
+            view.clearFocus();
             if (local)
                 view.showPage("<P>help</P>", previous, next);
             else
                 view.showArticle("T", "S", "D", "x", previous, next);
             QVERIFY2(view.previousPageArrow()->isHidden() == (!previous || previous->isEmpty()) &&
-                         view.nextPageArrow()->isHidden() == (!next || next->isEmpty()),
+                         view.nextPageArrow()->isHidden() == (!next || next->isEmpty()) &&
+                         view.hasFocus(),
                      label);
         }
+        QCOMPARE(view.html(), "<P>help</P>"); // a local page is the text alone
+        QList<int> seen;
+        const QList<void (View::*)()> signals_{
+            &View::switchTranslation, &View::toEmail,       &View::toPrint,     &View::toSave,
+            &View::keyPressSpace,     &View::keyPressRight, &View::keyPressLeft};
+        for (int i = 0; i < signals_.size(); ++i)
+            connect(&view, signals_.at(i), this, [&seen, i] { seen << i; });
+        for (Qt::Key key : {Qt::Key_T, Qt::Key_E, Qt::Key_P, Qt::Key_S, Qt::Key_Space,
+                            Qt::Key_Right, Qt::Key_Left, Qt::Key_X})
+            QTest::keyClick(&view, key);
+        QCOMPARE(seen, QList<int>({0, 1, 2, 3, 4, 5, 6}));
     }
 
     void scrolling_data()
     {
-        // Steps: "dy" for scrollContent, "key" or "wheel"; -1: the share the bar shows, -2: none.
-        columns<QString, int, int>("steps", "count", "expected");
-        row("scrolling 100 down reports its share", "-100", 200, -1);
-        row("scrolling past the end reports 100", "-100000", 200, 100);
-        row("scrolling above the top reports 0", "50", 200, 0);
-        row("Down key reports", "key", 200, -1);
-        row("wheel towards the user reports", "wheel", 200, -1);
-        row("short document reports nothing", "-100 key wheel", 2, -2);
+        // Steps: "dy" for scrollContent, "key", "wheel", "ARROW:SIGNAL" of an arrow, "tick" of
+        // its timer (by hand: no event loop runs between steps) or "wait" for it to glide alone.
+        // Moved: the bar's value at the end (capped), -1 any down; reported: the last share
+        // reported, -1 the share the bar shows, -2 none.
+        columns<QString, int, int, int>("steps", "count", "moved", "reported");
+        row("scrolling 100 down reports its share", "-100", 200, 100, -1);
+        row("scrolling past the end reports 100", "-100000", 200, 100000, 100);
+        row("scrolling above the top reports 0", "50", 200, 0, 0);
+        row("Down key reports", "key", 200, -1, -1);
+        row("wheel towards the user reports", "wheel", 200, -1, -1);
+        row("short document reports nothing", "-100 key wheel", 2, 0, -2);
+        row("resting on an arrow glides on its own", "down:entered wait down:left", 300, -1, -1);
+        row("pressing an arrow scrolls 30 a tick", "down:entered down:pressed tick", 300, 30, -1);
+        row("releasing it glides 1 a tick", "down:pressed down:released tick", 300, 1, -1);
+        row("leaving it stops", "down:entered down:left tick", 300, 0, 0);
+        row("resting on the up arrow glides back", "-100 up:entered tick", 300, 99, -1);
     }
     void scrolling()
     {
         QFETCH(QString, steps);
         QFETCH(int, count);
-        QFETCH(int, expected);
+        QFETCH(int, moved);
+        QFETCH(int, reported);
         View view;
         const QScrollBar *bar = view.verticalScrollBar();
         QVERIFY(showArticle(view, QSize(600, 300), lines(150)));
         view.scrollContent(-300); // whose position and arrows must not linger
         view.showArticle("T", "S", "D", lines(count), nullptr, nullptr);
         QCOMPARE(bar->value(), 0);
-        QCOMPARE(view.downArrow()->isVisible(), expected != -2);
+        QCOMPARE(view.downArrow()->isVisible(), count > 2);
         QCOMPARE(bar->maximum(),
                  qMax(0, qRound(view.document()->size().height() - view.viewport()->height())));
         QSignalSpy scrolled(&view, &View::scrolled);
         for (const QString &step : steps.split(' ')) {
+            const qsizetype before = scrolled.count();
             QWheelEvent wheel(QPointF(9, 9), view.viewport()->mapToGlobal(QPointF(9, 9)), QPoint(),
                               QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
                               false);
@@ -200,37 +217,20 @@ private slots:
                 QTest::keyClick(&view, Qt::Key_Down);
             else if (step == "wheel")
                 QCoreApplication::sendEvent(view.viewport(), &wheel);
+            else if (step == "tick")
+                view.scrollTimerEvent();
+            else if (step == "wait")
+                QTRY_VERIFY(bar->value() > 0);
+            else if (step.contains(':'))
+                QMetaObject::invokeMethod(step.startsWith("up") ? view.upArrow() : view.downArrow(),
+                                          qPrintable(step.section(':', 1)));
             else
                 view.scrollContent(step.toInt());
+            QVERIFY2(step == "wait" || scrolled.count() - before <= 1, qPrintable(step));
         }
-        if (steps.toInt())
-            QCOMPARE(bar->value(), qBound(0, -steps.toInt(), bar->maximum()));
-        QVERIFY(expected != -1 || bar->value() > 0);
-        QVERIFY(scrolled.count() <= 1);
-        QCOMPARE(scrolled.value(0).value(0, -2).toInt(),
-                 expected == -1 ? bar->value() * 100 / bar->maximum() : expected);
-    }
-
-    void arrowScrolling()
-    {
-        View view;
-        QVERIFY(showArticle(view, QSize(600, 300), lines(300)));
-        const QScrollBar *bar = view.verticalScrollBar();
-        emit view.downArrow()->entered(); // glides on a timer of its own
-        QTRY_VERIFY(bar->value() > 0);
-        // From here on ticks by hand: no event loop runs between the steps.
-        int at = bar->value();
-        for (const auto &[signal, moved] : {std::pair{&AnimationButton::pressed, 30},
-                                            {&AnimationButton::released, 1},
-                                            {&AnimationButton::left, 0}}) {
-            emit(view.downArrow()->*signal)();
-            view.scrollTimerEvent();
-            QCOMPARE(bar->value() - at, moved);
-            at = bar->value();
-        }
-        emit view.upArrow()->entered();
-        view.scrollTimerEvent();
-        QCOMPARE(bar->value(), at - 1);
+        QCOMPARE(bar->value(), moved == -1 ? qMax(1, bar->value()) : qMin(moved, bar->maximum()));
+        QCOMPARE(scrolled.isEmpty() ? -2 : scrolled.last().at(0).toInt(),
+                 reported == -1 ? bar->value() * 100 / bar->maximum() : reported);
     }
 
     // Shown with %1 as a temporary working directory holding a red red.png and red.css; an image
@@ -276,7 +276,6 @@ private slots:
         QDir::setCurrent(previous);
         QVERIFY(shown);
         QCOMPARE(redPixels, images.contains(':') ? 40 * 30 : 0); // drawn from the bytes handed over
-
         const QString html = view.toHtml();
         QStringList seen;
         connect(&view, &View::popupImage, this, [&](const QString &address, const QVariant &image) {
@@ -297,51 +296,6 @@ private slots:
         QCOMPARE(view.toHtml(), html);
     }
 
-    void pageValuesAreText_data()
-    {
-        // Which value carries the markup, the value ("%1": a red image on disk), and the lines
-        // the document must show.
-        columns<QString, QString, QString>("field", "value", "shown");
-        row("image markup in the title", "title", "News <img src='%1'>", "News <img src='%1'>");
-        row("bold markup in the source", "source", "<b>AP</b> & co", "<b>AP</b> & co");
-        row("markup in the date", "date", "<i>today</i>", "<i>today</i>");
-        row("image markup in the text", "text", "one <img src=\"%1\">", "one <img src=\"%1\">");
-        row("link to a local file in the text", "text", "<a href='file://%1'>x</a>",
-            "<a href='file://%1'>x</a>");
-        row("text keeps its paragraphs", "text", "one <p>\n\ntwo &amp;", "one <p>|two &amp;");
-        row("markup in a caption", "caption", "<img src='%1'><b>cap</b>",
-            "<img src='%1'><b>cap</b>");
-    }
-    void pageValuesAreText()
-    {
-        QFETCH(QString, field);
-        QFETCH(QString, value);
-        QFETCH(QString, shown);
-        QTemporaryDir dir;
-        const QString image = dir.filePath("red.png");
-        QVERIFY(testkit::writeAll(image, png(60, 40, red)));
-        value.replace("%1", image);
-
-        View view;
-        view.resize(800, 500);
-        view.show();
-        view.setImages({url("a")}, {field == "caption" ? value : "A"});
-        view.imageDataLoaded(url("a"), png(30, 20));
-        view.showArticle(field == "title" ? value : "T", field == "source" ? value : "S",
-                         field == "date" ? value : "D", field == "text" ? value : "X", nullptr,
-                         nullptr);
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        const QString plain = view.toPlainText();
-        for (const QString &line : shown.replace("%1", image).split('|'))
-            QVERIFY2(plain.contains(line), qPrintable(plain));
-        if (shown.contains('|')) // each paragraph its own block
-            QVERIFY(view.document()->findBlock(plain.indexOf("two")).text().startsWith("two"));
-        // Nothing from the disk: no red pixel, no image but the thumbnail handed over.
-        QCOMPARE(testkit::countPixels(&view, red), 0);
-        QCOMPARE(plain.count(QChar::ObjectReplacementCharacter), 1);
-        QVERIFY(!view.toHtml().contains("font-weight:700"));
-    }
-
     void paragraphDirection_data()
     {
         // The article text, the interface direction, and the direction of each paragraph.
@@ -352,6 +306,7 @@ private slots:
         row("English text in an Arabic interface", "The ferry Wren.", true, "ltr");
         row("Hebrew and English paragraphs", "שלום עולם.\nHello.", false, "rtl ltr");
         row("a paragraph starting with a number", "2026: عام جديد.", false, "rtl");
+        row("markup and a blank line between paragraphs", "one <p>\n\ntwo &amp;", false, "ltr ltr");
     }
     void paragraphDirection()
     {
@@ -363,7 +318,7 @@ private slots:
         view.resize(600, 300);
         view.showArticle("T", "S", "D", text, nullptr, nullptr);
         QStringList seen;
-        for (const QString &paragraph : text.split('\n')) {
+        for (const QString &paragraph : text.split('\n', Qt::SkipEmptyParts)) {
             const QTextBlock block =
                 view.document()->findBlock(view.toPlainText().indexOf(paragraph));
             QCOMPARE(block.text(), paragraph);
@@ -382,37 +337,9 @@ private slots:
         const QPointer<View::ImageItem> item = view.images().at(0);
         view.clearImages();
         QVERIFY(item.isNull());
-        const QVariant resource =
-            view.document()->resource(QTextDocument::ImageResource, QUrl(url("a")));
-        QVERIFY(resource.value<QImage>().width() <= 1); // the blank stand-in, not the picture
+        QVERIFY(picture(view, url("a")).width() <= 1); // the blank stand-in, not the picture
         deliver(view, "a:60x40"); // a late image brings back neither the article nor its text
         QVERIFY(view.toPlainText().isEmpty() && view.html().isEmpty());
-    }
-
-    void documentFocusAndKeys()
-    {
-        View view;
-        view.show();
-        QVERIFY(QTest::qWaitForWindowActive(&view));
-        view.clearFocus();
-        view.showPage("<HTML><BODY>Help</BODY></HTML>", nullptr, nullptr);
-        QCOMPARE(view.html(), "<HTML><BODY>Help</BODY></HTML>"); // a local page is the text alone
-        QVERIFY(view.hasFocus());
-        view.clearFocus();
-        view.showArticle("A & <I>B</I>", "AP", "Now", "One <B>b</B>\nTwo", nullptr, nullptr);
-        QVERIFY(view.html().contains(">A &amp; &lt;I&gt;B&lt;/I&gt;<"));
-        QVERIFY(view.html().contains(">One &lt;B&gt;b&lt;/B&gt;</P><P>Two<"));
-        QVERIFY(view.hasFocus()); // so that its keys work at once
-        QList<int> seen;
-        const QList<void (View::*)()> signals_{
-            &View::switchTranslation, &View::toEmail,       &View::toPrint,     &View::toSave,
-            &View::keyPressSpace,     &View::keyPressRight, &View::keyPressLeft};
-        for (int i = 0; i < signals_.size(); ++i)
-            connect(&view, signals_.at(i), this, [&seen, i] { seen << i; });
-        for (Qt::Key key : {Qt::Key_T, Qt::Key_E, Qt::Key_P, Qt::Key_S, Qt::Key_Space,
-                            Qt::Key_Right, Qt::Key_Left, Qt::Key_X})
-            QTest::keyClick(&view, key);
-        QCOMPARE(seen, QList<int>({0, 1, 2, 3, 4, 5, 6}));
     }
 
     void picturesKeptAtShownSize_data()
@@ -448,14 +375,9 @@ private slots:
         QTRY_VERIFY(original.html().contains(names.last()));
         QStringList kept;
         for (const QString &name : names) {
-            const auto picture = [&](View &view) {
-                return view.document()
-                    ->resource(QTextDocument::ImageResource, QUrl(name))
-                    .value<QImage>();
-            };
-            const QImage shown = picture(original);
+            const QImage shown = picture(original, name);
             // One decoded picture serves both views.
-            QCOMPARE(picture(translated).cacheKey(), shown.cacheKey());
+            QCOMPARE(picture(translated, name).cacheKey(), shown.cacheKey());
             kept << (shown.width() > 1 ? QString("%1x%2").arg(shown.width()).arg(shown.height())
                      : original.toPlainText().contains(name) ? "link"
                                                              : "none");
@@ -465,8 +387,9 @@ private slots:
         QVERIFY(images.used() <= images.budget);
     }
 
-    // Whatever a page puts into titles, captions, text and picture addresses,
-    // the document shows exactly those texts and links to exactly those addresses.
+    // Whatever a page puts into titles, captions, text and picture addresses (markup in the first
+    // round, random strings after), the document shows exactly those texts and links to exactly
+    // those addresses, and no picture but those handed over.
     void markupFromAnyString()
     {
         using namespace Qt::StringLiterals;
@@ -479,18 +402,28 @@ private slots:
                 text += chars.at(random.bounded(int(chars.size())));
             return text;
         };
-        const QString issueUrl =
-            u"http://x/a><b>INJECTED</b><a href=file:///etc/passwd>click</a><i x=\\"_s;
         for (int round = 0; round < 40; ++round) {
             View view;
             view.resize(900, 600);
-            QStringList urls, captions;
-            for (int i = 0; i < 1 + round % 3; ++i) {
-                urls << (round == 0 && i == 0 ? issueUrl : u"http://x/"_s + any(urlChars, 12));
-                captions << any(textChars, 6);
+            // Title, source, date, text, then captions and addresses in pairs.
+            QStringList parts = {any(textChars, 8), any(textChars, 5), any(textChars, 5),
+                                 any(textChars, 20)};
+            for (int i = 0; i < 1 + round % 3; ++i)
+                parts << any(textChars, 6) << u"http://x/"_s + any(urlChars, 12);
+            if (round == 0)
+                parts = QStringList{u"News <img src='/tmp/red.png'>"_s,
+                                    u"<b>AP</b> & co"_s,
+                                    u"<i>today</i>"_s,
+                                    u"one <img src=\"/tmp/red.png\"><a href='file:///etc'>x</a>"_s,
+                                    u"<img src='/tmp/red.png'><b>cap</b>"_s,
+                                    u"http://x/a><b>INJECTED</b><a href=file:///etc/passwd>"
+                                    u"click</a><i x=\\"_s};
+            QStringList captions, urls, expected;
+            for (int i = 4; i < parts.size(); i += 2) {
+                captions << parts.at(i);
+                urls << parts.at(i + 1);
+                expected << htmlAttributeUrl(parts.at(i + 1));
             }
-            const QStringList parts = {any(textChars, 8), any(textChars, 5), any(textChars, 5),
-                                       any(textChars, 20)};
             view.setImages(urls, captions);
             view.showArticle(parts[0], parts[1], parts[2], parts[3], nullptr, nullptr);
             for (const QString &address : urls)
@@ -501,15 +434,13 @@ private slots:
             for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
                 for (auto it = block.begin(); !it.atEnd(); ++it) {
                     const QTextCharFormat format = it.fragment().charFormat();
-                    if (!format.anchorHref().isEmpty() && (anchors.isEmpty() || anchors.last() != format.anchorHref()))
+                    if (!format.anchorHref().isEmpty() &&
+                        anchors.value(anchors.size() - 1) != format.anchorHref())
                         anchors << format.anchorHref();
                     if (format.isImageFormat())
                         images << format.toImageFormat().name();
                 }
             }
-            QStringList expected;
-            for (const QString &address : urls)
-                expected << htmlAttributeUrl(address);
             QCOMPARE(anchors, expected);
             QCOMPARE(images, expected);
             static const QRegularExpression layout(u"[\\s\u00a0\ufffc]"_s);

@@ -19,33 +19,6 @@ void hover(QWidget *widget, bool enter)
     QApplication::sendEvent(widget, enter ? static_cast<QEvent *>(&entered) : &left);
 }
 
-// The resource names in the string literals of the sources below src/. The flag prefix is
-// completed with every language code; other prefixes (":/translation/ui_") and names built at run
-// time belong to resources built elsewhere.
-QStringList namesInSources()
-{
-    static const QRegularExpression literal(QStringLiteral("\":/([^\"\\\\]*)\""));
-    QSet<QString> names;
-    QDirIterator it(QStringLiteral(TESSOLIN_SOURCE_DIR "/src"), {u"*.cpp"_s, u"*.h"_s}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        for (const auto &match :
-             literal.globalMatch(QString::fromUtf8(testkit::readAll(it.next())))) {
-            const QString name = match.captured(1);
-            if (name == u"FLAG_"_s) {
-                for (const QString &code : testkit::interfaceLanguages())
-                    names.insert(name + code);
-            } else if (!name.isEmpty() && !name.endsWith(u'_') && !name.endsWith(u'/') &&
-                       !name.contains(u'%')) {
-                names.insert(name);
-            }
-        }
-    }
-    QStringList sorted(names.begin(), names.end());
-    sorted.sort();
-    return sorted;
-}
-
 // The images the window, the dialogs and the views take from the program's data rather than from
 // a literal of their own, with the least size they are shown at.
 struct Shipped
@@ -85,38 +58,14 @@ private slots:
         QTemporaryDir dir;
         QImage image(37, 13, QImage::Format_ARGB32);
         image.fill(Qt::red);
-        image.setPixel(0, 0, qRgb(0, 0, 255));
         QVERIFY(image.save(dir.filePath("logo.png")));
-        // Painted at the origin, unscaled, over a wider bar; a missing image has no size.
+        // Painted whole at the origin, unscaled, over a wider bar; a missing image has no size.
         TitleBar bar(dir.filePath("logo.png"));
         bar.resize(100, 40);
-        QImage canvas(100, 40, QImage::Format_ARGB32);
-        canvas.fill(Qt::white);
-        bar.render(&canvas, QPoint(), QRegion(), QWidget::DrawChildren);
         QCOMPARE(bar.sizeHint(), QSize(37, 13));
-        QCOMPARE(canvas.pixelColor(0, 0), QColor(Qt::blue));
-        QCOMPARE(canvas.pixelColor(36, 12), QColor(Qt::red));
-        QCOMPARE(canvas.pixelColor(37, 0), QColor(Qt::white));
+        QCOMPARE(bar.grab().toImage().pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(testkit::countPixels(&bar, Qt::red), 37 * 13);
         QCOMPARE(TitleBar(dir.filePath("absent.png")).sizeHint(), QSize(0, 0));
-    }
-
-    void arrowAnimations()
-    {
-        for (const char *arrow : {"UP", "DOWN", "LEFT", "RIGHT"}) {
-            QMovie movie(QString(":/%1ARROW").arg(arrow));
-            QList<int> opaque;
-            for (int frame = 0; movie.jumpToFrame(frame); ++frame) {
-                const QImage image = movie.currentImage();
-                opaque << 0;
-                for (int i = 0; i < image.width() * image.height(); ++i)
-                    opaque.last() +=
-                        qAlpha(image.pixel(i % image.width(), i / image.width())) > 127;
-            }
-            // Frames that are not disposed pile up into a smear of every position.
-            QVERIFY2(opaque.first() > 0 &&
-                         *std::max_element(opaque.begin(), opaque.end()) <= opaque.first() * 3 / 2,
-                     arrow);
-        }
     }
 
     void animationButton()
@@ -145,7 +94,6 @@ private slots:
         // Nothing plays on behind the first frame.
         QCOMPARE(button.movie()->state(), QMovie::NotRunning);
         QCOMPARE(button.movie()->currentFrameNumber(), 0);
-
         // A missing animation still reports, and shows what an empty label does.
         hover(&missing, true);
         missing.fire();
@@ -185,52 +133,55 @@ private slots:
         QTRY_VERIFY(!box.isVisible());
     }
 
-    void namedInCode_data()
-    {
-        QTest::addColumn<QString>("name");
-        const QStringList names = namesInSources();
-        // The walk itself must find the code's names, or the test checks nothing.
-        QVERIFY(names.contains(u"LOGO"_s) || names.contains(u"UPARROW"_s));
-        for (const QString &name : names)
-            QTest::newRow(qPrintable(name)) << name;
-    }
-
-    // Each name a literal in src/ uses exists and decodes as an image (the
-    // data files of the core library are read as documents, not images).
-    void namedInCode()
-    {
-        QFETCH(QString, name);
-        const QString path = u":/"_s + name;
-        QVERIFY2(QFile::exists(path), qPrintable(path + u" is not compiled in"_s));
-        if (name == u"translation"_s || name.startsWith(u"translation/"_s))
-            return;
-        QImageReader reader(path);
-        QVERIFY2(reader.canRead(), qPrintable(path + u": "_s + reader.errorString()));
-        QVERIFY(!reader.read().isNull());
-    }
-
-    void shipped_data()
+    void images_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("minimumSize");
         QTest::addColumn<bool>("animated");
-        for (const Shipped &group : shippedGroups) {
-            for (const QString &name : QString(group.names).split(u' ')) {
-                const QStringList codes =
-                    name == u"FLAG_"_s ? testkit::interfaceLanguages() : QStringList{QString()};
-                for (const QString &code : codes)
-                    QTest::newRow(qPrintable(name + code))
-                        << name + code << QSize(group.width, group.height) << group.animated;
+        // The resource names in the string literals of the sources below src/. The flag prefix is
+        // completed with every language code; other prefixes (":/translation/ui_") and names
+        // built at run time belong to resources built elsewhere.
+        QMap<QString, std::pair<QSize, bool>> rows;
+        const auto add = [&rows](const QString &name, QSize size, bool animated) {
+            const QStringList codes =
+                name == u"FLAG_"_s ? testkit::interfaceLanguages() : QStringList{QString()};
+            for (const QString &code : codes)
+                rows[name + code] = {size, animated};
+        };
+        static const QRegularExpression literal(QStringLiteral("\":/([^\"\\\\]*)\""));
+        QDirIterator it(QStringLiteral(TESSOLIN_SOURCE_DIR "/src"), {u"*.cpp"_s, u"*.h"_s},
+                        QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            for (const auto &match :
+                 literal.globalMatch(QString::fromUtf8(testkit::readAll(it.next())))) {
+                const QString name = match.captured(1);
+                if (!name.isEmpty() && !name.endsWith(u'/') && !name.contains(u'%') &&
+                    (!name.endsWith(u'_') || name == u"FLAG_"_s))
+                    add(name, QSize(1, 1), false);
             }
         }
+        // The walk itself must find the code's names, or the test checks nothing.
+        QVERIFY(rows.contains(u"LOGO"_s) || rows.contains(u"UPARROW"_s));
+        for (const Shipped &group : shippedGroups) {
+            for (const QString &name : QString(group.names).split(u' '))
+                add(name, QSize(group.width, group.height), group.animated);
+        }
+        for (auto it = rows.cbegin(); it != rows.cend(); ++it)
+            QTest::newRow(qPrintable(it.key())) << it.key() << it->first << it->second;
     }
 
-    void shipped()
+    // Each name a literal in src/ uses, and each image named in the program's data, exists and
+    // decodes as an image of at least its least shown size (the data files of the core library
+    // are read as documents, not images).
+    void images()
     {
         QFETCH(QString, name);
         QFETCH(QSize, minimumSize);
         QFETCH(bool, animated);
         const QString path = u":/"_s + name;
+        QVERIFY2(QFile::exists(path), qPrintable(path + u" is not compiled in"_s));
+        if (name.startsWith(u"translation"_s))
+            return;
         QImageReader reader(path);
         const QImage image = reader.read();
         QVERIFY2(!image.isNull(), qPrintable(path + u": "_s + reader.errorString()));
@@ -242,13 +193,20 @@ private slots:
             for (int x = 0; x < image.width() && colours.size() < 2; x += 2)
                 colours.insert(image.pixel(x, y));
         QVERIFY2(colours.size() >= 2, qPrintable(path + u" shows nothing"_s));
-        if (animated) {
-            QMovie movie(path);
-            QVERIFY(movie.isValid());
-            QVERIFY2(movie.frameCount() > 1, qPrintable(path + u" does not move"_s));
-        }
         // Still icons are what QIcon takes for buttons, menus and lists.
         QVERIFY(!QIcon(path).pixmap(16, 16).isNull());
+        QMovie movie(path);
+        QList<int> opaque; // pixels of each frame
+        for (int frame = 0; animated && movie.jumpToFrame(frame); ++frame) {
+            const QImage shown = movie.currentImage();
+            opaque << 0;
+            for (int i = 0; i < shown.width() * shown.height(); ++i)
+                opaque.last() += qAlpha(shown.pixel(i % shown.width(), i / shown.width())) > 127;
+        }
+        QVERIFY2(!animated || opaque.size() > 1, qPrintable(path + u" does not move"_s));
+        // Frames that are not disposed pile up into a smear of every position.
+        for (int count : opaque)
+            QVERIFY2(count > 0 && count <= opaque.first() * 3 / 2, qPrintable(path));
     }
 };
 

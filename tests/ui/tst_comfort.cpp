@@ -1,7 +1,6 @@
 #include "contentscrollview.h"
 #include "indexitem.h"
 #include "indexscrollview.h"
-#include "viewfill.h"
 #include "testkit.h"
 #include "textscale.h"
 #include "viewtheme.h"
@@ -13,14 +12,14 @@ namespace {
 
 struct SheetRow
 {
-    const char *name;
-    const char *sheet;
+    const char *name, *sheet;
     int percent;
     const char *expected;
 };
 
 const SheetRow sheetRows[] = {
-    {"points grow", "#text { font-size: 11pt; color: red; }", 150, "#text { font-size: 16.5pt; color: red; }"},
+    {"points grow", "#text { font-size: 11pt; color: red; }", 150,
+     "#text { font-size: 16.5pt; color: red; }"},
     {"pixels stay whole", "p{font-size:13px}", 120, "p{font-size:16px}"},
     {"every size, picture rules untouched", "a{font-size: 10pt} img{width: 120px; margin: 4px}", 80,
      "a{font-size: 8pt} img{width: 120px; margin: 4px}"},
@@ -31,8 +30,7 @@ const SheetRow sheetRows[] = {
 struct KeyRow
 {
     const char *name;
-    int start;
-    int key;
+    int start, key;
     Qt::KeyboardModifiers modifiers;
     int expected;
     bool handled;
@@ -49,17 +47,15 @@ const KeyRow keyRows[] = {
 };
 
 // WCAG 2 contrast of two colours: (L1 + 0.05) / (L2 + 0.05) of their relative luminances.
-double luminance(const QColor &colour)
-{
-    const auto channel = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
 double contrast(const QColor &a, const QColor &b)
 {
+    const auto luminance = [](const QColor &colour) {
+        const auto channel = [](double c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+               0.0722 * channel(colour.blueF());
+    };
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
@@ -67,15 +63,15 @@ double contrast(const QColor &a, const QColor &b)
 struct ContrastRow
 {
     const char *name;
-    QColor ThemeColours::*foreground;
-    QColor ThemeColours::*background;
+    QColor ThemeColours::*foreground, ThemeColours::*background;
 };
 
 const ContrastRow contrastRows[] = {
     {"unread headline on the list", &ThemeColours::unread, &ThemeColours::indexBackground},
     {"read headline on the list", &ThemeColours::read, &ThemeColours::indexBackground},
     {"site entry and heading on the list", &ThemeColours::plain, &ThemeColours::indexBackground},
-    {"current entry stands out of the list", &ThemeColours::currentBackground, &ThemeColours::indexBackground},
+    {"current entry stands out of the list", &ThemeColours::currentBackground,
+     &ThemeColours::indexBackground},
     {"current unread entry", &ThemeColours::currentText, &ThemeColours::currentBackground},
     {"current read headline", &ThemeColours::currentRead, &ThemeColours::currentBackground},
     {"current heading", &ThemeColours::plain, &ThemeColours::groupBackground},
@@ -85,10 +81,11 @@ const ContrastRow contrastRows[] = {
 
 } // namespace
 
-/// Text size, focus muting and the keys that open entries.
+/// Text size and theme contrast.
 class TestComfort : public QObject
 {
     Q_OBJECT
+    testkit::IsolatedSettings m_settings;
 
 private slots:
     void scalesSheets_data() { testkit::rows(sheetRows); }
@@ -125,14 +122,12 @@ private slots:
         article->document()->setDefaultStyleSheet("#text { font-size: 12pt; }");
         article->showPage("<p>Text</p>", nullptr, nullptr);
         host.show();
-
         QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton,
                           Qt::ControlModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(index, &wheel);
         QCOMPARE(TextScale::instance()->percent(), 110);
         QCOMPARE(index->styleSheet(), "IndexItem { font-size: 11pt; }");
         QCOMPARE(article->document()->defaultStyleSheet(), "#text { font-size: 13.2pt; }");
-
         QTest::keyClick(article, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(index->styleSheet(), "IndexItem { font-size: 10pt; }");
         QCOMPARE(article->document()->defaultStyleSheet(), "#text { font-size: 12pt; }");
@@ -143,80 +138,24 @@ private slots:
         TextScale::instance()->setPercent(100);
     }
 
-    /// The current entry of the view without the keys takes the muted rule, and its own again with them.
-    void unfocusedCurrentIsMuted()
-    {
-        QWidget host;
-        auto *view = new IndexScrollView(&host);
-        auto *other = new QLineEdit(&host);
-        view->setGeometry(0, 0, 200, 100);
-        other->setGeometry(0, 120, 200, 20);
-        const int U = IndexItem::Unvisited, C = IndexItem::Current;
-        view->setItemStyle(U, C, IndexItem::Headline, "color: white;");
-        view->setItemStyle(U, IndexScrollView::UnfocusedCurrent, IndexItem::Headline, "color: gray;");
-        auto *entry = new IndexItem(view, U, IndexItem::Normal, IndexItem::Headline, nullptr, "en");
-        connect(entry, &IndexItem::stateChanged, view, &IndexScrollView::itemStateChanged);
-        host.show();
-        activate(&host);
-        other->setFocus();
-        QTRY_VERIFY(other->hasFocus());
-        view->setCurrentItem(entry);
-        QCOMPARE(entry->styleSheet(), "color: gray;");
-        view->setFocus();
-        QTRY_COMPARE(entry->styleSheet(), "color: white;");
-        other->setFocus();
-        QTRY_COMPARE(entry->styleSheet(), "color: gray;");
-    }
-
-    void themeContrast_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<bool>("dark");
-        for (const bool dark : {false, true})
-            for (int i = 0; i < int(std::size(contrastRows)); ++i)
-                QTest::addRow("%s: %s", dark ? "dark" : "light", contrastRows[i].name) << i << dark;
-    }
-    /// Every state of an entry reads at 4.5:1 at least, in both themes, against the backgrounds the skins paint.
+    void themeContrast_data() { testkit::rows(contrastRows); }
+    /// Every state of an entry reads at 4.5:1 at least, in both themes, against the backgrounds
+    /// the skins paint.
     void themeContrast()
     {
-        QFETCH(int, row);
-        QFETCH(bool, dark);
-        const ThemeColours &c = ViewTheme::coloursOf(dark);
-        const ContrastRow &r = contrastRows[row];
-        const double ratio = contrast(c.*r.foreground, c.*r.background);
-        QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio, 'f', 2)));
-        // The skin's index panels are painted in the colour the ratios assume.
-        const QString sheet = QString::fromUtf8(
-            testkit::readAll(testkit::sourcePath("data/skin/%1/ui.css").arg(QString::fromLatin1(c.skin))));
-        const QRegularExpression panel("#PageIndexPanel \\{\\s*background-color: (#[0-9a-f]{6})");
-        QCOMPARE(panel.match(sheet).captured(1), c.indexBackground.name());
+        const ContrastRow &r = testkit::current(contrastRows);
+        for (const bool dark : {false, true}) {
+            const ThemeColours &c = ViewTheme::coloursOf(dark);
+            const double ratio = contrast(c.*r.foreground, c.*r.background);
+            QVERIFY2(ratio >= 4.5, qPrintable(QString("%1: %2").arg(c.skin).arg(ratio, 0, 'f', 2)));
+            // The skin's index panels are painted in the colour the ratios assume.
+            const QString sheet = QString::fromUtf8(testkit::readAll(
+                testkit::sourcePath("data/skin/%1/ui.css").arg(QString::fromLatin1(c.skin))));
+            const QRegularExpression panel(
+                "#PageIndexPanel \\{\\s*background-color: (#[0-9a-f]{6})");
+            QCOMPARE(panel.match(sheet).captured(1), c.indexBackground.name());
+        }
     }
-
-    /// The theme choice is remembered and reaches the lists already on screen.
-    void themeReachesViews()
-    {
-        IndexScrollView view;
-        ViewFill::setPageItemStyles(&view);
-        auto *entry = new IndexItem(&view, IndexItem::Visited, IndexItem::Normal, IndexItem::Headline, nullptr, "en");
-        connect(entry, &IndexItem::stateChanged, &view, &IndexScrollView::itemStateChanged);
-        view.itemStateChanged(entry);
-        QVERIFY(entry->styleSheet().contains(ViewTheme::coloursOf(false).read.name()));
-        ViewTheme::instance()->setDark(true);
-        QCOMPARE(QSettings().value("view/theme").toString(), "dark");
-        QVERIFY(entry->styleSheet().contains(ViewTheme::coloursOf(true).read.name()));
-        ViewTheme::instance()->setDark(false);
-        QVERIFY(entry->styleSheet().contains(ViewTheme::coloursOf(false).read.name()));
-    }
-
-private:
-    static void activate(QWidget *window)
-    {
-        window->activateWindow();
-        QApplication::setActiveWindow(window);
-        QVERIFY(QTest::qWaitForWindowActive(window));
-    }
-
-    testkit::IsolatedSettings m_settings;
 };
 
 QTEST_MAIN(TestComfort)

@@ -1,6 +1,5 @@
 #include "clelement.h"
 #include "clfiltersettings.h"
-#include "clprocessor.h"
 #include "clsitemodel.h"
 #include "contentscrollview.h"
 #include "indexitem.h"
@@ -15,6 +14,26 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+/// An article page with a child of each kind, in order: values numbered by position, images
+/// every other one captioned, pages as URL records (a negative next page as text).
+CLElement *articleTree(const QList<int> &kinds)
+{
+    auto *root = new CLElement(ArticlePage, u"en"_s, nullptr, new CLData(u"http://a/"_s), nullptr);
+    for (int i = 0; i < kinds.size(); ++i) {
+        const int kind = qAbs(kinds.at(i));
+        CLData *value = nullptr;
+        if (kind == ArticleImage)
+            value = new CLURLData(u"http://i/%1"_s.arg(i), i % 2 ? QString() : u"cap%1"_s.arg(i),
+                                  URLImage);
+        else if (kind == ArticlePreviousPage || (kind == ArticleNextPage && kinds.at(i) > 0))
+            value = new CLURLData(u"http://p/%1"_s.arg(i), u"page"_s, URLHtml);
+        else
+            value = new CLData(u"v%1"_s.arg(i));
+        new CLElement(kind, u"en"_s, nullptr, value, root);
+    }
+    return root;
+}
 
 CLElement *headline(CLElement *parent, const QString &title, const QString &url)
 {
@@ -47,8 +66,7 @@ class TestViewFill : public QObject
 
     // Page definition and topics the trees point into.
     CLPage page;
-    CLTopic world;
-    CLTopic sport;
+    CLTopic world, sport;
 
     /// root "Front" > [loose headline, World > [a, b > [c]], Sport > [lottery > [d]]]
     CLElement *indexTree()
@@ -67,18 +85,14 @@ class TestViewFill : public QObject
 private slots:
     void initTestCase()
     {
-        page.name = u"Front"_s;
-        for (CLObject *object : std::initializer_list<CLObject *>{&page, &world, &sport}) {
-            object->i18n = new CLI18n;
-            object->i18n->original = u"en"_s;
+        for (const auto &[object, name, id] :
+             {std::tuple<CLObject *, QString, QString>{&page, u"Front"_s, QString()},
+              {&world, u"World"_s, u"(t)world"_s},
+              {&sport, u"Sport"_s, u"(t)sport"_s}}) {
+            object->name = name;
+            object->id = id;
+            object->i18n = new CLI18n{u"en"_s, {{u"en"_s, name}}};
         }
-        page.i18n->displays.insert(u"en"_s, u"Front"_s);
-        world.i18n->displays.insert(u"en"_s, u"World"_s);
-        sport.i18n->displays.insert(u"en"_s, u"Sport"_s);
-        world.name = u"World"_s;
-        world.id = u"(t)world"_s;
-        sport.name = u"Sport"_s;
-        sport.id = u"(t)sport"_s;
     }
 
     void pageIndex_data() { testkit::rows(pageIndexRows); }
@@ -96,7 +110,6 @@ private slots:
         QSet<quint32> history;
         for (const QString &url : QString(r.read).split(u' ', Qt::SkipEmptyParts))
             history.insert(historyHash(url));
-
         IndexScrollView view;
         view.resize(300, 400);
         ViewFill::setPageItemStyles(&view);
@@ -122,22 +135,6 @@ private slots:
         QCOMPARE(entries.join(u' '), r.entries);
     }
 
-    void siteIndex()
-    {
-        CLSiteIndexItem shown, hidden, failed;
-        shown.site = new CLSite;
-        shown.site->id = u"(s)GIa"_s;
-        shown.site->name = u"A"_s;
-        hidden.site = new CLSite;
-        hidden.site->id = u"(s)GIb"_s;
-        IndexScrollView view;
-        const QList<SiteIndexItem *> placed = ViewFill::fillSiteIndex(
-            &view, {&shown, &hidden, &failed, nullptr}, {u"(s)GIb"_s}, u"en"_s);
-        QCOMPARE(placed.size(), 1);
-        QCOMPARE(placed.at(0)->site(), shown.site);
-        QCOMPARE(view.currentItem(), placed.at(0));
-    }
-
     void article_data()
     {
         QTest::addColumn<QList<int>>("kinds"); // children in order; values numbered
@@ -159,20 +156,7 @@ private slots:
     void article()
     {
         QFETCH(QList<int>, kinds);
-        const std::unique_ptr<CLElement> root(
-            new CLElement(ArticlePage, u"en"_s, nullptr, new CLData(u"http://a/"_s), nullptr));
-        for (int i = 0; i < kinds.size(); ++i) {
-            const int kind = qAbs(kinds.at(i));
-            CLData *value = nullptr;
-            if (kind == ArticleImage)
-                value = new CLURLData(u"http://i/%1"_s.arg(i),
-                                      i % 2 ? QString() : u"cap%1"_s.arg(i), URLImage);
-            else if (kind == ArticlePreviousPage || (kind == ArticleNextPage && kinds.at(i) > 0))
-                value = new CLURLData(u"http://p/%1"_s.arg(i), u"page"_s, URLHtml);
-            else
-                value = new CLData(u"v%1"_s.arg(i));
-            new CLElement(kind, u"en"_s, nullptr, value, root.get());
-        }
+        const std::unique_ptr<CLElement> root(articleTree(kinds));
         const ViewFill::ArticleContent content = ViewFill::collectArticle(root.get());
         QTEST(content.complete(), "complete");
         const auto link = [](const QString *page) { return page ? *page : u"-"_s; };
@@ -182,7 +166,6 @@ private slots:
                   .join(u'|'),
               "shown");
         QVERIFY(!ViewFill::collectArticle(nullptr).complete());
-
         ContentScrollView view;
         ViewFill::showArticle(&view, content, u"p { color: red; }"_s);
         QCOMPARE(view.document()->defaultStyleSheet(), u"p { color: red; }"_s);
@@ -195,15 +178,11 @@ private slots:
     void imagesPastTheCap()
     {
         const std::unique_ptr<CLElement> root(
-            new CLElement(ArticlePage, u"en"_s, nullptr, new CLData(u"http://a/"_s), nullptr));
-        for (int kind : {ArticleTitle, ArticleSource, ArticleDatetime, ArticleText})
-            new CLElement(kind, u"en"_s, nullptr, new CLData(u"v"_s), root.get());
-        for (int i = 0; i < 250; ++i)
-            new CLElement(ArticleImage, u"en"_s, nullptr,
-                          new CLURLData(u"http://i/%1"_s.arg(i), QString(), URLImage), root.get());
+            articleTree(QList<int>{ArticleTitle, ArticleSource, ArticleDatetime, ArticleText} +
+                        QList<int>(250, ArticleImage)));
         const ViewFill::ArticleContent content = ViewFill::collectArticle(root.get());
         QCOMPARE(content.imageUrls.size(), 200);
-        QCOMPARE(content.imageUrls.last(), u"http://i/199"_s);
+        QCOMPARE(content.imageUrls.last(), u"http://i/203"_s);
         ContentScrollView view;
         ViewFill::showArticle(&view, content, QString());
         QVERIFY(view.toPlainText().contains(u"Pictures of this article not shown: 50"_s));
