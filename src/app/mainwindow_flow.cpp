@@ -392,6 +392,9 @@ void MainWindow::switchIndexLocale()
     const CLTranslator *engine =
         m_processor ? m_processor->findTranslator(m_pageTree->language, language) : nullptr;
     if (m_processor && !engine) {
+        // Nothing will be translated: the list goes back to the original and the tab with it.
+        m_indexToggle->setChecked(false);
+        switchIndexLocale();
         statusBar()->showMessage(tr("No translation engine serves this language pair"), 5000);
         return;
     }

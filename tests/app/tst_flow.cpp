@@ -571,6 +571,8 @@ private slots:
         QVERIFY(w->progressBar()->isHidden() && f->module->indexItemQueue.isEmpty());
         QCOMPARE(f->requestsTo("/translate"), 0);
         QVERIFY(f->headline(u"Harbour opens"_s));
+        // The tab is off again: a second click asks anew instead of silently switching off.
+        QVERIFY(!w->indexTranslationToggle()->isChecked());
     }
 
     // Nobody listens at the engine's address: said once, naming it; the panel
