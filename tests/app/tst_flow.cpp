@@ -589,6 +589,8 @@ private slots:
                 [&said](const QString &text) { said << text; });
         for (int attempt = 0; attempt < 2; ++attempt) {
             said.clear();
+            // The same text still on show would be set again without a signal.
+            w->statusBar()->clearMessage();
             (action ? w->indexTranslationToggle() : w->translateButton())->click();
             const QString reached = u"engine at http://127.0.0.1:1 could not be reached"_s;
             QTRY_VERIFY2(said.filter(reached).size() == 1, qPrintable(said.join(u" | "_s)));
