@@ -1,6 +1,7 @@
-// A version-check answer comes from the network: reading it, naming its
-// downloads and writing the catalogue must survive every input, and the
-// written catalogue must read back to exactly the values put in.
+// A version-check answer comes from the network: reading it as the reader
+// does (signature, refusals), naming its downloads and writing the catalogue
+// must survive every input, and the written catalogue must read back to
+// exactly the values put in.
 #include "clupdate.h"
 
 #include <QDomDocument>
@@ -10,12 +11,59 @@
 #include <cstdint>
 #include <cstdlib>
 
+namespace {
+
+// The public half of the key libsodium derives from the seed of 32 bytes 0x42; the
+// "signed-verified" seeds carry its signatures, so the trusted paths start covered.
+const QByteArray TrustedKey =
+    QByteArray::fromBase64("IVL40Zt5HSRFMkLhXy6rbLfP+ntqXtMAl5YOBpiB2xI=");
+
+bool isLoggable(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c == QChar(0x2028) || c == QChar(0x2029))
+            return false;
+    return true;
+}
+
+// What the reader takes from an answer, signed by a trusted key or not: nothing a refusal
+// names, and the check addresses only when trusted.
+CLUpdateAnswer checkedUsable(CLUpdateAnswer answer, bool trusted)
+{
+    answer.trusted = trusted;
+    const CLUpdateAnswer usable = usableAnswer(answer);
+    if (usable.targets.size() + usable.refused.size() > answer.targets.size())
+        std::abort();
+    if (!trusted && !usable.endpoints.isEmpty())
+        std::abort();
+    if (!answerRefusal(answer).isEmpty() &&
+        !(usable.targets.isEmpty() && usable.endpoints.isEmpty()))
+        std::abort();
+    for (const CLUpdateTarget &target : usable.targets)
+        if (!targetRefusal(target, trusted).isEmpty())
+            std::abort();
+    for (const QString &note : usable.notes)
+        if (!isLoggable(escapedForLog(note)))
+            std::abort();
+    return usable;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const CLUpdateAnswer answer = parseUpdateAnswer(bytes);
-    if (!answer.valid && !answer.targets.isEmpty())
+    const CLUpdateAnswer parsed = parseUpdateAnswer(bytes, {TrustedKey});
+    if (!parsed.valid && !parsed.targets.isEmpty())
         std::abort();
+    if (parsed.trusted && !parsed.hasSignature)
+        std::abort();
+    for (const QString &line : QString::fromLatin1(bytes).split(QLatin1Char('\n')))
+        if (!isLoggable(escapedForLog(line)))
+            std::abort();
+    (void)checkedUsable(parsed, parsed.trusted);
+    // As if signed by a trusted key: the contents are no less hostile then.
+    const CLUpdateAnswer answer = checkedUsable(parsed, true);
 
     CLUpdateNameRules rules;
     rules.engineFile = QStringLiteral("translators.tdf");
