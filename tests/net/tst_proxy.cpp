@@ -44,10 +44,11 @@ QString applied()
         .arg(proxy.port());
 }
 
+// settings as stored ("~" marks an absent key); fields as loaded; the proxy applied.
 struct Load
 {
     const char *name, *settings, *fields, *applied;
-}; // "~" marks an absent key
+};
 const Load loadRows[] = {
     {"http proxy with credentials", "1|proxy.example|3128|alice|s3cret",
      "1|proxy.example|3128|alice|s3cret", "http alice:s3cret@proxy.example:3128"},
