@@ -181,8 +181,8 @@ struct Completion
 };
 const Completion completionRows[] = {
     {"nothing queued", "", 0, 0},
-    {"no engine for any headline", "ja:x ja:x", 0,
-     0}, // no request goes out, so no answer could end the run
+    // No request goes out, so no answer could end the run.
+    {"no engine for any headline", "ja:x ja:x", 0, 0},
     {"every reply fails, more queued than in flight",
      "en:bad en:bad en:bad en:bad en:bad en:bad en:bad", 7, 0},
     {"failures and successes mixed", "en:bad en:ok en:bad en:bad ja:x en:ok en:bad en:ok", 7, 3},
