@@ -44,19 +44,32 @@ QString applied()
         .arg(proxy.port());
 }
 
-struct Load { const char *name, *settings, *fields, *applied; }; // "~" marks an absent key
+// settings as stored ("~" marks an absent key); fields as loaded; the proxy applied.
+struct Load
+{
+    const char *name, *settings, *fields, *applied;
+};
 const Load loadRows[] = {
-    {"http proxy with credentials", "1|proxy.example|3128|alice|s3cret", "1|proxy.example|3128|alice|s3cret", "http alice:s3cret@proxy.example:3128"},
-    {"unknown mode treated as socks", "7|proxy.example|1080|~|~", "7|proxy.example|1080||", "socks5 :@proxy.example:1080"},
+    {"http proxy with credentials", "1|proxy.example|3128|alice|s3cret",
+     "1|proxy.example|3128|alice|s3cret", "http alice:s3cret@proxy.example:3128"},
+    {"unknown mode treated as socks", "7|proxy.example|1080|~|~", "7|proxy.example|1080||",
+     "socks5 :@proxy.example:1080"},
     {"empty host falls back to direct, fields kept", "1||8080|alice|~", "0||8080|alice|", "direct"},
     {"port zero falls back to direct", "2|proxy.example|0|~|~", "0|proxy.example|0||", "direct"},
     // 65536 would wrap to port 0, 68616 to 3080: another service.
-    {"port above 65535 falls back to direct", "1|proxy.example|68616|~|~", "0|proxy.example|68616||", "direct"},
-    {"highest port is kept", "1|proxy.example|65535|~|~", "1|proxy.example|65535||", "http :@proxy.example:65535"},
+    {"port above 65535 falls back to direct", "1|proxy.example|68616|~|~",
+     "0|proxy.example|68616||", "direct"},
+    {"highest port is kept", "1|proxy.example|65535|~|~", "1|proxy.example|65535||",
+     "http :@proxy.example:65535"},
 };
 
 // proxy: the program listening on the proxy port, if any; route: how the origin was reached.
-struct Route { const char *name; int mode; const char *proxy, *credentials, *route; };
+struct Route
+{
+    const char *name;
+    int mode;
+    const char *proxy, *credentials, *route;
+};
 const Route routeRows[] = {
     {"direct mode bypasses a running proxy", 0, "tinyproxy", "", "direct"},
     {"http mode goes through the http proxy", 1, "tinyproxy", "", "proxy"},
@@ -91,35 +104,33 @@ private slots:
     void loadValidation_data() { rows(loadRows); }
     void loadValidation()
     {
-        QFETCH(int, row);
-        const QString settings = QString::fromLatin1(loadRows[row].settings);
+        const Load &r = testkit::current(loadRows);
+        const QString settings = QString::fromLatin1(r.settings);
         // A leftover proxy would hide a manager that forgets to install its own.
         QNetworkProxy::setApplicationProxy({QNetworkProxy::HttpProxy, u"stale.invalid"_s, 9});
         QSettings stored;
         stored.clear();
         const QStringList values = settings.split(u'|');
-        for (qsizetype i = 0; i < Keys.size(); ++i) {
+        for (qsizetype i = 0; i < Keys.size(); ++i)
             if (values.at(i) != u"~"_s)
                 stored.setValue(Keys.at(i), values.at(i));
-        }
         const ProxyManager m;
         QCOMPARE(u"%1|%2|%3|%4|%5"_s.arg(m.mode).arg(m.host).arg(m.port).arg(m.user, m.password),
-                 QString::fromLatin1(loadRows[row].fields));
-        QCOMPARE(applied(), QString::fromLatin1(loadRows[row].applied));
+                 QString::fromLatin1(r.fields));
+        QCOMPARE(applied(), QString::fromLatin1(r.applied));
         // Loading never rewrites what is stored, even what it could not use.
         QCOMPARE(::stored(), settings);
     }
 
     void passwordFileOwnerOnly_data()
     {
-        QTest::addColumn<bool>("existing"); // the settings file exists before, readable by all
-        QTest::newRow("new settings file is private") << false;
-        QTest::newRow("existing readable settings file made private") << true;
+        // The second finds the settings file there, readable by all.
+        testkit::actionRows(
+            {"new settings file is private", "existing readable settings file made private"});
     }
-
     void passwordFileOwnerOnly()
     {
-        QFETCH(bool, existing);
+        QFETCH(int, action);
         QString path;
         {
             QSettings settings;
@@ -128,7 +139,7 @@ private slots:
             path = settings.fileName();
         }
         QFile::remove(path);
-        if (existing) {
+        if (action) {
             QSettings other;
             other.setValue(u"LastSize"_s, QSize(800, 600));
             other.sync();
@@ -155,39 +166,46 @@ private slots:
     void routes_data() { rows(routeRows); }
     void routes()
     {
-        QFETCH(int, row);
-        const Route &r = routeRows[row];
-        const QString proxy = QString::fromLatin1(r.proxy), credentials = QString::fromLatin1(r.credentials);
-        const int mode = r.mode;
+        const Route &r = testkit::current(routeRows);
+        const QString proxy = QString::fromLatin1(r.proxy),
+                      credentials = QString::fromLatin1(r.credentials);
         const QString program = proxy.isEmpty() ? QString() : QStandardPaths::findExecutable(proxy);
-        TESSOLIN_NEEDS(proxy.isEmpty() || !program.isEmpty(), "tinyproxy or microsocks is not installed");
+        TESSOLIN_NEEDS(proxy.isEmpty() || !program.isEmpty(),
+                       "tinyproxy or microsocks is not installed");
         TESSOLIN_NEEDS(!m_hostName.isEmpty() && m_exitsUsable,
                        "no loopback host name, or 127.0.0.3 and 127.0.0.4 unusable as sources");
         ScriptedHttpServer origin;
         QVERIFY(origin.start(m_hostAddress));
-        const QString user = credentials.section(u':', 0, 0), password = credentials.section(u':', 1);
+        const QString user = credentials.section(u':', 0, 0),
+                      password = credentials.section(u':', 1);
         const QHostAddress exit = proxy == u"tinyproxy"_s ? HttpProxyExit : SocksProxyExit;
         const QString config = m_settings.path() + u"/tinyproxy.conf"_s;
+        const auto arguments = [&](quint16 port) {
+            const QString portText = QString::number(port), from = exit.toString();
+            if (proxy == u"tinyproxy"_s) // it reads its port from a file and refuses port 0
+                return testkit::writeAll(config, "Port " + portText.toLatin1() +
+                                                     "\nListen 127.0.0.1\nAllow 127.0.0.1\nBind " +
+                                                     from.toLatin1())
+                           ? QStringList{u"-d"_s, u"-c"_s, config}
+                           : QStringList();
+            const QStringList login{u"-u"_s, user, u"-P"_s, password};
+            return QStringList{u"-i"_s, u"127.0.0.1"_s, u"-p"_s, portText, u"-b"_s, from} +
+                   (user.isEmpty() ? QStringList() : login);
+        };
         servicekit::LocalService service;
-        if (!proxy.isEmpty())
-            QVERIFY2(service.start(program, [&](quint16 port) {
-                if (proxy == u"tinyproxy"_s) // it reads its port from a file and refuses port 0
-                    return testkit::writeAll(config, "Port " + QByteArray::number(port) + "\nListen 127.0.0.1\nAllow 127.0.0.1\nBind " + exit.toString().toLatin1())
-                               ? QStringList{u"-d"_s, u"-c"_s, config} : QStringList();
-                return QStringList{u"-i"_s, u"127.0.0.1"_s, u"-p"_s, QString::number(port), u"-b"_s, exit.toString()} +
-                       (user.isEmpty() ? QStringList() : QStringList{u"-u"_s, user, u"-P"_s, password});
-            }), service.output().constData());
+        QVERIFY2(proxy.isEmpty() || service.start(program, arguments),
+                 service.output().constData());
         QTcpServer closed; // with no proxy running, a port nothing listens on
         QVERIFY(closed.listen(QHostAddress(QHostAddress::LocalHost), 0));
         const quint16 port = proxy.isEmpty() ? closed.serverPort() : service.port;
         closed.close();
 
         ProxyManager manager;
-        manager.mode = mode, manager.host = u"127.0.0.1"_s, manager.port = port;
+        manager.mode = r.mode, manager.host = u"127.0.0.1"_s, manager.port = port;
         manager.user = user, manager.password = password;
         manager.save();
         // Every field is stored, also those direct mode does not use.
-        QCOMPARE(stored(), u"%1|127.0.0.1|%2|%3|%4"_s.arg(mode).arg(port).arg(user, password));
+        QCOMPARE(stored(), u"%1|127.0.0.1|%2|%3|%4"_s.arg(r.mode).arg(port).arg(user, password));
 
         QNetworkAccessManager network; // fresh: no pooled connection or cached credential
         QNetworkReply *reply =
@@ -195,7 +213,10 @@ private slots:
         QSignalSpy finished(reply, &QNetworkReply::finished);
         QVERIFY(finished.wait(30000));
         const QHostAddress peer = origin.requests.value(0).peer;
-        QCOMPARE(peer.isNull() ? u"failed"_s : peer == exit ? u"proxy"_s : u"direct"_s, QString::fromLatin1(r.route));
+        QCOMPARE(peer.isNull()  ? u"failed"_s
+                 : peer == exit ? u"proxy"_s
+                                : u"direct"_s,
+                 QString::fromLatin1(r.route));
     }
 
 private:

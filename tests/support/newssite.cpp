@@ -3,9 +3,12 @@
 #include "clfiltersettings.h"
 #include "clprofilereader.h"
 #include "clsitemodel.h"
+#include "cltranslator.h"
 
 #include "testkit.h"
 
+#include <QDomDocument>
+#include <QStandardPaths>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -119,10 +122,13 @@ bool NewsSite::start(const QString &dir)
         link(u"/article/win"_s, u"Lottery winner named"_s) + u"</ul></body></html>"_s;
     // One image address as a careless page writes it (a raw space), one percent-encoded.
     const QString png = url(pngPath), gif = QString::fromLatin1(QUrl(url(gifPath)).toEncoded());
-    const QString p1 = url(u"/article/p1"_s), p2 = url(u"/article/p2"_s), p3 = url(u"/article/p3"_s);
+    const QString p1 = url(u"/article/p1"_s), p2 = url(u"/article/p2"_s),
+                  p3 = url(u"/article/p3"_s);
     const std::pair<const char *, QByteArray> pages[] = {
         {"/index", index.toUtf8()},
-        {"/article/one", articlePage(u"Harbour opens"_s, u"The pier opened on Monday. Fish &amp; chips for all."_s, {png, gif})},
+        {"/article/one",
+         articlePage(u"Harbour opens"_s, u"The pier opened on Monday. Fish &amp; chips for all."_s,
+                     {png, gif})},
         {"/article/two", articlePage(u"Cup final tonight"_s, u"Kick-off at eight."_s, {})},
         {"/article/p1", articlePage(u"A long report"_s, u"Page one."_s, {}, {}, p2)},
         {"/article/p2", articlePage(u"A long report"_s, u"Page two."_s, {}, p1, p3)},
@@ -132,14 +138,17 @@ bool NewsSite::start(const QString &dir)
         server.script(path, {ScriptedAnswer::Answer, 200, body});
     server.script("/article/stall", {ScriptedAnswer::Stall});
     server.script("/translate", {ScriptedAnswer::Translate});
-    server.script(QUrl(png).path(QUrl::FullyEncoded).toLatin1(), {ScriptedAnswer::Answer, 200, testkit::png(120, 80)});
-    server.script(QUrl(gif).path(QUrl::FullyEncoded).toLatin1(), {ScriptedAnswer::Answer, 200, OnePixelGif});
+    server.script(QUrl(png).path(QUrl::FullyEncoded).toLatin1(),
+                  {ScriptedAnswer::Answer, 200, testkit::png(120, 80)});
+    server.script(QUrl(gif).path(QUrl::FullyEncoded).toLatin1(),
+                  {ScriptedAnswer::Answer, 200, OnePixelGif});
 
     const auto write = [](const QString &path, const QString &text) {
         return testkit::writeAll(path, text.toUtf8());
     };
     bool ok = QDir().mkpath(dir + u"/profile"_s) &&
-              write(dir + u"/profile/sites.xml"_s, uR"(<sites><site id="(s)GIloop" version="1" file="a.xml"/>
+              write(dir + u"/profile/sites.xml"_s,
+                    uR"(<sites><site id="(s)GIloop" version="1" file="a.xml"/>
       <site id="(s)GIbroken" version="1" file="missing.xml"/><site id="(s)TRloop" version="1" file="b.xml"/></sites>)"_s) &&
               write(dir + u"/profile/a.xml"_s, siteProfile(url(u"/index"_s))) &&
               write(dir + u"/profile/b.xml"_s, translatorProfile());
@@ -149,7 +158,8 @@ bool NewsSite::start(const QString &dir)
         <languages><language id="en" name="eng"/><language id="de" name="deu"/><language id="es" name="spa"/></languages>
         <paths combination="listed"><path from="en" to="de"/><path from="en" to="es"/></paths>
         <i18n original="en"><display locale="en">Loop Engine</display>
-          <display locale="de">Schleifenuebersetzer</display></i18n></translator></translators>)"_s.arg(url(u"/translate"_s))) &&
+          <display locale="de">Schleifenuebersetzer</display></i18n></translator></translators>)"_s
+                                                .arg(url(u"/translate"_s))) &&
          ok;
     processor.profileDir = dir + u"/profile"_s;
     processor.translatorDir = processor.confDir = dir;
@@ -166,3 +176,39 @@ bool NewsSite::start(const QString &dir)
     processor.filterSettings->keywordSets.append(set);
     return ok;
 }
+
+namespace apertium {
+
+const QString Modes = u"/usr/share/apertium/modes"_s;
+
+QString program()
+{
+    const QString found = QStandardPaths::findExecutable(u"apertium-apy"_s);
+    return QFile::exists(Modes + u"/eng-spa.mode"_s) ? found : QString();
+}
+
+QStringList arguments()
+{
+    return {u"-p"_s, u"PORT"_s, Modes};
+}
+
+bool load(CLProcessor &processor, quint16 port)
+{
+    QDomDocument engines, profile, catalogue;
+    engines.setContent(testkit::readAll(testkit::shippedProfileDir() + u"/translators.xml"_s));
+    profile.setContent(testkit::readAll(testkit::shippedProfileDir() + u"/apertium.xml"_s));
+    if (!processor.parseTranslators(engines) || processor.translators.isEmpty())
+        return false;
+    QUrl entry(processor.translators.at(0)->entry);
+    entry.setPort(port);
+    processor.translators.at(0)->entry = entry.toString();
+    processor.rebuildPairIndex();
+    CLSite *site = readProfile(profile, nullptr);
+    if (!site)
+        return false;
+    catalogue.setContent(
+        u"<sites><site id=\"%1\" version=\"1\" file=\"a.xml\"/></sites>"_s.arg(site->id));
+    return processor.parseCatalogue(catalogue) && processor.registerSite(site);
+}
+
+} // namespace apertium

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 /// A small news site on the loopback scripted server, with the profile that
 /// reads it, a translator whose answers the server makes up, and keyword
@@ -45,3 +46,14 @@ public:
     QString pngPath = QStringLiteral("/img/sea view.png");
     QString gifPath = QStringLiteral("/img/caf\u00e9.gif");
 };
+
+/// The local Apertium service with its English-Spanish pair, as the shipped engine file uses it.
+namespace apertium {
+/// apertium-apy when it and the pair are installed, else empty.
+QString program();
+/// Its arguments for servicekit::LocalService::start ("PORT" is the port).
+QStringList arguments();
+/// Loads the shipped engines with the service's entry moved to `port` and registers the shipped
+/// answer profile; false when anything failed.
+bool load(CLProcessor &processor, quint16 port);
+} // namespace apertium

@@ -50,11 +50,6 @@ inline QString corpusPath(const QString &relative)
     return QStringLiteral(TESSOLIN_CORPUS "/") + relative;
 }
 
-inline bool haveCorpus()
-{
-    return QFile::exists(corpusPath(QStringLiteral("manifest.json")));
-}
-
 /// The raw bytes of corpus page ID, or empty when the corpus is absent.
 inline QByteArray readCorpusPage(const QString &id)
 {
@@ -70,9 +65,9 @@ inline QByteArray readCorpusTruth(const QString &id)
 /// The program's 21 interface language codes (the codes of its own files).
 inline const QStringList &interfaceLanguages()
 {
-    static const QStringList codes = QStringLiteral(
-        "ar de en es fa fr hi id it iw ja kr po pt ro ru tr uk vi zh_CN zh_TW")
-                                         .split(QLatin1Char(' '));
+    static const QStringList codes =
+        QStringLiteral("ar de en es fa fr hi id it iw ja kr po pt ro ru tr uk vi zh_CN zh_TW")
+            .split(QLatin1Char(' '));
     return codes;
 }
 
@@ -107,7 +102,6 @@ private:
     QTemporaryDir m_dir;
 };
 
-
 #if __has_include(<QTest>)
 } // namespace testkit
 #include <QTest>
@@ -126,6 +120,16 @@ template <typename Row, size_t N> const Row &current(const Row (&table)[N])
 {
     QFETCH(int, row);
     return table[row];
+}
+
+/// One data column "action" holding the index of each named row, for tests whose rows differ
+/// only in what the test does.
+inline void actionRows(std::initializer_list<const char *> names)
+{
+    QTest::addColumn<int>("action");
+    int action = 0;
+    for (const char *name : names)
+        QTest::newRow(name) << action++;
 }
 
 #endif
