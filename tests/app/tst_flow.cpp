@@ -24,19 +24,11 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using testkit::actionRows;
 using testkit::current;
 using testkit::rows;
 
 namespace {
-
-/// One data column "action" holding each named row's index.
-void actionRows(std::initializer_list<const char *> names)
-{
-    QTest::addColumn<int>("action");
-    int action = 0;
-    for (const char *name : names)
-        QTest::newRow(name) << action++;
-}
 
 struct FlowFixture
 {

@@ -31,6 +31,7 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using testkit::actionRows;
 using servicekit::current;
 using servicekit::rows;
 
@@ -67,15 +68,6 @@ public:
 public slots:
     void retranslateUI() { ++retranslations; }
 };
-
-/// One data column "action" holding each named row's index.
-void actionRows(std::initializer_list<const char *> names)
-{
-    QTest::addColumn<int>("action");
-    int action = 0;
-    for (const char *name : names)
-        QTest::newRow(name) << action++;
-}
 
 /// A main window without network, with a driver holding no catalogue.
 struct WindowFixture
