@@ -7,6 +7,9 @@
 //   bit 1: stored compressed (a name without ".xml"), else plain
 //   bits 2-3: checksum: none, right SHA-256, right MD5, wrong SHA-256
 //   bits 4-5: declared size: "0", exact, one too many, empty
+//   bit 6: two more bytes (little-endian) give a count N, and the first
+//          "<x/>" of the text stands for N nested <x> elements, so that depth
+//          is one number away instead of hundreds of balanced insertions
 #include "clprocessor.h"
 #include "clprofilereader.h"
 #include "clsitemodel.h"
@@ -23,6 +26,19 @@
 #include <memory>
 
 namespace {
+
+// The text with its first "<x/>" replaced by `levels` nested elements.
+QByteArray nested(const QByteArray &text, int levels)
+{
+    const qsizetype at = text.indexOf("<x/>");
+    if (at < 0)
+        return text;
+    QByteArray deep;
+    deep.reserve(levels * 7);
+    deep.append(QByteArray("<x>").repeated(levels));
+    deep.append(QByteArray("</x>").repeated(levels));
+    return text.left(at) + deep + text.mid(at + 4);
+}
 
 // What the reader makes of the file at its next start: the same loading
 // path as every data file, then the profile or engine reader.
@@ -55,7 +71,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size < 1)
         return 0;
     const uint8_t flags = data[0];
-    const QByteArray xml(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
+    const size_t head = (flags & 0x40) ? 3 : 1;
+    if (size < head)
+        return 0;
+    QByteArray xml(reinterpret_cast<const char *>(data + head), qsizetype(size - head));
+    if (flags & 0x40)
+        xml = nested(xml, data[1] | data[2] << 8);
     const bool engine = flags & 1;
     const bool packed = flags & 2;
     const QByteArray bytes = packed ? packXml(xml) : xml;
