@@ -718,17 +718,28 @@ QString toParagraphs(const QString &text)
     const QStringView view(text);
     qsizetype i = 0;
     const qsizetype n = view.size();
+    int paragraphs = 0;
     while (i < n) {
         qsizetype lineFeed = view.indexOf(u'\n', i);
         if (lineFeed < 0)
             lineFeed = n;
         if (lineFeed > i) {
-            result += QLatin1StringView("<P>");
+            // Each paragraph or line break costs the text engine dearly; past the
+            // limit the lines run on in the last paragraph, all of them shown.
+            if (paragraphs < MaxParagraphs) {
+                if (paragraphs > 0)
+                    result += QLatin1StringView("</P>");
+                result += QLatin1StringView("<P>");
+                ++paragraphs;
+            } else {
+                result += QLatin1Char(u' ');
+            }
             result += view.sliced(i, lineFeed - i);
-            result += QLatin1StringView("</P>");
         }
         i = lineFeed + 1;
     }
+    if (paragraphs > 0)
+        result += QLatin1StringView("</P>");
     return result;
 }
 

@@ -12,7 +12,12 @@ QString htmlToText(const QString &text, bool decodeEntities, bool filterSpace);
 /// Character references (named, decimal and hexadecimal) replaced by the
 /// characters they name; unknown names and malformed references stay as written.
 QString decodeEntities(const QString &text);
-/// Wraps every run of non-line-feed characters in "<P>"…"</P>".
+/// Most paragraphs an article is shown in. Real articles have a few hundred
+/// at most; a page of nothing but line feeds would otherwise cost the text
+/// engine seconds and hundreds of megabytes per megabyte of text.
+constexpr int MaxParagraphs = 5000;
+/// Wraps every run of non-line-feed characters in "<P>"…"</P>"; runs past
+/// the MaxParagraphs-th join the last paragraph after a space.
 QString toParagraphs(const QString &text);
 /// A URL as the value of a quoted HTML attribute (either quote): backslash,
 /// quotes, '<', '>' and control characters percent-encoded, so that no

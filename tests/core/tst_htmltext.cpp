@@ -362,6 +362,11 @@ private slots:
     void toParagraphsAndCorpusPage()
     {
         QCOMPARE(::toParagraphs(u"\na\n\nb\r\nc"_s), u"<P>a</P><P>b\r</P><P>c</P>"_s);
+        // A page of line feeds: the paragraphs stop at the limit, no line is lost.
+        const QString lines = u"x\n"_s.repeated(MaxParagraphs) + u"last\nend"_s;
+        const QString html = ::toParagraphs(lines);
+        QCOMPARE(html.count(u"<P>"_s), MaxParagraphs);
+        QVERIFY(html.endsWith(u"<P>x last end</P>"_s));
         const QByteArray page = testkit::readCorpusPage(u"en-bbc"_s);
         if (page.isEmpty())
             QSKIP("news corpus not available");
