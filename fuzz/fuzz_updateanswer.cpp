@@ -3,10 +3,12 @@
 // must survive every input, and the written catalogue must read back to
 // exactly the values put in.
 #include "clupdate.h"
+#include "fuzzkit.h"
 
 #include <QDomDocument>
 #include <QDomElement>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -80,14 +82,42 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             const QString name = updateFileName(url, target, rules);
             if (!name.isEmpty() && (!isPlainFileName(name) || rules.reserved.contains(name)))
                 std::abort();
-            if (!name.isEmpty())
+            if (!name.isEmpty()) {
                 rules.used.insert(name.toLower());
+                target.writtenFile = name;
+            }
         }
         (void)checksumMatches(bytes, target.checksum);
         (void)checkDownloadedFile(bytes, target, QStringLiteral("x.xml"));
         lines.append({target.id, target.version, urlFileName(target.urls.constFirst())});
     }
     (void)planUpdates(pointers, nullptr, QStringLiteral("1.0"));
+
+    // The catalogue after the downloads: an unsigned answer may add and
+    // update entries but never drop one; a signed one lists only files that
+    // are there, under names the reader chose.
+    const QList<const CLUpdateTarget *> written(pointers.cbegin(), pointers.cend());
+    const QList<CLCatalogueLine> current = {
+        {QStringLiteral("(s)GI.a"), QStringLiteral("1.0"), QStringLiteral("a.xml")},
+        {QStringLiteral("(s)GI.b"), QStringLiteral("1.0"), QStringLiteral("b.xml")}};
+    const QList<CLCatalogueLine> added = catalogueLinesAdded(current, written);
+    for (const CLCatalogueLine &line : current) {
+        if (std::none_of(added.cbegin(), added.cend(),
+                         [&line](const CLCatalogueLine &kept) { return kept.id == line.id; }))
+            fuzzkit::finding("an update dropped a catalogue entry", line.id);
+    }
+    for (const CLUpdateTarget *target : written) {
+        if (!target->writtenFile.isEmpty())
+            fuzzkit::putFile(target->writtenFile, QByteArrayLiteral("x"));
+    }
+    for (const CLCatalogueLine &line : catalogueLinesAfterUpdate(written, fuzzkit::scratchDir())) {
+        if (!isPlainFileName(line.file) || line.file.contains(QLatin1Char('/')))
+            fuzzkit::finding("the catalogue names a file outside the profile folder", line.file);
+    }
+    for (const CLUpdateTarget *target : written) {
+        if (!target->writtenFile.isEmpty())
+            fuzzkit::putFile(target->writtenFile, QByteArray());
+    }
 
     QDomDocument document;
     if (!document.setContent(siteCatalogueText(lines)))
