@@ -22,10 +22,20 @@ DecodedImage decodeImage(const QByteArray &bytes, const QSize &box)
         reader.setScaledSize(scaled.expandedTo(QSize(1, 1)));
     }
     image.thumbnail = reader.read();
-    if (image.thumbnail.isNull())
+    if (image.thumbnail.isNull()) {
         image.size = QSize();
-    else if (!image.size.isValid())
+        return image;
+    }
+    if (!image.size.isValid())
         image.size = image.thumbnail.size();
+    // Some headers (a GIF's, for one) give no size before the picture is read,
+    // and then nothing was scaled on the way in.
+    if (image.thumbnail.width() > box.width() || image.thumbnail.height() > box.height()) {
+        const QSize scaled =
+            image.thumbnail.size().scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        image.thumbnail =
+            image.thumbnail.scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     return image;
 }
 
