@@ -16,6 +16,14 @@ DecodedImage decodeImage(const QByteArray &bytes, const QSize &box)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     image.size = reader.size();
+    // A few hundred bytes can claim a picture of a billion pixels, and some
+    // decoders (progressive JPEG) keep the whole of it however small the
+    // thumbnail; such a picture is not decoded, like one that is no picture.
+    if (image.size.isValid() &&
+        qint64(image.size.width()) * image.size.height() > MaxPicturePixels) {
+        image.size = QSize();
+        return image;
+    }
     if (image.size.isValid() &&
         (image.size.width() > box.width() || image.size.height() > box.height())) {
         QSize scaled = image.size.scaled(box, Qt::KeepAspectRatio);

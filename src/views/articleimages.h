@@ -20,7 +20,13 @@ struct DecodedImage
     qint64 cost() const { return thumbnail.sizeInBytes() + bytes.size(); }
 };
 
-/// Decodes `bytes` no larger than `box` (keeping the shape, never enlarging).
+/// Most pixels a picture's header may claim for it to be decoded: photographs
+/// of news sites stay far below; a progressive JPEG of this size already asks
+/// its decoder for about 150 MB.
+constexpr qint64 MaxPicturePixels = 25'000'000;
+
+/// Decodes `bytes` no larger than `box` (keeping the shape, never enlarging);
+/// pictures larger than MaxPicturePixels are not decoded.
 DecodedImage decodeImage(const QByteArray &bytes, const QSize &box);
 
 /// The pictures of the shown article: decoded on the thread pool as they

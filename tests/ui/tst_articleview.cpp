@@ -78,6 +78,20 @@ template <typename... Cells> void row(const char *name, Cells... cells)
 
 } // namespace
 
+QByteArray corpusPicture(const QString &name)
+{
+    QFile file(testkit::sourcePath("fuzz/corpus/fuzz_image/" + name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A GIF whose screen is `width` x `height` around a picture of 8x6.
+QByteArray lyingGif(int width, int height)
+{
+    auto le16 = [](int v) { return QByteArray(1, char(v & 0xff)) + char(v >> 8); };
+    return "GIF89a" + le16(width) + le16(height) +
+           QByteArray::fromHex("f00000ffff0000000021f90400000000002c000000000800060000"
+                               "0206848fa9cb7d05003b");
+}
 class tst_ArticleView : public QObject
 {
     Q_OBJECT
@@ -352,6 +366,12 @@ private slots:
         row("wide picture kept as wide as any room", "6000x100", 262144, "1600x26");
         row("past the budget, pictures that do not fit are links", "400x300 400x300 40x30", 200,
             "200x150 40x30 link");
+        // "file:" a picture of the fuzz corpus: 668 bytes of progressive JPEG claiming
+        // 29283x29561, which its decoder would hold whole (1.7 GB) for any thumbnail.
+        row("a picture claiming a billion pixels is not decoded",
+            "file:jpeg-progressive-claiming-865-megapixels 40x30", 262144, "40x30 none");
+        row("a GIF screen larger than its picture is scaled all the same", "gif:1500x3000", 262144,
+            "75x150");
     }
     void picturesKeptAtShownSize()
     {
@@ -368,9 +388,14 @@ private slots:
         }
         ArticleImages images(&original, &translated);
         images.budget = qint64(budgetKb) << 10;
-        for (int i = 0; i < sizes.size(); ++i)
-            images.arrived(names.at(i), png(sizes.at(i).section('x', 0, 0).toInt(),
-                                            sizes.at(i).section('x', 1).toInt()));
+        for (int i = 0; i < sizes.size(); ++i) {
+            const QString kind = sizes.at(i).section(':', 0, -2);
+            const QString size = sizes.at(i).section(':', -1);
+            const int w = size.section('x', 0, 0).toInt(), h = size.section('x', 1).toInt();
+            images.arrived(names.at(i), kind == "file"  ? corpusPicture(size)
+                                        : kind == "gif" ? lyingGif(w, h)
+                                                        : png(w, h));
+        }
         QTRY_COMPARE(images.pending(), 0);
         QTRY_VERIFY(original.html().contains(names.last()));
         QStringList kept;
