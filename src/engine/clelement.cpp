@@ -48,7 +48,8 @@ bool hasStrayPercent(QStringView part)
     return false;
 }
 
-// Where the path, query and fragment begin, as QUrl splits a URL.
+// Where the user name, password, host, path, query and fragment begin, as
+// QUrl splits a URL (each a component of its own for the stray-'%' rule).
 QList<qsizetype> componentStarts(const QString &url)
 {
     qsizetype fragment = url.indexOf(u'#');
@@ -63,12 +64,25 @@ QList<qsizetype> componentStarts(const QString &url)
     };
     const qsizetype colon = url.indexOf(u':');
     qsizetype path = 0;
+    QList<qsizetype> starts;
     if (colon >= 0 && colon < endOfAuthority(0)) {
         path = colon + 1;
-        if (QStringView(url).sliced(path).startsWith(u"//"))
-            path = endOfAuthority(path + 2);
+        if (QStringView(url).sliced(path).startsWith(u"//")) {
+            const qsizetype authority = path + 2;
+            path = endOfAuthority(authority);
+            const QStringView authorityText = QStringView(url).sliced(authority, path - authority);
+            const qsizetype at = authorityText.indexOf(u'@');
+            if (at >= 0) {
+                starts.append(authority);
+                const qsizetype password = authorityText.first(at).indexOf(u':');
+                if (password >= 0)
+                    starts.append(authority + password + 1);
+                starts.append(authority + at + 1);
+            }
+        }
     }
-    return {qMin(path, query), query, fragment};
+    starts.append({qMin(path, query), query, fragment});
+    return starts;
 }
 
 // ASCII and Latin-1 stay as they are, so that the history hashes of stored

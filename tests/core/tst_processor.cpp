@@ -131,6 +131,9 @@ const UrlRow urlRows[] = {
     // A stray "%" makes QUrl escape every "%" of its component; added escapes stay escapes.
     {"stray percent escaped with the rest of its component",
      u"http://x/%41\u4e2d?q=100%/\u4e2d%41"_s, "http://x/%41%E4%B8%AD?q=100%25/%E4%B8%AD%2541"},
+    // User name and password are components of their own ("%da" is an escape, "%er" is not).
+    {"stray percent of the password leaves the user name's escapes",
+     u"http://u%da:p%er@x/\u4e2d"_s, "http://u%da:p%25er@x/%E4%B8%AD"},
 };
 
 struct ChainRow
