@@ -71,11 +71,7 @@ ContentScrollView *view = nullptr;
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fuzz_articleview";
-    static char *argv[] = {name, nullptr};
-    application = new QApplication(argc, argv);
+    application = fuzzkit::offscreenApplication<QApplication>("fuzz_articleview");
     view = new ContentScrollView;
     view->resize(640, 480);
     // Torn down in order at exit, so that a leak check sees only real leaks.

@@ -3,28 +3,17 @@
 // the header claims.
 // Input: the picture's bytes.
 #include "articleimages.h"
+#include "fuzzkit.h"
 
 #include <QGuiApplication>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-QGuiApplication *application = nullptr;
-
-} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fuzz_image";
-    static char *argv[] = {name, nullptr};
     // Kept for the whole run: the font database an SVG's text fills stays reachable.
-    application = new QGuiApplication(argc, argv);
+    fuzzkit::offscreenApplication<QGuiApplication>("fuzz_image");
     return 0;
 }
 
@@ -35,13 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const DecodedImage image = decodeImage(bytes, box);
     if (image.thumbnail.isNull())
         return 0;
-    if (image.thumbnail.width() > box.width() || image.thumbnail.height() > box.height()) {
-        std::fprintf(stderr, "finding: a thumbnail of %dx%d for a box of %dx%d\n",
-                     image.thumbnail.width(), image.thumbnail.height(), box.width(),
-                     box.height());
-        std::abort();
-    }
+    if (image.thumbnail.width() > box.width() || image.thumbnail.height() > box.height())
+        fuzzkit::finding(
+            "a thumbnail larger than its box",
+            QStringLiteral("%1x%2").arg(image.thumbnail.width()).arg(image.thumbnail.height()));
     if (!image.size.isValid())
-        std::abort();
+        fuzzkit::finding("a decoded picture without a size");
     return 0;
 }

@@ -38,6 +38,16 @@ inline QByteArrayList parts(const QByteArray &input, int count)
     return result;
 }
 
+/// A Qt application (`App`) on the offscreen platform for the whole run.
+template <typename App> App *offscreenApplication(const char *name)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static QByteArray program(name);
+    static char *argv[] = {program.data(), nullptr};
+    return new App(argc, argv);
+}
+
 /// One folder for the whole run; the loaders read real files.
 inline const QString &scratchDir()
 {

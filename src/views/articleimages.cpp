@@ -24,11 +24,14 @@ DecodedImage decodeImage(const QByteArray &bytes, const QSize &box)
         image.size = QSize();
         return image;
     }
-    if (image.size.isValid() &&
-        (image.size.width() > box.width() || image.size.height() > box.height())) {
-        QSize scaled = image.size.scaled(box, Qt::KeepAspectRatio);
-        reader.setScaledSize(scaled.expandedTo(QSize(1, 1)));
-    }
+    const auto exceedsBox = [&box](const QSize &size) {
+        return size.width() > box.width() || size.height() > box.height();
+    };
+    const auto fitted = [&box](const QSize &size) {
+        return size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    };
+    if (image.size.isValid() && exceedsBox(image.size))
+        reader.setScaledSize(fitted(image.size));
     image.thumbnail = reader.read();
     if (image.thumbnail.isNull()) {
         image.size = QSize();
@@ -36,14 +39,12 @@ DecodedImage decodeImage(const QByteArray &bytes, const QSize &box)
     }
     if (!image.size.isValid())
         image.size = image.thumbnail.size();
-    // Some headers (a GIF's, for one) give no size before the picture is read,
-    // and then nothing was scaled on the way in.
-    if (image.thumbnail.width() > box.width() || image.thumbnail.height() > box.height()) {
-        const QSize scaled =
-            image.thumbnail.size().scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-        image.thumbnail =
-            image.thumbnail.scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
+    // Some readers tell a size before reading that is not the picture's (GIF's
+    // gives the screen's width with the picture's height), and then nothing
+    // was scaled on the way in.
+    if (exceedsBox(image.thumbnail.size()))
+        image.thumbnail = image.thumbnail.scaled(fitted(image.thumbnail.size()),
+                                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return image;
 }
 
